@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's Wine prefix, on the test display, with a sound device
+# that writes into a file of its own. CTest calls it for every Windows test.
+# The program sees ZV_SOUND_OUT (Windows path of that file), ZV_TEST_TMP (a scratch folder of
+# its own) and ZV_SOURCE_DIR (the source tree).
+set -u
+source "$(dirname "$0")/wine-env.sh"
+zv_wine_env
+if [ -n "${ZV_DISPLAY:-}" ]; then export DISPLAY=$ZV_DISPLAY; fi
+
+mkdir -p "$zv_build/run"
+home=$(mktemp -d "$zv_build/run/home.XXXXXX")
+trap 'rm -rf "$home"' EXIT
+cat > "$home/.asoundrc" <<ALSA
+pcm.!default { type file slave.pcm "null" file "$home/sound.raw" format "raw" }
+ALSA
+mkdir -p "$home/tmp"
+winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+export ZV_SOUND_OUT=$(winpath "$home/sound.raw")
+export ZV_TEST_TMP=$(winpath "$home/tmp")
+export ZV_SOURCE_DIR=$(winpath "$zv_root")
+export HOME=$home
+"$ZV_WINE" "$@"

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds every tree and runs every test (native and under Wine).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here"
+source cmake/wine-env.sh
+build=$zv_build
+jobs=$(nproc)
+t0=$(date +%s)
+bash cmake/setup.sh
+zv_wine_env
+t1=$(date +%s)
+
+configure() {  # tree, extra cmake arguments...
+  local tree=$1; shift
+  cmake -S . -B "$build/$tree" -G Ninja -Wno-dev "$@" >/dev/null
+}
+configure native -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$build/native" -j "$jobs"
+configure "win-$ZV_TEST_ARCH" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$ZV_TEST_ARCH.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build/win-$ZV_TEST_ARCH" -j "$jobs"
+if [ "$ZV_TEST_ARCH" != i686 ]; then
+  # The shipped programs are 32-bit: they must build even where the tests run the 64-bit ones.
+  configure win-i686 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$build/win-i686" -j "$jobs" --target zorvane qbk
+fi
+t2=$(date +%s)
+
+source cmake/session.sh
+trap zv_end_session EXIT
+zv_start_display
+zv_start_wineserver
+
+status=0
+ctest --test-dir "$build/native" -j "$jobs" --output-on-failure ${ZV_CTEST_ARGS:-} \
+  | tee "$build/ctest-native.log" || status=1
+echo "Windows tests ($ZV_TEST_ARCH build under Wine)"
+ctest --test-dir "$build/win-$ZV_TEST_ARCH" -j "$jobs" --output-on-failure ${ZV_CTEST_ARGS:-} \
+  | tee "$build/ctest-win.log" || status=1
+t3=$(date +%s)
+
+count() { sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$1" | tail -n1; }
+read -r f1 n1 <<<"$(count "$build/ctest-native.log") "
+read -r f2 n2 <<<"$(count "$build/ctest-win.log") "
+f=$(( ${f1:-0} + ${f2:-0} )); n=$(( ${n1:-0} + ${n2:-0} ))
+echo "timing: setup $((t1-t0)) s, build $((t2-t1)) s, tests $((t3-t2)) s"
+if [ "$n" -eq 0 ]; then echo "no tests ran" >&2; status=1; fi
+echo "$((n-f)) passed, $f failed"
+exit $status

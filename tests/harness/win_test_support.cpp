@@ -1,0 +1,333 @@
+#include "win_test_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zvtest {
+
+int Image::Count(int x0, int y0, int x1, int y1, const std::function<bool(uint32_t)>& test) const
+{
+    int n = 0;
+    for (int y = y0 < 0 ? 0 : y0; y < y1 && y < height; ++y)
+        for (int x = x0 < 0 ? 0 : x0; x < x1 && x < width; ++x)
+            if (test(At(x, y))) ++n;
+    return n;
+}
+
+bool Image::SavePpm(const std::string& path) const
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    std::fprintf(f, "P6\n%d %d\n255\n", width, height);
+    for (uint32_t p : pixels) {
+        unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
+                                static_cast<unsigned char>(p)};
+        std::fwrite(rgb, 1, 3, f);
+    }
+    return std::fclose(f) == 0;
+}
+
+bool ColorNear(uint32_t a, uint32_t b, int tolerance)
+{
+    for (int shift = 0; shift <= 16; shift += 8) {
+        int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
+        if (d > tolerance || d < -tolerance) return false;
+    }
+    return true;
+}
+
+static Image CaptureDc(HDC src, int x, int y, int width, int height)
+{
+    Image img;
+    if (width <= 0 || height <= 0) return img;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC mem = CreateCompatibleDC(src);
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bmp && bits) {
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BitBlt(mem, 0, 0, width, height, src, x, y, SRCCOPY);
+        GdiFlush();
+        img.width = width;
+        img.height = height;
+        img.pixels.resize(static_cast<size_t>(width) * height);
+        const uint32_t* p = static_cast<const uint32_t*>(bits);
+        for (size_t i = 0; i < img.pixels.size(); ++i) img.pixels[i] = p[i] & 0xFFFFFF;
+        SelectObject(mem, old);
+    }
+    if (bmp) DeleteObject(bmp);
+    DeleteDC(mem);
+    return img;
+}
+
+Image CaptureWindow(HWND hwnd)
+{
+    RECT rc;
+    if (!GetClientRect(hwnd, &rc)) return Image();
+    HDC dc = GetDC(hwnd);
+    Image img = CaptureDc(dc, 0, 0, rc.right - rc.left, rc.bottom - rc.top);
+    ReleaseDC(hwnd, dc);
+    return img;
+}
+
+Image CaptureScreen()
+{
+    HDC dc = GetDC(nullptr);
+    Image img = CaptureDc(dc, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    ReleaseDC(nullptr, dc);
+    return img;
+}
+
+Image ReadBackBuffer(IDirect3DDevice9* device)
+{
+    Image img;
+    IDirect3DSurface9* back = nullptr;
+    if (!device || FAILED(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back))) return img;
+    D3DSURFACE_DESC desc;
+    back->GetDesc(&desc);
+    IDirect3DSurface9* sys = nullptr;
+    if (SUCCEEDED(device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM,
+                                                      &sys, nullptr)) &&
+        SUCCEEDED(device->GetRenderTargetData(back, sys))) {
+        D3DLOCKED_RECT lr;
+        if (SUCCEEDED(sys->LockRect(&lr, nullptr, D3DLOCK_READONLY))) {
+            img.width = static_cast<int>(desc.Width);
+            img.height = static_cast<int>(desc.Height);
+            img.pixels.resize(static_cast<size_t>(img.width) * img.height);
+            for (int y = 0; y < img.height; ++y) {
+                const unsigned char* row = static_cast<const unsigned char*>(lr.pBits) + y * lr.Pitch;
+                for (int x = 0; x < img.width; ++x) {
+                    uint32_t v;
+                    if (desc.Format == D3DFMT_R5G6B5) {
+                        uint16_t s = static_cast<uint16_t>(row[x * 2] | (row[x * 2 + 1] << 8));
+                        v = (((s >> 11) & 31) * 255 / 31) << 16 | (((s >> 5) & 63) * 255 / 63) << 8 |
+                            ((s & 31) * 255 / 31);
+                    } else {
+                        v = static_cast<uint32_t>(row[x * 4] | (row[x * 4 + 1] << 8) | (row[x * 4 + 2] << 16));
+                    }
+                    img.pixels[static_cast<size_t>(y) * img.width + x] = v;
+                }
+            }
+            sys->UnlockRect();
+        }
+    }
+    if (sys) sys->Release();
+    back->Release();
+    return img;
+}
+
+void PumpMessages(DWORD ms)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(1);
+    } while (GetTickCount() - start < ms);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        PumpMessages(5);
+    }
+}
+
+void SendKey(WORD vk, bool down)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    switch (vk) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_INSERT: case VK_DELETE:
+    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        break;
+    default:
+        break;
+    }
+    SendInput(1, &in, sizeof(in));
+}
+
+void TapKey(WORD vk)
+{
+    SendKey(vk, true);
+    PumpMessages(20);
+    SendKey(vk, false);
+    PumpMessages(20);
+}
+
+void TypeText(const std::string& text)
+{
+    for (char c : text) {
+        SHORT code = VkKeyScanA(c);
+        if (code == -1) continue;
+        bool shift = (code >> 8) & 1;
+        if (shift) SendKey(VK_SHIFT, true);
+        TapKey(static_cast<WORD>(code & 0xFF));
+        if (shift) SendKey(VK_SHIFT, false);
+    }
+}
+
+void MoveMouse(int screenX, int screenY)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(screenX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(screenY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof(in));
+}
+
+void Click(int screenX, int screenY, bool right)
+{
+    MoveMouse(screenX, screenY);
+    PumpMessages(20);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+    PumpMessages(20);
+}
+
+void Activate(HWND hwnd)
+{
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    SetActiveWindow(hwnd);
+    SetFocus(hwnd);
+    PumpMessages(50);
+}
+
+static LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HWND CreateTestWindow(int width, int height, const char* title)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = TestWindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = "ZvTestWindow";
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    RECT rc = {0, 0, width, height};
+    AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
+    HWND hwnd = CreateWindowA("ZvTestWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, rc.right - rc.left,
+                              rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (hwnd) {
+        UpdateWindow(hwnd);
+        PumpMessages(50);
+    }
+    return hwnd;
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(const std::string& caption, int buttonId, DWORD timeoutMs)
+    : caption_(caption), button_(buttonId), timeout_(timeoutMs)
+{
+    thread_ = std::thread(&MessageBoxAnswerer::Run, this);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer()
+{
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+std::string MessageBoxAnswerer::Text() const
+{
+    return answered_ ? text_ : std::string();
+}
+
+void MessageBoxAnswerer::Run()
+{
+    DWORD start = GetTickCount();
+    while (!stop_ && GetTickCount() - start < timeout_) {
+        HWND box = FindWindowA("#32770", caption_.c_str());
+        if (box && IsWindowVisible(box)) {
+            // The static control with id 0xFFFF holds a message box's text.
+            char buf[1024] = "";
+            GetDlgItemTextA(box, 0xFFFF, buf, sizeof(buf));
+            text_ = buf;
+            HWND button = GetDlgItem(box, button_);
+            answered_ = true;
+            if (button)
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            else
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
+            return;
+        }
+        Sleep(20);
+    }
+}
+
+static std::string EnvOr(const char* name, const std::string& fallback)
+{
+    const char* v = std::getenv(name);
+    return v && *v ? std::string(v) : fallback;
+}
+
+std::string TempDir()
+{
+    char tmp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, tmp);
+    std::string dir = EnvOr("ZV_TEST_TMP", tmp);
+    if (!dir.empty() && dir.back() != '\\') dir += '\\';
+    return dir;
+}
+
+std::string SourceDir()
+{
+    return EnvOr("ZV_SOURCE_DIR", ".");
+}
+
+std::string SoundOutputPath()
+{
+    return EnvOr("ZV_SOUND_OUT", "");
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::vector<uint8_t> data;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return data;
+    unsigned char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) data.insert(data.end(), buf, buf + n);
+    std::fclose(f);
+    return data;
+}
+
+double SoundOutputNonSilentFraction(size_t* bytes)
+{
+    std::vector<uint8_t> data = ReadFileBytes(SoundOutputPath());
+    if (bytes) *bytes = data.size();
+    if (data.empty()) return 0.0;
+    size_t nonzero = 0;
+    for (uint8_t b : data)
+        if (b != 0) ++nonzero;
+    return static_cast<double>(nonzero) / static_cast<double>(data.size());
+}
+
+}  // namespace zvtest
