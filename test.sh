@@ -17,6 +17,9 @@ configure() {  # tree, extra cmake arguments...
 }
 configure native -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build/native" -j "$jobs"
+configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DZV_FUZZ=ON -DZV_FUZZ_SECONDS="${ZV_FUZZ_SECONDS:-60}"
+cmake --build "$build/fuzz" -j "$jobs"
 configure "win-$ZV_TEST_ARCH" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$ZV_TEST_ARCH.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build/win-$ZV_TEST_ARCH" -j "$jobs"
 if [ "$ZV_TEST_ARCH" != i686 ]; then
@@ -34,6 +37,8 @@ zv_start_wineserver
 status=0
 ctest --test-dir "$build/native" -j "$jobs" --output-on-failure ${ZV_CTEST_ARGS:-} \
   | tee "$build/ctest-native.log" || status=1
+ctest --test-dir "$build/fuzz" -j "$jobs" --output-on-failure ${ZV_CTEST_ARGS:-} \
+  | tee "$build/ctest-fuzz.log" || status=1
 echo "Windows tests ($ZV_TEST_ARCH build under Wine)"
 ctest --test-dir "$build/win-$ZV_TEST_ARCH" -j "$jobs" --output-on-failure ${ZV_CTEST_ARGS:-} \
   | tee "$build/ctest-win.log" || status=1
@@ -42,7 +47,8 @@ t3=$(date +%s)
 count() { sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$1" | tail -n1; }
 read -r f1 n1 <<<"$(count "$build/ctest-native.log") "
 read -r f2 n2 <<<"$(count "$build/ctest-win.log") "
-f=$(( ${f1:-0} + ${f2:-0} )); n=$(( ${n1:-0} + ${n2:-0} ))
+read -r f3 n3 <<<"$(count "$build/ctest-fuzz.log") "
+f=$(( ${f1:-0} + ${f2:-0} + ${f3:-0} )); n=$(( ${n1:-0} + ${n2:-0} + ${n3:-0} ))
 echo "timing: setup $((t1-t0)) s, build $((t2-t1)) s, tests $((t3-t2)) s"
 if [ "$n" -eq 0 ]; then echo "no tests ran" >&2; status=1; fi
 echo "$((n-f)) passed, $f failed"

@@ -9,11 +9,13 @@ if(ZV_WINDOWS)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh")
 endif()
 
-# zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [LABELS ...])
+# zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY|NATIVE_ONLY] [SERIAL] [LABELS ...])
 # A GoogleTest program whose tests CTest finds when it runs them (so building needs no Wine).
+# SERIAL: the tests run alone, for tests that send real input to the shared display (the
+# foreground window and the mouse position belong to whoever runs at the same time).
 function(zv_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY;NATIVE_ONLY" "" "SOURCES;LIBS;LABELS" ${ARGN})
-  if(T_WINDOWS_ONLY AND NOT ZV_WINDOWS)
+  cmake_parse_arguments(T "WINDOWS_ONLY;NATIVE_ONLY;SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(ZV_FUZZ OR (T_WINDOWS_ONLY AND NOT ZV_WINDOWS))
     return()
   endif()
   if(T_NATIVE_ONLY AND ZV_WINDOWS)
@@ -27,8 +29,35 @@ function(zv_test name)
   else()
     list(APPEND labels native)
   endif()
+  set(serial FALSE)
+  if(T_SERIAL)
+    set(serial TRUE)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
-    PROPERTIES LABELS "${labels}" TIMEOUT 300)
+    PROPERTIES LABELS "${labels}" TIMEOUT 300 RUN_SERIAL ${serial})
+endfunction()
+
+# zv_fuzz(name SOURCES ... [LIBS ...] [SEEDS dir])
+# A libFuzzer target (only in the fuzz tree), run by CTest for ZV_FUZZ_SECONDS over a scratch corpus
+# that starts from the seed folder. Inputs that once found faults belong in the seed folder.
+function(zv_fuzz name)
+  cmake_parse_arguments(F "" "SEEDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT ZV_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set(corpus "${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus")
+  file(MAKE_DIRECTORY "${corpus}")
+  set(dirs "${corpus}")
+  if(F_SEEDS)
+    list(APPEND dirs "${F_SEEDS}")
+  endif()
+  add_test(NAME fuzz.${name}
+    COMMAND ${name} -max_total_time=${ZV_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048
+            -print_final_stats=1 ${dirs})
+  set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 900)
 endfunction()
