@@ -225,6 +225,20 @@ void KString::SetLength(int n, bool keep)
     m_length = n;
 }
 
+// Clamps start to 0..length; a count below 0 or past the end means the rest.
+void KString::ClampRange(int& start, int& count) const
+{
+    if (start < 0) {
+        start = 0;
+    }
+    if (start > m_length) {
+        start = m_length;
+    }
+    if (count < 0 || start + count > m_length) {
+        count = m_length - start;
+    }
+}
+
 int KString::FindChar(char ch, int start, int count) const
 {
     if (start < 0) {
@@ -248,15 +262,7 @@ int KString::Find(const char* text, int start, int count) const
     if (n == 0) {
         return -1;
     }
-    if (start < 0) {
-        start = 0;
-    }
-    if (start > m_length) {
-        start = m_length;
-    }
-    if (count < 0 || start + count > m_length) {
-        count = m_length - start;
-    }
+    ClampRange(start, count);
     for (int i = start; i <= start + count - n; ++i) {
         if (std::memcmp(m_text + i, text, static_cast<size_t>(n)) == 0) {
             return i;
@@ -296,15 +302,7 @@ KString KString::Left(int n) const
 
 KString KString::Mid(int start, int count) const
 {
-    if (start < 0) {
-        start = 0;
-    }
-    if (start > m_length) {
-        start = m_length;
-    }
-    if (count < 0 || start + count > m_length) {
-        count = m_length - start;
-    }
+    ClampRange(start, count);
     KString result;
     result.Assign(c_str() + start, count);
     return result;
@@ -346,15 +344,7 @@ int KString::DropRight(int n)
 
 int KString::Delete(int start, int count)
 {
-    if (start < 0) {
-        start = 0;
-    }
-    if (start > m_length) {
-        start = m_length;
-    }
-    if (count < 0 || start + count > m_length) {
-        count = m_length - start;
-    }
+    ClampRange(start, count);
     if (count == 0) {
         return 0;
     }
@@ -381,15 +371,7 @@ void KString::InsertChars(char ch, int pos, int count)
 
 void KString::ReplaceRange(const char* text, int start, int count)
 {
-    if (start < 0) {
-        start = 0;
-    }
-    if (start > m_length) {
-        start = m_length;
-    }
-    if (count < 0 || start + count > m_length) {
-        count = m_length - start;
-    }
+    ClampRange(start, count);
     // The text may point into this string: take a copy before the buffer moves.
     KString copy(text);
     int n = copy.m_length;
@@ -412,15 +394,7 @@ int KString::Replace(const char* find, const char* with, int start, int count)
     if (findLength == 0) {
         return 0;
     }
-    if (start < 0) {
-        start = 0;
-    }
-    if (start > m_length) {
-        start = m_length;
-    }
-    if (count < 0 || start + count > m_length) {
-        count = m_length - start;
-    }
+    ClampRange(start, count);
     KString findCopy(find);
     KString withCopy(with);
     int end = start + count;

@@ -83,6 +83,7 @@ private:
     // so texts that point into it stay readable. Returns the buffer to free (or null).
     char* Reserve(int n, bool keep);
     void Assign(const char* text, int n);
+    void ClampRange(int& start, int& count) const;
 
     char* m_text;
     int m_length;
