@@ -1,0 +1,192 @@
+#include "KMusic.h"
+
+#include <vector>
+
+namespace {
+
+const char* const kNoticeClass = "ZvMusicNotice";
+
+template <typename T>
+void ReleaseInterface(T*& p)
+{
+    if (p) {
+        p->Release();
+        p = nullptr;
+    }
+}
+
+std::vector<wchar_t> ToWide(const char* text)
+{
+    int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::vector<wchar_t> wide(n > 0 ? n : 1, 0);
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
+    return wide;
+}
+
+}  // namespace
+
+LRESULT CALLBACK KMusic::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* music = reinterpret_cast<KMusic*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (music) return music->OnMessage(message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+KMusic::KMusic()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kNoticeClass;
+    RegisterClassExA(&wc);
+    window_ = CreateWindowExA(0, kNoticeClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+KMusic::~KMusic()
+{
+    Close();
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+        window_ = nullptr;
+    }
+}
+
+bool KMusic::Open(const char* fileName)
+{
+    if (open_) Stop();
+    Close();
+    if (!fileName) return false;
+    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                                reinterpret_cast<void**>(&graph_)))) {
+        graph_ = nullptr;
+        return false;
+    }
+    graph_->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&control_));
+    graph_->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&seeking_));
+    graph_->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&events_));
+    graph_->QueryInterface(IID_IBasicAudio, reinterpret_cast<void**>(&audio_));
+    if (!control_ || !seeking_ || !events_) {
+        Close();
+        return false;
+    }
+    seeking_->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+    events_->SetNotifyWindow(reinterpret_cast<OAHWND>(window_), kGraphNotice, reinterpret_cast<LONG_PTR>(this));
+    // A file that cannot be rendered gives a graph that never plays: that is a failed open.
+    if (FAILED(graph_->RenderFile(ToWide(fileName).data(), nullptr))) {
+        Close();
+        return false;
+    }
+    open_ = true;
+    return true;
+}
+
+void KMusic::Close()
+{
+    playing_ = false;
+    paused_ = false;
+    if (events_) events_->SetNotifyWindow(0, 0, 0);
+    ReleaseInterface(audio_);
+    ReleaseInterface(events_);
+    ReleaseInterface(seeking_);
+    ReleaseInterface(control_);
+    ReleaseInterface(graph_);
+    open_ = false;
+    ++graphGeneration_;
+}
+
+bool KMusic::Play()
+{
+    if (!open_) return false;
+    control_->Run();
+    playing_ = true;
+    paused_ = false;
+    return true;
+}
+
+bool KMusic::Stop()
+{
+    if (!open_) return false;
+    control_->Stop();
+    playing_ = false;
+    paused_ = false;
+    return SetPosition(0);
+}
+
+bool KMusic::SetVolume(int volume)
+{
+    if (!audio_) return false;
+    if (volume < 0) volume = 0;
+    if (volume > 100) volume = 100;
+    return SUCCEEDED(audio_->put_Volume((volume - 100) * 100));
+}
+
+uint32_t KMusic::GetDuration()
+{
+    LONGLONG duration = 0;
+    if (!open_ || FAILED(seeking_->GetDuration(&duration)) || duration < 0) return 0;
+    return static_cast<uint32_t>(duration / 10000);
+}
+
+bool KMusic::SetPosition(uint32_t ms)
+{
+    if (!open_) return false;
+    double rate = 0.0;
+    if (FAILED(seeking_->GetRate(&rate))) rate = 0.0;
+    double target = static_cast<double>(ms) * rate;
+    double duration = static_cast<double>(GetDuration());
+    if (target > duration) target = duration;
+    LONGLONG position = static_cast<LONGLONG>(target) * 10000;
+    return SUCCEEDED(seeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
+                                           AM_SEEKING_NoPositioning));
+}
+
+int KMusic::GetVolume()
+{
+    long level = 0;
+    if (!audio_ || FAILED(audio_->get_Volume(&level))) return 0;
+    return static_cast<int>(level / 100 + 100);
+}
+
+uint32_t KMusic::GetPosition()
+{
+    LONGLONG position = 0;
+    if (!open_ || FAILED(seeking_->GetCurrentPosition(&position)) || position < 0) return 0;
+    return static_cast<uint32_t>(position / 10000);
+}
+
+LRESULT KMusic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The notice names this player; nothing carried in a posted message is used as a pointer.
+    if (message == kGraphNotice && lParam == reinterpret_cast<LPARAM>(this)) OnGraphEvent();
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void KMusic::OnGraphEvent()
+{
+    const uint32_t generation = graphGeneration_;
+    while (events_ && generation == graphGeneration_) {
+        long code = 0;
+        LONG_PTR param1 = 0, param2 = 0;
+        if (events_->GetEvent(&code, &param1, &param2, 0) != S_OK) break;
+        // Freed before acting: a handler may open the next file and release this graph.
+        events_->FreeEventParams(code, param1, param2);
+        if (code != EC_COMPLETE) continue;
+        if (open_) {
+            control_->Stop();
+            playing_ = false;
+            paused_ = false;
+            SetPosition(0);
+        }
+        if (looping_ && open_) {
+            control_->Run();
+            playing_ = true;
+            OnLoop();
+        } else {
+            OnComplete();
+        }
+    }
+}
