@@ -1,7 +1,5 @@
 #include "KMusic.h"
 
-#include <vector>
-
 namespace {
 
 const char* const kNoticeClass = "ZvMusicNotice";
@@ -13,14 +11,6 @@ void ReleaseInterface(T*& p)
         p->Release();
         p = nullptr;
     }
-}
-
-std::vector<wchar_t> ToWide(const char* text)
-{
-    int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::vector<wchar_t> wide(n > 0 ? n : 1, 0);
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
-    return wide;
 }
 
 }  // namespace
@@ -55,11 +45,10 @@ KMusic::~KMusic()
     }
 }
 
-bool KMusic::Open(const char* fileName)
+bool KMusic::Open(const KString& fileName)
 {
     if (open_) Stop();
     Close();
-    if (!fileName) return false;
     if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                                 reinterpret_cast<void**>(&graph_)))) {
         graph_ = nullptr;
@@ -76,7 +65,8 @@ bool KMusic::Open(const char* fileName)
     seeking_->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     events_->SetNotifyWindow(reinterpret_cast<OAHWND>(window_), kGraphNotice, reinterpret_cast<LONG_PTR>(this));
     // A file that cannot be rendered gives a graph that never plays: that is a failed open.
-    if (FAILED(graph_->RenderFile(ToWide(fileName).data(), nullptr))) {
+    KString name(fileName);
+    if (FAILED(graph_->RenderFile(name.ToWide(), nullptr))) {
         Close();
         return false;
     }

@@ -3,6 +3,8 @@
 // tells a derived class that the music is over.
 #pragma once
 
+#include "KString.h"
+
 #include <windows.h>
 #include <dshow.h>
 
@@ -17,7 +19,7 @@ public:
     virtual ~KMusic();
 
     // Builds a graph for the file; false when the graph cannot be made or the file not rendered.
-    bool Open(const char* fileName);
+    bool Open(const KString& fileName);
     void Close();
     bool Play();
     bool Stop();

@@ -3,6 +3,8 @@
 
 #include "KArray.h"
 
+#include <cstring>
+
 namespace {
 
 const UINT kTickMs = 5;
@@ -118,11 +120,12 @@ bool KSound::FillBuffer()
     }
     if (FAILED(hr) || !part1) return false;
 
-    KMemStream& samples = wave_.Samples();
-    samples.Seek(0);
-    samples.Read(part1, static_cast<int>(bytes1));
-    if (part2 && bytes2) samples.Read(part2, static_cast<int>(bytes2));
-    samples.Seek(0);
+    // The buffer was made as large as the samples; copy no more than both hold.
+    const unsigned char* samples = wave_.Samples().GetData();
+    DWORD total = wave_.SampleBytes();
+    DWORD first = bytes1 < total ? bytes1 : total;
+    std::memcpy(part1, samples, first);
+    if (part2 && bytes2 && first < total) std::memcpy(part2, samples + first, bytes2 < total - first ? bytes2 : total - first);
     buffer_->Unlock(part1, bytes1, part2, bytes2);
     return true;
 }
