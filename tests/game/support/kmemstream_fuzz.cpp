@@ -15,6 +15,16 @@ void Check(bool ok)
     }
 }
 
+// What a write at pos does to the bytes.
+void WriteModel(std::string& model, size_t& pos, const std::string& bytes)
+{
+    if (pos + bytes.size() > model.size()) {
+        model.resize(pos + bytes.size());
+    }
+    model.replace(pos, bytes.size(), bytes);
+    pos += bytes.size();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -30,13 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 0: {  // write a run of bytes
             std::string bytes(static_cast<size_t>(b % 50), static_cast<char>(a));
             Check(s.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size()));
-            if (!bytes.empty()) {
-                if (pos + bytes.size() > model.size()) {
-                    model.resize(pos + bytes.size());
-                }
-                model.replace(pos, bytes.size(), bytes);
-                pos += bytes.size();
-            }
+            WriteModel(model, pos, bytes);
             break;
         }
         case 1:
@@ -97,13 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             other.Seek(a % 7);
             std::string bytes = std::string("copied").substr(static_cast<size_t>(a % 7 > 6 ? 6 : a % 7));
             Check(s.CopyFrom(&other) == static_cast<int>(bytes.size()));
-            if (!bytes.empty()) {
-                if (pos + bytes.size() > model.size()) {
-                    model.resize(pos + bytes.size());
-                }
-                model.replace(pos, bytes.size(), bytes);
-                pos += bytes.size();
-            }
+            WriteModel(model, pos, bytes);
             break;
         }
         }
