@@ -20,4 +20,6 @@ export ZV_SOUND_OUT=$(winpath "$home/sound.raw")
 export ZV_TEST_TMP=$(winpath "$home/tmp")
 export ZV_SOURCE_DIR=$(winpath "$zv_root")
 export HOME=$home
+# Many test programs share the cores: keep Mesa's software renderer to a few threads each.
+export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
 "$ZV_WINE" "$@"
