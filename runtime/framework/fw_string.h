@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <type_traits>
 
 #include "fw_types.h"
 
@@ -31,7 +32,11 @@ class CString {
   // Byte at index; an index outside the text raises CInvalidArgException.
   char GetAt(int index) const;
   void SetAt(int index, char ch);
-  char operator[](int index) const { return GetAt(index); }
+  // Any integer type indexes exactly (no ambiguity with the conversion to const char*).
+  template <typename I, typename = std::enable_if_t<std::is_integral_v<I>>>
+  char operator[](I index) const {
+    return index < 0 || static_cast<unsigned long long>(index) > 0x7fffffffULL ? GetAt(-1) : GetAt(static_cast<int>(index));
+  }
 
   const char* GetString() const { return m_s.c_str(); }
   operator const char*() const { return m_s.c_str(); }  // NOLINT: implicit like the framework's

@@ -22,6 +22,11 @@ TEST(CStringTest, IndexOutsideRaisesInvalidArg) {
   EXPECT_THROW(s.SetAt(5, 'x'), CInvalidArgException);
   s.SetAt(1, 'z');
   EXPECT_EQ(s, "az");
+  // Indices of any integer type, sizes of arrays among them.
+  EXPECT_EQ(s[size_t{1}], 'z');
+  EXPECT_EQ(s[INT_PTR{0}], 'a');
+  EXPECT_EQ(s[1u], 'z');
+  EXPECT_THROW(s[size_t{0x100000000ULL}], CInvalidArgException);
 }
 
 TEST(CStringTest, SubstringsClampTheirRange) {
