@@ -36,7 +36,8 @@ Signal Make(int index)
     case 1: {  // engine hum, one second of whole cycles
         Signal s(r, 1.0);
         const float gains[] = {0.5f, 0.35f, 0.25f, 0.15f, 0.1f};
-        for (int h = 0; h < 5; ++h) s.AddTone(0, 1.0, 70.0 * (h + 1), 70.0 * (h + 1), Wave::Saw, gains[h], Flat);
+        for (int h = 0; h < 5; ++h)
+            s.AddTone(0, 1.0, 70.0 * (h + 1), 70.0 * (h + 1), h == 0 ? Wave::Triangle : Wave::Sine, gains[h], Flat);
         s.AddTone(0, 1.0, 7, 7, Wave::Sine, 0.1f, Flat);  // a slow throb
         s.AddLoopedNoise(0.25f, 400, 11);
         return s;
