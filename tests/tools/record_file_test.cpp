@@ -122,8 +122,6 @@ TEST_F(RecordFileTest, PackRefusesWrongCountsAndWrongContents)
 TEST_F(RecordFileTest, SoundRecordsMustBeTheChunksTheGameReads)
 {
     Record wave = Wave(8);
-    WaveInfo info;
-    ASSERT_TRUE(ParseWave(wave, info));
     // A "LIST" chunk between "fmt " and "data" is refused by the game's loader, so by us too.
     Record listed(wave.begin(), wave.begin() + 36);
     const char list[] = {'L', 'I', 'S', 'T', 4, 0, 0, 0, 'a', 'b', 'c', 'd'};
@@ -133,6 +131,8 @@ TEST_F(RecordFileTest, SoundRecordsMustBeTheChunksTheGameReads)
     Record trailing = wave;
     trailing.push_back(0);
     EXPECT_FALSE(CheckRecord(RecordKind::Sound, trailing).empty());
+    Record cut(wave.begin(), wave.end() - 1);
+    EXPECT_FALSE(CheckRecord(RecordKind::Sound, cut).empty());
     EXPECT_TRUE(CheckRecord(RecordKind::Sound, wave).empty());
 }
 

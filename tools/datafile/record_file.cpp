@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "KMemStream.h"
-#include "sound/wave_file.h"
+#include "KWaveData.h"
 
 namespace zvtools {
 namespace {
@@ -34,20 +34,12 @@ bool ReadLengthLine(KMemStream& file, int& length)
     return true;
 }
 
-// A sound record ends where its WAVE image's "data" chunk ends, as the game reads it.
-bool WaveLengthAt(KMemStream& file, int& length)
+// A WAVE image read as the game's sound loader reads it, from the stream's position; true when it
+// loads, the stream then standing after it.
+bool LoadWave(KMemStream& stream)
 {
-    const int at = file.Tell();
-    const unsigned char* p = file.GetData() + at;
-    const int left = file.Size() - at;
-    if (left < 28) return false;
-    const std::uint32_t fmt = p[16] | p[17] << 8 | p[18] << 16 | static_cast<std::uint32_t>(p[19]) << 24;
-    if (fmt > static_cast<std::uint32_t>(left) - 28) return false;
-    const unsigned char* d = p + 20 + fmt;
-    const std::uint32_t data = d[4] | d[5] << 8 | d[6] << 16 | static_cast<std::uint32_t>(d[7]) << 24;
-    if (data > static_cast<std::uint32_t>(left) - 28 - fmt) return false;
-    length = static_cast<int>(28 + fmt + data);
-    return true;
+    KWaveData wave;
+    return wave.Load(&stream, true);
 }
 
 }  // namespace
@@ -67,8 +59,10 @@ std::string CheckRecord(RecordKind kind, const Record& r)
             return {};
         return "not a PNG, JPEG or BMP image";
     case RecordKind::Sound: {
-        WaveInfo info;
-        if (!ParseWave(r, info)) return "not a WAVE image of exactly the chunks \"fmt \" and \"data\"";
+        KMemStream stream;
+        stream.Write(r.data(), static_cast<int>(r.size()));
+        stream.Seek(0);
+        if (!LoadWave(stream) || !stream.AtEnd()) return "not a WAVE image of exactly the chunks \"fmt \" and \"data\"";
         return {};
     }
     case RecordKind::Level:
@@ -128,10 +122,13 @@ bool UnpackRecords(const RecordFormat& format, KMemStream& file, KStream& key, s
             // The game skips this line and reads the WAVE image by its own chunk lengths.
             KString skipped;
             file.ReadLine(skipped, true);
-            if (!WaveLengthAt(file, length)) {
+            const int start = file.Tell();
+            if (!LoadWave(file)) {
                 error = where + "broken WAVE image";
                 return false;
             }
+            length = file.Tell() - start;
+            file.Seek(start);
         } else if (!ReadLengthLine(file, length)) {
             error = where + "bad length line";
             return false;
