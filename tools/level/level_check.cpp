@@ -47,6 +47,10 @@ std::vector<LevelProblem> CheckLevelText(const std::string& text, LevelSummary* 
     }
     auto rowOf = [&](int piece) { return piece - map.start + 1; };
     const LevelReach reach = ExploreLevel(map);
+    if (reach.tooComplex) {
+        problems.push_back({0, "too many pushable blocks close together to check this level"});
+        return problems;
+    }
     for (const auto& gem : reach.unreachableGems)
         problems.push_back({0, "gem in row " + std::to_string(rowOf(gem.first)) + ", column " +
                                    std::to_string(gem.second) +

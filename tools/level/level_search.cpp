@@ -12,6 +12,9 @@ namespace {
 constexpr int kMaxRun = 3;      // straight pieces that count towards a bounce
 constexpr int kBehind = 2;      // pieces a bounce can carry the car back at most
 constexpr int kReversing = 10;  // mode = kReversing + pieces still to go back
+// A level with many pushable blocks close together has very many states; past this many the
+// search gives up rather than run for ever.
+constexpr std::size_t kMaxStates = 300000;
 
 struct State {
     int piece = 0, column = 0, mode = 0;  // mode < kReversing: run-up in pieces
@@ -49,6 +52,10 @@ public:
         Visit(first);
         bool finished = false;
         while (!queue_.empty()) {
+            if (seen_.size() > kMaxStates) {
+                exhausted_ = true;
+                return false;
+            }
             State s = std::move(queue_.front());
             queue_.pop_front();
             if (s.piece == map_.finish) {
@@ -62,6 +69,7 @@ public:
     }
 
     const std::set<int>& VisitedCells() const { return visitedCells_; }
+    bool Exhausted() const { return exhausted_; }
 
 private:
     bool Solid(const State& s, int piece, int column) const
@@ -146,6 +154,7 @@ private:
     std::deque<State> queue_;
     std::unordered_set<std::string> seen_;
     std::set<int> visitedCells_;
+    bool exhausted_ = false;
 };
 
 }  // namespace
@@ -155,10 +164,18 @@ LevelReach ExploreLevel(const LevelMap& map)
     LevelReach reach;
     Search anyWay(map, false);
     reach.finishReachable = anyWay.Run();
+    if (anyWay.Exhausted()) {
+        reach.tooComplex = true;
+        return reach;
+    }
     for (int p = 0; p < map.PieceCount(); ++p)
         for (int c = 0; c < LevelMap::kColumns; ++c)
             if (map.At(p, c) == Cell::Gem && !anyWay.VisitedCells().count(CellId(p, c))) reach.unreachableGems.push_back({p, c});
-    reach.allGemsInOneRun = reach.finishReachable && reach.unreachableGems.empty() && Search(map, true).Run();
+    if (reach.finishReachable && reach.unreachableGems.empty()) {
+        Search oneRun(map, true);
+        reach.allGemsInOneRun = oneRun.Run();
+        reach.tooComplex = oneRun.Exhausted();
+    }
     return reach;
 }
 

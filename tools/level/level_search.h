@@ -23,6 +23,7 @@ struct LevelReach {
     std::vector<std::pair<int, int>> unreachableGems;  // (piece, column)
     bool finishReachable = false;
     bool allGemsInOneRun = false;
+    bool tooComplex = false;  // the search gave up: nothing above can be trusted
 };
 
 LevelReach ExploreLevel(const LevelMap& map);
