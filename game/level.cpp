@@ -1,5 +1,6 @@
 #include "level.h"
 
+#include "KStream.h"
 #include "track.h"
 
 namespace {
@@ -53,4 +54,14 @@ bool Level::Build(Track& track, const LevelText& level)
 bool Level::ParseText(Track& track, const char* text, size_t size)
 {
     return Build(track, ReadLevelText(text, size));
+}
+
+bool Level::Parse(Track& track, KStream* stream)
+{
+    if (!stream) return false;
+    track.DeletePieces();
+    stream->Seek(0);
+    KString text;
+    stream->ReadText(text, -1);
+    return ParseText(track, text.c_str(), static_cast<size_t>(text.Length()));
 }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+class KStream;
 class Track;
 
 class Level {
@@ -17,4 +18,6 @@ public:
     // is negative.
     static bool Build(Track& track, const LevelText& level);
     static bool ParseText(Track& track, const char* text, size_t size);
+    // The whole stream, read from its start. False without a stream.
+    static bool Parse(Track& track, KStream* stream);
 };
