@@ -12,9 +12,8 @@ bool ReadRecord(KStream* levels, int index, KMemStream* out)
     if (!levels || !levels->IsOpen() || index < 0) return false;
     levels->Seek(0);
     for (int record = 0;; ++record) {
-        if (levels->AtEnd()) return false;
         KString line;
-        levels->ReadLine(line);
+        if (!levels->ReadLine(line)) return false;
         const int length = ParseDecimal(line.c_str());
         if (length < 0 || length > levels->Remaining()) return false;
         if (record == index) {
