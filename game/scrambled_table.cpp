@@ -1,0 +1,34 @@
+#include "scrambled_table.h"
+
+#include "KIniFile.h"
+#include "KMemStream.h"
+#include "file_replace.h"
+
+#include <cstdio>
+
+namespace ScrambledTable {
+
+LoadResult Load(KIniFile& table, const char* fileName, KStream* key)
+{
+    table.Clear();
+    std::FILE* probe = fileName && *fileName ? std::fopen(fileName, "rb") : nullptr;
+    if (!probe) return kMissing;
+    const bool empty = std::fgetc(probe) == EOF;
+    std::fclose(probe);
+    if (empty) return kMissing;
+    KMemStream file;
+    if (!file.LoadFile(fileName) || !file.UnscrambleStream(key, 0)) return kUnreadable;
+    file.Seek(0);
+    return table.LoadFromStream(&file) ? kLoaded : kUnreadable;
+}
+
+bool Save(KIniFile& table, const char* fileName, KStream* key)
+{
+    KMemStream& text = table.GetStream();
+    KMemStream scrambled;
+    const int size = text.Size();
+    if (!text.ScrambleStream(key, 0, &scrambled) || scrambled.Size() != size) return false;
+    return ReplaceFileContents(fileName, scrambled.GetData(), static_cast<size_t>(size));
+}
+
+}  // namespace ScrambledTable

@@ -1,0 +1,142 @@
+// The player slots: defaults, names, progress, and their file.
+#include "player_table.h"
+#include "table_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(PlayerTableRules, DefaultsAreEightNumberedPlayersWithoutProgress)
+{
+    PlayerTable players;
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(KString(("PLAYER " + std::to_string(i + 1)).c_str()), players.GetPlayerName(i));
+        for (int d = 0; d < 3; ++d) EXPECT_EQ(0, players.GetPlayerProgress(i, d));
+    }
+    EXPECT_EQ(KString(), players.GetPlayerName(8));
+    EXPECT_EQ(KString(), players.GetPlayerName(-1));
+}
+
+TEST(PlayerTableRules, NamesAreCutTo16PrintableCharacters)
+{
+    struct Case {
+        const char* name;
+        const char* stored;
+    };
+    const Case cases[] = {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOP"},
+                          {"SIXTEEN CHARS OK", "SIXTEEN CHARS OK"},
+                          {"", ""},
+                          {nullptr, ""},
+                          {"EVE\r\n[3]\r\nNAME=X", "EVE[3]NAME=X"}};
+    for (const Case& c : cases) {
+        PlayerTable players;
+        players.SetPlayerName(2, c.name);
+        EXPECT_EQ(KString(c.stored), players.GetPlayerName(2));
+        EXPECT_EQ(KString("PLAYER 4"), players.GetPlayerName(3)) << "the next player is untouched";
+    }
+}
+
+TEST(PlayerTableRules, ProgressPerDifficulty)
+{
+    PlayerTable players;
+    players.SetPlayerProgress(5, 0, 3);
+    players.SetPlayerProgress(5, 1, 7);
+    players.SetPlayerProgress(5, 2, 12);
+    players.SetPlayerProgress(5, 3, 9);   // no such difficulty: nothing
+    players.SetPlayerProgress(5, -1, 9);
+    players.SetPlayerProgress(9, 0, 9);   // no such player: nothing
+    EXPECT_EQ(3, players.GetPlayerProgress(5, 0));
+    EXPECT_EQ(7, players.GetPlayerProgress(5, 1));
+    EXPECT_EQ(12, players.GetPlayerProgress(5, 2));
+    EXPECT_EQ(0, players.GetPlayerProgress(5, 3));
+    EXPECT_EQ(0, players.GetPlayerProgress(4, 0));
+    players.SetPlayerProgress(5, 0, -2);
+    EXPECT_EQ(0, players.GetPlayerProgress(5, 0));
+    players.ResetPlayer(5);
+    EXPECT_EQ(0, players.GetPlayerProgress(5, 2));
+    EXPECT_EQ(-1, players.Table().FindSection(players.Table().GetStream(), "8"));
+}
+
+TEST(PlayerTableRules, LevelCountByDifficulty)
+{
+    EXPECT_EQ(10, LevelCount(0));
+    EXPECT_EQ(15, LevelCount(1));
+    EXPECT_EQ(20, LevelCount(2));
+    EXPECT_EQ(0, LevelCount(3));
+    EXPECT_EQ(0, LevelCount(-1));
+}
+
+using PlayerFile = TableFolder;
+
+TEST_F(PlayerFile, SaveThenLoadKeepsEverything)
+{
+    PlayerTable players;
+    players.SetPlayerName(0, "ADA");
+    players.SetPlayerProgress(0, 1, 4);
+    players.SetPlayerProgress(7, 2, 19);
+    const std::string before = Text(players.Table().GetStream());
+    ASSERT_TRUE(players.Save(Path("player.dat").c_str(), &key));
+    EXPECT_EQ(before, Text(players.Table().GetStream())) << "the table in memory stays plain";
+    const std::string stored = Read(Path("player.dat"));
+    EXPECT_EQ(before.size(), stored.size());
+    EXPECT_NE(before, stored) << "stored scrambled";
+    EXPECT_EQ(std::string::npos, stored.find("ADA"));
+
+    PlayerTable loaded;
+    ASSERT_TRUE(loaded.Load(Path("player.dat").c_str(), &key));
+    EXPECT_EQ(KString("ADA"), loaded.GetPlayerName(0));
+    EXPECT_EQ(4, loaded.GetPlayerProgress(0, 1));
+    EXPECT_EQ(19, loaded.GetPlayerProgress(7, 2));
+    EXPECT_EQ(KString("PLAYER 2"), loaded.GetPlayerName(1));
+}
+
+TEST_F(PlayerFile, MissingOrEmptyFilesGiveDefaults)
+{
+    PlayerTable players;
+    players.SetPlayerName(1, "CHANGED");
+    ASSERT_TRUE(players.Load(Path("none.dat").c_str(), &key));
+    EXPECT_EQ(KString("PLAYER 2"), players.GetPlayerName(1));
+    Write(Path("empty.dat"), "");
+    players.SetPlayerName(1, "CHANGED");
+    ASSERT_TRUE(players.Load(Path("empty.dat").c_str(), &key));
+    EXPECT_EQ(KString("PLAYER 2"), players.GetPlayerName(1));
+}
+
+TEST_F(PlayerFile, CorruptValuesReadSafely)
+{
+    WriteScrambled(Path("player.dat"), "[0]\r\nNAME=A NAME FAR LONGER THAN SIXTEEN\r\nEASY=-4\r\nMEDIUM=abc\r\n"
+                                       "HARD=2x\r\n[1]\r\nEASY=99999999999\r\n");
+    PlayerTable players;
+    ASSERT_TRUE(players.Load(Path("player.dat").c_str(), &key));
+    EXPECT_EQ(KString("A NAME FAR LONGE"), players.GetPlayerName(0));
+    EXPECT_EQ(0, players.GetPlayerProgress(0, 0));
+    EXPECT_EQ(0, players.GetPlayerProgress(0, 1));
+    EXPECT_EQ(2, players.GetPlayerProgress(0, 2));
+    EXPECT_EQ(2147483647, players.GetPlayerProgress(1, 0));
+    EXPECT_EQ(KString(), players.GetPlayerName(1)) << "a missing name reads as empty";
+}
+
+TEST_F(PlayerFile, AFileThatCannotBeUnscrambledGivesDefaultsAndFalse)
+{
+    Write(Path("player.dat"), "something");
+    KMemStream noKey;
+    PlayerTable players;
+    EXPECT_FALSE(players.Load(Path("player.dat").c_str(), &noKey));
+    EXPECT_EQ(KString("PLAYER 1"), players.GetPlayerName(0));
+    EXPECT_FALSE(players.Load(Path("player.dat").c_str(), nullptr));
+}
+
+TEST_F(PlayerFile, AFailedSaveKeepsThePreviousFile)
+{
+    Write(Path("player.dat"), "previous");
+    PlayerTable players;
+    KMemStream noKey;
+    EXPECT_FALSE(players.Save(Path("player.dat").c_str(), &noKey));
+    EXPECT_FALSE(players.Save(Path("player.dat").c_str(), nullptr));
+    EXPECT_FALSE(players.Save(Path("no/such/folder/player.dat").c_str(), &key));
+    EXPECT_EQ("previous", Read(Path("player.dat")));
+}
+
+}  // namespace
