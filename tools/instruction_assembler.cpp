@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "../runtime/core/stored_format.h"
+#include "quoted_text.h"
 
 namespace qbkw {
 namespace {
@@ -141,35 +142,10 @@ private:
 
     std::string Quoted()
     {
-        Expect('"');
-        std::string out;
-        for (;;) {
-            if (pos_ >= s_.size())
-                Fail("unterminated text");
-            char c = s_[pos_++];
-            if (c == '"')
-                return out;
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= s_.size())
-                Fail("unterminated text");
-            c = s_[pos_++];
-            switch (c) {
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'x': {
-                if (pos_ + 2 > s_.size() || !std::isxdigit((unsigned char)s_[pos_]) ||
-                    !std::isxdigit((unsigned char)s_[pos_ + 1]))
-                    Fail("\\x needs two hexadecimal digits");
-                out += char(std::stoi(s_.substr(pos_, 2), nullptr, 16));
-                pos_ += 2;
-                break;
-            }
-            default: out += c; break;
-            }
+        try {
+            return ReadQuotedText(s_, pos_);
+        } catch (const std::runtime_error& e) {
+            Fail(e.what());
         }
     }
 

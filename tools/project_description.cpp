@@ -7,6 +7,7 @@
 #include "../runtime/core/stored_format.h"
 #include "instruction_assembler.h"
 #include "project_stream_writer.h"
+#include "quoted_text.h"
 
 namespace qbkw {
 
@@ -37,39 +38,6 @@ struct PendingInstruction {
     int line;
 };
 
-std::string Unescape(const std::string& s, size_t& pos, int line)
-{
-    std::string out;
-    ++pos;  // opening quote
-    for (;;) {
-        if (pos >= s.size())
-            throw DescriptionError(line, "unterminated text");
-        char c = s[pos++];
-        if (c == '"')
-            return out;
-        if (c != '\\') {
-            out += c;
-            continue;
-        }
-        if (pos >= s.size())
-            throw DescriptionError(line, "unterminated text");
-        c = s[pos++];
-        switch (c) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'x':
-            if (pos + 2 > s.size() || !std::isxdigit((unsigned char)s[pos]) ||
-                !std::isxdigit((unsigned char)s[pos + 1]))
-                throw DescriptionError(line, "\\x needs two hexadecimal digits");
-            out += char(std::strtol(s.substr(pos, 2).c_str(), nullptr, 16));
-            pos += 2;
-            break;
-        default: out += c; break;
-        }
-    }
-}
-
 std::vector<Token> Tokenize(const std::string& s, int line)
 {
     std::vector<Token> tokens;
@@ -81,7 +49,11 @@ std::vector<Token> Tokenize(const std::string& s, int line)
         } else if (c == '#') {
             break;
         } else if (c == '"') {
-            tokens.push_back({Unescape(s, pos, line), true});
+            try {
+                tokens.push_back({ReadQuotedText(s, pos), true});
+            } catch (const std::runtime_error& e) {
+                throw DescriptionError(line, e.what());
+            }
         } else {
             size_t start = pos;
             while (pos < s.size() && s[pos] != ' ' && s[pos] != '\t')
