@@ -1,5 +1,8 @@
 #include "decimal_text.h"
 
+#include <cstdlib>
+#include <string>
+
 int32_t TextToInt(const char* text)
 {
     if (!text)
@@ -18,4 +21,42 @@ int32_t TextToInt(const char* text)
             value = limit;  // clamp, and keep consuming digits
     }
     return int32_t(negative ? -value : value);
+}
+
+double TextToDouble(const char* text)
+{
+    if (!text)
+        return 0.0;
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-')
+        ++p;
+    const char* digits = p;
+    while (*p >= '0' && *p <= '9')
+        ++p;
+    bool any = p > digits;
+    if (*p == '.') {
+        ++p;
+        const char* fraction = p;
+        while (*p >= '0' && *p <= '9')
+            ++p;
+        any = any || p > fraction;
+    }
+    if (!any)
+        return 0.0;
+    if (*p == 'e' || *p == 'E') {
+        const char* exponent = p + 1;
+        if (*exponent == '+' || *exponent == '-')
+            ++exponent;
+        if (*exponent >= '0' && *exponent <= '9') {
+            p = exponent;
+            while (*p >= '0' && *p <= '9')
+                ++p;
+        }
+    }
+    // The span is plain decimal now, which every C library reads alike.
+    const std::string number(start, size_t(p - start));
+    return std::strtod(number.c_str(), nullptr);
 }

@@ -6,3 +6,8 @@
 #include <cstdint>
 
 int32_t TextToInt(const char* text);
+
+// Decimal text to a double in the manner of the C library's atof (leading white space, an optional
+// sign, digits with an optional point and exponent; 0.0 when no number begins the text), the same
+// on every platform: no hexadecimal, infinity or not-a-number spellings.
+double TextToDouble(const char* text);

@@ -14,6 +14,7 @@
 #include "fw_array.h"
 #include "fw_string.h"
 #include "object_types.h"
+#include "script_frame.h"
 
 #ifndef _WIN32
 typedef struct HWND__* HWND;
@@ -115,6 +116,12 @@ struct ProjectPlatformHooks {
     void (*releaseObjectResources)(CProjectRuntime& runtime, ObjectRecord& object) = nullptr;
     // The handle of a window instance.
     HWND (*windowHandle)(CWnd* window) = nullptr;
+    // Between two instructions of a window in quiet mode: lets one waiting message of the window
+    // through when the window runs its quiet procedure.
+    void (*pumpQuietMessage)(WindowRecord& window) = nullptr;
+    // Sends WM_CLOSE to the open window of the record and answers the reply; -1 keeps it open.
+    // Unset: no window is open.
+    LONG_PTR (*closeWindow)(WindowRecord& window) = nullptr;
 };
 
 class CProjectRuntime {
@@ -179,6 +186,20 @@ public:
     // Looks a row's records up again when records were made or deleted since it was compiled.
     void ResolveInstruction(Instruction& row);
 
+    // ---- scripts (expression_evaluator.cpp, command_dispatcher.cpp, script_runner.cpp) --------
+    static constexpr int kMaxRunDepth = 128;
+    bool EvaluateExpression(CString& remaining, CString& result, ScriptFrame& frame);
+    int DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command, CString& params,
+                              ScriptFrame& frame);
+    int ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex, int row,
+                           ScriptFrame& frame);
+    CString RunScript(WindowRecord* window, ObjectRecord* object, int eventIndex,
+                      const ArgumentBlock* arguments = nullptr);
+    static int FindConditionBranch(const ObjectRecord& object, int eventIndex, int start);
+    static int FindLoopEnd(const ObjectRecord& object, int eventIndex, int start);
+    static int FindLoopHead(const ObjectRecord& object, int eventIndex, int start);
+    int GetRunDepth() const { return m_runDepth; }
+
     // ---- state -------------------------------------------------------------------------------
     int GetWindowCount() const { return int(m_windows.size()); }
     WindowRecord* GetWindowAt(int index) const
@@ -209,6 +230,7 @@ public:
     CString m_commandTexts[2];
 
     ProjectPlatformHooks m_hooks;
+    const CommandTable* m_commandTable = nullptr;  // the script commands; none: nothing runs
 
 private:
     friend class ProjectStreamReader;
@@ -216,4 +238,6 @@ private:
     void DestroyObjectWindows(ObjectRecord& object);
 
     uint32_t m_recordGeneration = 1;
+    int m_runDepth = 0;
+    bool m_endingProgram = false;  // set by code 11 until the outermost run has returned
 };

@@ -1,0 +1,157 @@
+// Runs the compiled rows of one event script and follows the control-flow codes.
+#include "project_model.h"
+#include "stored_format.h"
+
+namespace {
+
+const std::vector<Instruction>* RowsOf(const ObjectRecord& object, int eventIndex)
+{
+    if (eventIndex < 0 || eventIndex >= int(object.EventScripts.size()))
+        return nullptr;
+    return &object.EventScripts[size_t(eventIndex)].Rows;
+}
+
+bool RowIs(const Instruction& row, int type) { return row.Object && row.Object->Type == type; }
+
+}  // namespace
+
+int CProjectRuntime::FindConditionBranch(const ObjectRecord& object, int eventIndex, int start)
+{
+    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
+    if (!rows || start < 0)
+        return -1;
+    int depth = 0;
+    for (int i = start; i < int(rows->size()); ++i) {
+        const Instruction& row = (*rows)[size_t(i)];
+        if (!RowIs(row, qbk::TypeCondition))
+            continue;
+        if (row.Command == 0) {
+            ++depth;
+        } else if (row.Command == 1) {
+            if (depth == 0)
+                return i;
+        } else if (row.Command == 2) {
+            if (depth == 0)
+                return i;
+            --depth;
+        }
+    }
+    return -1;
+}
+
+int CProjectRuntime::FindLoopEnd(const ObjectRecord& object, int eventIndex, int start)
+{
+    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
+    if (!rows || start < 0)
+        return -1;
+    int depth = 0;
+    for (int i = start; i < int(rows->size()); ++i) {
+        const Instruction& row = (*rows)[size_t(i)];
+        if (!RowIs(row, qbk::TypeLoop))
+            continue;
+        if (row.Command == 0) {
+            ++depth;
+        } else if (row.Command == 1) {
+            if (depth == 0)
+                return i;
+            --depth;
+        }
+    }
+    return -1;
+}
+
+int CProjectRuntime::FindLoopHead(const ObjectRecord& object, int eventIndex, int start)
+{
+    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
+    if (!rows || start < 0 || start >= int(rows->size()))
+        return -1;
+    int depth = 0;
+    for (int i = start; i >= 0; --i) {
+        const Instruction& row = (*rows)[size_t(i)];
+        if (!RowIs(row, qbk::TypeLoop))
+            continue;
+        if (row.Command == 1) {
+            ++depth;
+        } else if (row.Command == 0) {
+            if (depth == 0)
+                return i;
+            --depth;
+        }
+    }
+    return -1;
+}
+
+int CProjectRuntime::ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex,
+                                        int rowIndex, ScriptFrame& frame)
+{
+    if (!window || !object || eventIndex < 0 || eventIndex >= int(object->EventScripts.size()))
+        return 0;
+    std::vector<Instruction>& rows = object->EventScripts[size_t(eventIndex)].Rows;
+    if (rowIndex < 0 || rowIndex >= int(rows.size()))
+        return 0;
+    Instruction& row = rows[size_t(rowIndex)];
+    ResolveInstruction(row);
+    CString params = row.Params;  // the handler consumes its own copy
+    return DispatchObjectCommand(row.Window, row.Object, row.Command, params, frame);
+}
+
+CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, int eventIndex,
+                                   const ArgumentBlock* arguments)
+{
+    if (!window || !object || eventIndex < 0 || eventIndex >= object->EventCount ||
+        eventIndex >= int(object->EventScripts.size()))
+        return CString();
+    const int count = object->EventScripts[size_t(eventIndex)].InstructionCount();
+    if (count == 0 || m_runDepth >= kMaxRunDepth || m_endingProgram)
+        return CString();
+
+    ScriptFrame frame;
+    frame.NumberSlots.assign(size_t(window->LocalNumberCount), 0.0);
+    frame.TextSlots.resize(size_t(window->LocalTextCount));
+    frame.Arguments = arguments;
+    ++m_runDepth;
+    CString result;
+    for (int i = 0; i < object->EventScripts[size_t(eventIndex)].InstructionCount(); ++i) {
+        const int code = ExecuteInstruction(window, object, eventIndex, i, frame);
+        if (m_endingProgram)
+            break;  // the program ends: every run stops
+        if (window->Quiet && window->GetObjectCount() > 3 && m_hooks.pumpQuietMessage)
+            m_hooks.pumpQuietMessage(*window);
+        // A scan that finds no match ends the run: it must not restart it or leave the script.
+        int found = 0;
+        bool stop = false;
+        switch (code) {
+        case 2:
+        case 3: found = FindConditionBranch(*object, eventIndex, i + 1); break;
+        case 6: found = FindLoopEnd(*object, eventIndex, i + 1); break;
+        case 7: found = FindLoopHead(*object, eventIndex, i - 1); break;
+        case 8: found = FindLoopHead(*object, eventIndex, i); break;
+        case 9: found = FindLoopEnd(*object, eventIndex, i); break;
+        case 10:
+            result = frame.Result;
+            stop = true;
+            break;
+        case 11: {
+            WindowRecord* main = FindWindowByName("MAIN");
+            if (main && main->Self() && main->Self()->WindowObject && m_hooks.closeWindow &&
+                m_hooks.closeWindow(*main) != -1) {
+                m_running = 0;
+                m_endingProgram = true;
+                stop = true;
+            }
+            break;
+        }
+        default: break;
+        }
+        if (stop || found < 0)
+            break;
+        if (code == 2 || code == 3 || code == 6 || code == 9)
+            i = found;
+        else if (code == 7 || code == 8)
+            i = found - 1;  // the head runs again
+    }
+    --m_runDepth;
+    if (m_runDepth == 0)
+        m_endingProgram = false;
+    return result;
+}
