@@ -36,6 +36,7 @@ double TextToDouble(const char* text)
     const char* digits = p;
     while (*p >= '0' && *p <= '9')
         ++p;
+    const char* wholeEnd = p;
     bool any = p > digits;
     if (*p == '.') {
         ++p;
@@ -46,6 +47,13 @@ double TextToDouble(const char* text)
     }
     if (!any)
         return 0.0;
+    // Whole numbers of up to 15 digits are exact as doubles: no need for the general conversion.
+    if (p == wholeEnd && wholeEnd - digits <= 15 && *p != 'e' && *p != 'E') {
+        int64_t value = 0;
+        for (const char* d = digits; d < wholeEnd; ++d)
+            value = value * 10 + (*d - '0');
+        return *start == '-' ? -double(value) : double(value);
+    }
     if (*p == 'e' || *p == 'E') {
         const char* exponent = p + 1;
         if (*exponent == '+' || *exponent == '-')

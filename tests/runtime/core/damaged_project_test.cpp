@@ -1,6 +1,8 @@
 // Damaged projects fail the load cleanly and leave no partial project behind.
 #include "stored_project_fixture.h"
 
+#include <cmath>
+
 #include "decimal_text.h"
 #include "stored_format.h"
 
@@ -223,6 +225,26 @@ TEST(TextToIntTest, ReadsLikeAtoiAndClampsToThirtyTwoBits)
     for (const Case& c : cases)
         EXPECT_EQ(TextToInt(c.text), c.value) << c.text;
     EXPECT_EQ(TextToInt(nullptr), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextToDoubleTest, ReadsLikeAtofWithoutPlatformSpellings)
+{
+    struct Case {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"0", 0}, {"12", 12}, {"-7", -7}, {"1.5", 1.5}, {"-0.25x", -0.25}, {"  +3", 3}, {".5", 0.5},
+        {"5.", 5}, {"1e3", 1000}, {"2E-2", 0.02}, {"1e", 1}, {"1e+", 1}, {"abc", 0}, {"", 0},
+        {"-", 0}, {".", 0}, {"inf", 0}, {"nan", 0}, {"0x10", 0}, {"123456789012345", 123456789012345.0},
+        {"12345678901234567890", 12345678901234567890.0}, {"007", 7}, {"1.2.3", 1.2},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(TextToDouble(c.text), c.value) << c.text;
+    EXPECT_TRUE(std::signbit(TextToDouble("-0")));
 }
 
 }  // namespace
