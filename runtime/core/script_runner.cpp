@@ -13,72 +13,45 @@ const std::vector<Instruction>* RowsOf(const ObjectRecord& object, int eventInde
 
 bool RowIs(const Instruction& row, int type) { return row.Object && row.Object->Type == type; }
 
-}  // namespace
-
-int CProjectRuntime::FindConditionBranch(const ObjectRecord& object, int eventIndex, int start)
-{
-    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
-    if (!rows || start < 0)
-        return -1;
-    int depth = 0;
-    for (int i = start; i < int(rows->size()); ++i) {
-        const Instruction& row = (*rows)[size_t(i)];
-        if (!RowIs(row, qbk::TypeCondition))
-            continue;
-        if (row.Command == 0) {
-            ++depth;
-        } else if (row.Command == 1) {
-            if (depth == 0)
-                return i;
-        } else if (row.Command == 2) {
-            if (depth == 0)
-                return i;
-            --depth;
-        }
-    }
-    return -1;
-}
-
-int CProjectRuntime::FindLoopEnd(const ObjectRecord& object, int eventIndex, int start)
-{
-    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
-    if (!rows || start < 0)
-        return -1;
-    int depth = 0;
-    for (int i = start; i < int(rows->size()); ++i) {
-        const Instruction& row = (*rows)[size_t(i)];
-        if (!RowIs(row, qbk::TypeLoop))
-            continue;
-        if (row.Command == 0) {
-            ++depth;
-        } else if (row.Command == 1) {
-            if (depth == 0)
-                return i;
-            --depth;
-        }
-    }
-    return -1;
-}
-
-int CProjectRuntime::FindLoopHead(const ObjectRecord& object, int eventIndex, int start)
+// Walks the rows of objects of one type from start (forward or backward), counting nesting: a row
+// with command `opens` goes one level deeper; `closes` answers at depth 0 and otherwise comes one
+// level back up; `alsoAnswers` (-1: none) answers at depth 0 and is passed over deeper down.
+int ScanRows(const ObjectRecord& object, int eventIndex, int start, int step, int type, int opens,
+             int closes, int alsoAnswers)
 {
     const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
     if (!rows || start < 0 || start >= int(rows->size()))
         return -1;
     int depth = 0;
-    for (int i = start; i >= 0; --i) {
+    for (int i = start; i >= 0 && i < int(rows->size()); i += step) {
         const Instruction& row = (*rows)[size_t(i)];
-        if (!RowIs(row, qbk::TypeLoop))
+        if (!RowIs(row, type))
             continue;
-        if (row.Command == 1) {
+        if (row.Command == opens)
             ++depth;
-        } else if (row.Command == 0) {
-            if (depth == 0)
-                return i;
-            --depth;
-        }
+        else if (row.Command == alsoAnswers && depth == 0)
+            return i;
+        else if (row.Command == closes && depth-- == 0)
+            return i;
     }
     return -1;
+}
+
+}  // namespace
+
+int CProjectRuntime::FindConditionBranch(const ObjectRecord& object, int eventIndex, int start)
+{
+    return ScanRows(object, eventIndex, start, +1, qbk::TypeCondition, 0, 2, 1);
+}
+
+int CProjectRuntime::FindLoopEnd(const ObjectRecord& object, int eventIndex, int start)
+{
+    return ScanRows(object, eventIndex, start, +1, qbk::TypeLoop, 0, 1, -1);
+}
+
+int CProjectRuntime::FindLoopHead(const ObjectRecord& object, int eventIndex, int start)
+{
+    return ScanRows(object, eventIndex, start, -1, qbk::TypeLoop, 1, 0, -1);
 }
 
 int CProjectRuntime::ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex,

@@ -10,60 +10,14 @@
 #include <filesystem>
 #include <string>
 
-#include "command_table.h"
-#include "decimal_text.h"
 #include "project_description.h"
 #include "project_model.h"
 #include "project_stream_writer.h"
-#include "value_format.h"
+#include "stand_in_commands.h"
 
 namespace {
 
 constexpr int kPasses = 1000000;
-
-// Stand-ins for the variable commands: NumberVariable 2 set, 3 get, 4 add; TextVariable 2 set.
-class BenchmarkTable : public CommandTable {
-public:
-    const CommandEntry* FindOwn(int type, int command) const override
-    {
-        static const CommandEntry number[] = {{"Set", SetNumber}, {"Get", GetNumber}, {"Add", AddNumber}};
-        static const CommandEntry text = {"SetText", SetText};
-        if (type == 28 && command >= 2 && command <= 4)
-            return &number[command - 2];
-        if (type == 39 && command == 2)
-            return &text;
-        return GetScriptCommandTable().FindOwn(type, command);
-    }
-    const CommandEntry* FindObjectCommand(int command) const override { return GetScriptCommandTable().FindObjectCommand(command); }
-    const CommandEntry* FindControlCommand(int command) const override { return GetScriptCommandTable().FindControlCommand(command); }
-
-private:
-    static CString Arg(CProjectRuntime& runtime, CString& params, ScriptFrame& frame)
-    {
-        CString value;
-        runtime.EvaluateExpression(params, value, frame);
-        return value;
-    }
-    static void SetNumber(CProjectRuntime& r, WindowRecord&, ObjectRecord& o, CString& p, ScriptFrame& f)
-    {
-        o.Numbers.assign(1, TextToDouble(Arg(r, p, f)));
-    }
-    static void GetNumber(CProjectRuntime&, WindowRecord&, ObjectRecord& o, CString&, ScriptFrame& f)
-    {
-        f.Result = DoubleToString(o.Numbers.empty() ? 0.0 : o.Numbers[0]);
-    }
-    static void AddNumber(CProjectRuntime& r, WindowRecord&, ObjectRecord& o, CString& p, ScriptFrame& f)
-    {
-        const double value = TextToDouble(Arg(r, p, f));
-        o.Numbers.resize(1);
-        o.Numbers[0] += value;
-    }
-    static void SetText(CProjectRuntime& r, WindowRecord&, ObjectRecord& o, CString& p, ScriptFrame& f)
-    {
-        o.TextList.RemoveAll();
-        o.TextList.Add(Arg(r, p, f));
-    }
-};
 
 const char* const kProject = R"(
 commands Loop WHILE WEND
@@ -104,7 +58,7 @@ int main()
     const std::string path = (std::filesystem::temp_directory_path() / "qbk-benchmark.exe").string();
     qbkw::WriteWholeFile(path, qbkw::AppendProject("program", qbkw::ParseProjectDescription(kProject)));
     CProjectRuntime runtime;
-    BenchmarkTable table;
+    StandInCommandTable table;
     runtime.m_commandTable = &table;
     if (!runtime.LoadProject(path.c_str())) {
         std::fprintf(stderr, "the benchmark project does not load\n");
