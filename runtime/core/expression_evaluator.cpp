@@ -27,28 +27,26 @@ bool CProjectRuntime::EvaluateExpression(CString& remaining, CString& result, Sc
     bool plain = true;
     char high = 0, low = 0;
     int depth = 0;
-    bool reference = false;
+    // The operand is the bytes from operandStart up to the operator that ends it.
+    const char* data = remaining.GetString();
     const int length = remaining.GetLength();
+    int operandStart = 0;
     for (int i = 0; i < length; ++i) {
-        const char c = remaining[i];
+        const char c = data[i];
         if (c == qbk::kRefOpen) {
-            if (depth == 0 && operand.IsEmpty())
-                reference = true;  // only an operand that begins with the marker is a reference
             ++depth;
-            operand += c;
             continue;
         }
         if (c == qbk::kRefClose) {
             if (depth > 0)
-                --depth;
-            operand += c;
+                --depth;  // a stray closer does not take the depth below 0
             continue;
         }
-        if (!IsOperatorOrEnd(c) || depth != 0) {
-            operand += c;
+        if (!IsOperatorOrEnd(c) || depth != 0)
             continue;
-        }
-        if (reference) {
+        operand = CString(data + operandStart, i - operandStart);
+        // Only an operand that begins with the marker is a reference.
+        if (!operand.IsEmpty() && operand[0] == qbk::kRefOpen) {
             int windowId, objectId, number;
             ParseObjectReference(operand, windowId, objectId, number);
             WindowRecord* window = FindWindowRecordById(windowId);
@@ -91,8 +89,7 @@ bool CProjectRuntime::EvaluateExpression(CString& remaining, CString& result, Sc
                 return true;
             }
         }
-        operand.Empty();
-        reference = false;
+        operandStart = i + 1;
     }
     remaining.Empty();
     return true;

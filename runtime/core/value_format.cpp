@@ -12,6 +12,12 @@ CString IntToString(int value) {
 CString DoubleToString(double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  // Whole numbers (the common case in scripts) read as their integer text, as "%f" trimmed would:
+  // only faster. Negative zero keeps its sign.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    if (value == 0) return std::signbit(value) ? "-0" : "0";
+    return FormatNumber(static_cast<int64_t>(value));
+  }
   CString s;
   s.Format("%f", value);  // no fixed buffer: 1e300 is 300 digits long
   int end = s.GetLength();
