@@ -36,7 +36,7 @@ public:
     // Turns a JPEG or PNG picture of the folder "image" into a BMP in place; false when it cannot
     // be decoded. Installed by the image code; without it pictures stay as stored.
     bool (*convertPicture)(CMemFile& file, bool png) = nullptr;
-    // A new free temporary file name; installed by the start-up (the default uses the helpers).
+    // A new free temporary file name (the runtime sets MakeTempFileName; tests their own).
     CString (*makeTempFileName)() = nullptr;
 
 private:

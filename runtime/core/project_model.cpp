@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "file_helpers.h"
 #include "stored_format.h"
 
 CString WindowRecord::GetName() const
@@ -45,6 +46,7 @@ CProjectRuntime::CProjectRuntime()
 {
     for (int type = 0; type < qbk::kObjectTypeCount; ++type)
         m_eventCounts[type] = DWORD(qbk::ObjectTypeEventCount(type));
+    m_embeddedFiles.makeTempFileName = &MakeTempFileName;
     SetHeaderDefaults();
 }
 

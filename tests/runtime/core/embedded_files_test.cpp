@@ -3,6 +3,8 @@
 
 #include <fstream>
 
+#include "file_helpers.h"
+
 #include "stored_format.h"
 
 namespace {
@@ -138,6 +140,19 @@ file "second.dll" type 2 text "two"
     const std::string pluginPath = plugin.TempName.GetString();
     runtime_.ResetProject();
     EXPECT_FALSE(std::filesystem::exists(pluginPath));
+}
+
+TEST_F(StoredProjectTest, TypeTwoFilesGoToTheSystemTemporaryFolderByDefault)
+{
+    ASSERT_TRUE(Load("file \"lib.dll\" type 2 text \"MZ\"\nfile \"empty.dll\" type 2 text \"\""));
+    const CString name = runtime_.m_embeddedFiles.GetAt(0)->TempName;
+    ASSERT_FALSE(name.IsEmpty());
+    EXPECT_EQ(name.Left(GetTempFolder().GetLength()), GetTempFolder());
+    EXPECT_GE(name.Find("~qbktmp"), 0);
+    EXPECT_EQ(qbkw::ReadWholeFile(name.GetString()), "MZ");
+    EXPECT_EQ(runtime_.m_embeddedFiles.GetAt(1)->TempName, "");
+    runtime_.ResetProject();
+    EXPECT_FALSE(std::filesystem::exists(name.GetString()));
 }
 
 TEST_F(EmbeddedFilesTest, ExtractingRefusesNullEmptyAndUnwritable)
