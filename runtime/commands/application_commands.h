@@ -16,6 +16,10 @@ struct ApplicationSystem {
     uint32_t (*milliseconds)() = nullptr;  // unset: a steady clock
 };
 ApplicationSystem& GetApplicationSystem();
+#ifdef _WIN32
+// Fills GetApplicationSystem() with the Windows services (qbkcommands_win).
+void InstallApplicationSystem();
+#endif
 
 // printf-style formatting of numbers with only numeric conversions and "%%"; widths and
 // precisions are capped and no conversion reads beyond the numbers given (it stays as written).
