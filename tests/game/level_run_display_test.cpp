@@ -54,6 +54,20 @@ protected:
         Step();
         ASSERT_EQ(LevelRun::kRunning, sim.Run().GetState());
     }
+    // Level 1 for player 0, driven straight to the finish.
+    void Finish(const TestLevel& level, bool replay)
+    {
+        Load(level, 0);
+        sim.Params().levelIndex = 0;
+        sim.Params().player = 0;
+        sim.Params().replay = replay;
+        sim.Run().Start(sim.Params());
+        sim.Hold(LevelRun::kKeyUp);
+        sim.RunUntil([&] { return sim.Run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
+        sim.ReleaseAll();
+        Step();
+        ASSERT_EQ(LevelRun::kFinished, sim.Run().GetState());
+    }
     // The one text of the last frame that satisfies the test, or null.
     template <class Test>
     const DrawnText* Find(Test test) const
@@ -242,15 +256,7 @@ TEST_F(DisplayTest, GemsTimesSplitsAndSpeedOnTheRight)
 
 TEST_F(DisplayTest, TheFinishPanelSaysCompletedWithTheRecord)
 {
-    TestLevel level(10);
-    Load(level, 0);
-    sim.Params().levelIndex = 0;
-    sim.Params().player = 0;
-    sim.Params().replay = false;
-    sim.Run().Start(sim.Params());
-    sim.Hold(LevelRun::kKeyUp);
-    sim.RunUntil([&] { return sim.Run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
-    Step();
+    Finish(TestLevel(10), false);
     const KString final = sim.Run().FormatTime(static_cast<int>(sim.Run().ElapsedMs()));
     const DrawnText* big = InFont(5, kTextMiddle);
     ASSERT_NE(nullptr, big);
@@ -274,13 +280,7 @@ TEST_F(DisplayTest, AFailedLevelAndAReplayEndDifferently)
     TestLevel level(10);
     level.Set(8, 0, 'O');
     for (bool replay : {false, true}) {
-        Load(level, 0);
-        sim.Params().levelIndex = 0;
-        sim.Params().replay = replay;
-        sim.Run().Start(sim.Params());
-        sim.Hold(LevelRun::kKeyUp);
-        sim.RunUntil([&] { return sim.Run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
-        Step();
+        Finish(level, replay);
         if (replay) {
             EXPECT_EQ(nullptr, Find([](const DrawnText& t) { return t.text.find("Gems To Collect") != std::string::npos; }));
             EXPECT_EQ(nullptr, WithText("LEVEL COMPLETED"));

@@ -30,6 +30,13 @@ protected:
         sim.Step(kTicks);
         ASSERT_EQ(LevelRun::kRunning, run().GetState());
     }
+    void RunningBesideAWallOnColumn15()
+    {
+        TestLevel level(400);
+        for (int p = 5; p < level.Finish(); ++p) level.Set(p, 15, 'X');
+        Load(level);
+        StartRunning();
+    }
     bool Frames(int n)
     {
         bool result = true;
@@ -185,10 +192,7 @@ TEST_F(RunTest, ASideWallStopsTheTurnAndPutsTheCarBackIntoItsColumn)
 
 TEST_F(RunTest, AFastTurnOverAWallEdgeComesBackToTheColumnItStartedIn)
 {
-    TestLevel level(400);
-    for (int p = 5; p < level.Finish(); ++p) level.Set(p, 15, 'X');
-    Load(level);
-    StartRunning();
+    RunningBesideAWallOnColumn15();
     // Just short of the left probe's reach, turning left fast with a long frame.
     run().PlaceCar(TrackPiece::AngleOfColumn(16) + 0.016, 1100);
     sim.Hold(LevelRun::kKeyLeft);
@@ -199,10 +203,7 @@ TEST_F(RunTest, AFastTurnOverAWallEdgeComesBackToTheColumnItStartedIn)
 
 TEST_F(RunTest, ScrapingAWallWhileTurningSlowsTheCarNotBelowTheMinimum)
 {
-    TestLevel level(400);
-    for (int p = 5; p < level.Finish(); ++p) level.Set(p, 15, 'X');
-    Load(level);
-    StartRunning();
+    RunningBesideAWallOnColumn15();
     run().PlaceCar(TrackPiece::AngleOfColumn(16) + 0.0151, 1100);
     run().SetSpeed(0.01);
     sim.Hold(LevelRun::kKeyLeft);
