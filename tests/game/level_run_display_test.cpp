@@ -307,7 +307,9 @@ TEST_F(DisplayTest, ThePausePanelHighlightsTheSelection)
         EXPECT_EQ(3, item->font);
         EXPECT_EQ(kTextCentre, item->format);
         EXPECT_EQ(i == 1 ? kTextPalette[2] : kTextPalette[1], item->colour) << items[i];
-        if (i > 0) EXPECT_EQ(top + 40, item->rect.top) << "one font height apart";
+        if (i > 0) {
+            EXPECT_EQ(top + 40, item->rect.top) << "one font height apart";
+        }
         top = item->rect.top;
     }
     EXPECT_EQ(768 / 2 - 60, WithText("Resume")->rect.top);

@@ -248,8 +248,9 @@ TEST_F(CrashTest, AFrontalCrashAt001BouncesBackAndRecovers)
     while (run().Recovering() && frames < 1000) {
         sim.Step(kTicks);
         ++frames;
-        if (run().Recovering())
+        if (run().Recovering()) {
             EXPECT_NEAR(last + kTicks * LevelRun::kBraking, run().GetSpeed(), 1e-12);
+        }
         last = run().GetSpeed();
     }
     EXPECT_NEAR(105, frames, 1);
