@@ -372,6 +372,7 @@ void LevelRun::PassPiece(RunParams& params, double z)
         break;
     case TrackPiece::kCheckpoint:
         // Each checkpoint adds its bonus once, also when the car bounces back over it.
+        if (checkpointPassed_.size() <= static_cast<size_t>(index)) checkpointPassed_.resize(static_cast<size_t>(index) + 1);
         if (index != lastCheckpoint_ && !checkpointPassed_[static_cast<size_t>(index)]) {
             checkpointPassed_[static_cast<size_t>(index)] = true;
             timeLimit_ += piece->GetBonus(difficulty_) * 100;
