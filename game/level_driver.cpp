@@ -12,7 +12,8 @@ constexpr double kPi = 3.141592654;
 constexpr int kColumns = TrackPiece::kColumns;
 constexpr long kDepthWeight = 1000000;
 constexpr long kGemWeight = 1000;
-constexpr int kMaxShift = 2;  // columns the car can side-step within one piece
+constexpr int kMaxShift = 4;  // columns the car can side-step within one piece, slowly
+constexpr long kPushCost = 20;  // a push costs a bounce  // columns the car can side-step within one piece
 
 int Wrap(int column) { return ((column % kColumns) + kColumns) % kColumns; }
 
@@ -24,6 +25,15 @@ bool Free(const Track& track, int piece, int column)
     return p && !p->IsWall(Wrap(column));
 }
 
+// A block the car can push out of its way: the cell beyond it is open.
+bool Pushable(const Track& track, int piece, int column)
+{
+    const TrackPiece* p = track.GetPiece(piece);
+    column = Wrap(column);
+    return p && p->IsPushable(column) && p->IsBlockPresent(column) && !p->IsMoved(column) &&
+           piece + 1 < track.GetPieceCount() && Free(track, piece + 1, column);
+}
+
 bool Gem(const Track& track, int piece, int column)
 {
     const TrackPiece* p = track.GetPiece(piece);
@@ -31,11 +41,11 @@ bool Gem(const Track& track, int piece, int column)
     return p && p->IsSolid(column) == TrackPiece::kGemCell && p->HasPresentGem(TrackPiece::FacetOfColumn(column));
 }
 
-// Every cell from one column to another (shift -2 to 2) of a piece is free.
+// Every cell after the first from one column to another of a piece is free.
 bool SideStepFree(const Track& track, int piece, int from, int shift)
 {
     const int dir = shift < 0 ? -1 : 1;
-    for (int s = 0; s != shift + dir; s += dir)
+    for (int s = dir; s != shift + dir; s += dir)
         if (!Free(track, piece, from + s)) return false;
     return true;
 }
@@ -63,11 +73,13 @@ Plan MakePlan(const LevelRun& run)
         for (int x = 0; x < kColumns; ++x) {
             value[d][x] = d * kDepthWeight;
             next[d][x] = -1;
-            if (!Free(track, k, x)) continue;
+            if (!Free(track, k, x) && !Pushable(track, k, x)) continue;
             for (int shift = -kMaxShift; shift <= kMaxShift; ++shift) {
                 const int y = Wrap(x + shift);
-                if (!Free(track, k + 1, y) || !SideStepFree(track, k, x, shift)) continue;
-                const long v = value[d + 1][y] + (Gem(track, k + 1, y) ? kGemWeight : 0) - std::abs(shift);
+                const bool push = Pushable(track, k + 1, y);
+                if ((!Free(track, k + 1, y) && !push) || (shift != 0 && !SideStepFree(track, k, x, shift))) continue;
+                const long v = value[d + 1][y] + (Gem(track, k + 1, y) ? kGemWeight : 0) - std::abs(shift) -
+                               (push ? kPushCost : 0);
                 if (next[d][x] < 0 || v > value[d][x]) {
                     value[d][x] = v;
                     next[d][x] = y;
@@ -115,16 +127,19 @@ int LevelDriver::TargetColumn(const LevelRun& run, double* speed) const
     const int target = plan.first != run.GetColumn() || Gem(run.GetTrack(), piece, plan.first) ? plan.first
                                                                                                  : plan.second;
     if (speed) {
-        // Slow enough to side-step in time: about a piece for each column at the turning speed.
+        // Slow enough to side-step in time: the more columns within a piece, the slower.
         double allowed = cruiseSpeed;
-        const double turning[] = {cruiseSpeed, 0.005, 0.0035};
-        if (target != run.GetColumn()) allowed = std::min(allowed, turning[1]);
+        const double turning[kMaxShift + 1] = {cruiseSpeed, 0.005, 0.0035, 0.0028, 0.0023};
+        int now = std::abs(target - run.GetColumn());
+        if (now > kColumns / 2) now = kColumns - now;
+        allowed = std::min(allowed, turning[std::min(now, kMaxShift)]);
         for (int d = 0; d < 4; ++d) {
             const double distance = std::max(0.0, 200.0 * (d + 1) - local - 40);
-            const double v = turning[std::min(plan.shifts[d], 2)];
+            const double v = turning[std::min(plan.shifts[d], kMaxShift)];
             allowed = std::min(allowed, std::sqrt(v * v + 2 * LevelRun::kBraking * distance));
         }
-        *speed = std::max(allowed, 0.003);
+        // Never below what a push needs.
+        *speed = std::max(allowed, 0.0023);
     }
     return target;
 }

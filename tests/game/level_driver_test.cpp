@@ -41,6 +41,18 @@ TEST(LevelDriver, CollectsGemsAcrossTheTunnelAndGoesRoundWalls)
     }
 }
 
+TEST(LevelDriver, PushesABlockOutOfAWallAndGoesRoundItAfterwards)
+{
+    TestLevel level(40, "60,60,60");
+    for (int c = 0; c < 32; ++c) {
+        if (c != 12) level.Set(20, c, 'X');
+        if (c != 12 && c != 13) level.Set(21, c, 'X');
+    }
+    level.Set(21, 12, '#');  // the only way on: push it into piece 22 and step round it
+    const DriveResult result = Drive(level);
+    EXPECT_TRUE(result.Completed()) << "state " << result.state << ", time " << result.time;
+}
+
 TEST(LevelDriver, ReportsALevelThatCannotBeFinishedInTime)
 {
     const DriveResult result = Drive(TestLevel(200, "5,5,5"));
