@@ -27,26 +27,7 @@ bool RunPass(const PixelRect& rect, uint32_t* out, PassControl& control, Compute
 
 uint32_t DominantColour(const PixelGrid& src, const PixelRect& clip, int x, int y, int radius,
                         std::vector<std::pair<uint32_t, int>>& table) {
-    int64_t x0 = std::max<int64_t>(int64_t(x) - radius, clip.left);
-    int64_t x1 = std::min<int64_t>(int64_t(x) + radius, clip.right);
-    int64_t y0 = std::max<int64_t>(int64_t(y) - radius, clip.top);
-    int64_t y1 = std::min<int64_t>(int64_t(y) + radius, clip.bottom);
-    if (x0 >= x1 || y0 >= y1) return src.At(x, y);
-    table.clear();
-    for (int64_t cx = x0; cx < x1; ++cx) {
-        for (int64_t cy = y0; cy < y1; ++cy) {
-            uint32_t c = src.At(cx, cy);
-            auto it = std::find_if(table.begin(), table.end(), [c](const std::pair<uint32_t, int>& e) { return e.first == c; });
-            if (it == table.end())
-                table.emplace_back(c, 1);
-            else
-                ++it->second;
-        }
-    }
-    auto best = table.begin();
-    for (auto it = table.begin(); it != table.end(); ++it)
-        if (it->second > best->second) best = it;
-    return best->first;
+    return DominantColourOf([&src](int64_t px, int64_t py) { return src.At(px, py); }, clip, x, y, radius, table);
 }
 
 bool MajorityFilterPass(const PixelGrid& src, const PixelRect& rect, int radius, uint32_t* out, PassControl& control) {
