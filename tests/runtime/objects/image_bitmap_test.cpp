@@ -11,8 +11,6 @@
 
 using namespace qbktest;
 
-std::string qbktest::ScratchPath(const char* name) { return zvtest::TempDir() + name; }
-
 namespace {
 
 void WriteFile(const std::string& path, const Bytes& bytes) {

@@ -26,11 +26,11 @@ inline Pixels ReadImage(const CImageBitmap& image, int* width = nullptr, int* he
   return pixels;
 }
 
-// Distinct pixels: red from x, green from y, blue fixed.
+// Distinct pixels (up to 16 x 16): red from x, green from y, blue fixed.
 inline Pixels Distinct(int width, int height) {
   Pixels p(size_t(width) * height);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) p[size_t(y) * width + x] = uint32_t((x * 40 + 5) << 16 | (y * 40 + 5) << 8 | 0x80);
+    for (int x = 0; x < width; ++x) p[size_t(y) * width + x] = uint32_t((x * 15 + 5) << 16 | (y * 15 + 5) << 8 | 0x80);
   return p;
 }
 
