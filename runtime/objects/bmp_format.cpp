@@ -38,6 +38,7 @@ bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, ByteWriter& ou
     if (!bgrRows || !SizeOk(width, height)) return false;
     uint8_t header[kBmpHeadersSize];
     MakeBmp24Header(header, width, height, false);
+    out.Expect(kBmpHeadersSize + size_t(DibRowSize(uint64_t(width), 24)) * size_t(height));
     if (!out.Write(header, sizeof header)) return false;
     size_t rowBytes = size_t(width) * 3;
     size_t pad = size_t(DibRowSize(uint64_t(width), 24)) - rowBytes;
@@ -53,6 +54,7 @@ bool WriteDib24AsBmp(const uint8_t* paddedRows, int width, int height, ByteWrite
     if (!paddedRows || !SizeOk(width, height)) return false;
     uint8_t header[kBmpHeadersSize];
     MakeBmp24Header(header, width, height, true);
+    out.Expect(kBmpHeadersSize + size_t(DibRowSize(uint64_t(width), 24)) * size_t(height));
     return out.Write(header, sizeof header) &&
            out.Write(paddedRows, size_t(DibRowSize(uint64_t(width), 24)) * size_t(height));
 }

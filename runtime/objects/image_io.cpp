@@ -13,20 +13,24 @@ size_t MemoryReader::Read(void* buffer, size_t size) {
     return n;
 }
 
+bool GrowingWriter::Grow(size_t size) {
+    if (size <= capacity_ - size_) return true;
+    size_t want = capacity_ ? capacity_ : 4096;
+    while (want - size_ < size) {
+        if (want > SIZE_MAX / 2) return false;
+        want *= 2;
+    }
+    void* grown = std::realloc(data_.get(), want);
+    if (!grown) return false;
+    data_.release();
+    data_.reset(static_cast<uint8_t*>(grown));
+    capacity_ = want;
+    return true;
+}
+
 bool GrowingWriter::Write(const void* data, size_t size) {
     if (size == 0) return true;
-    if (size > capacity_ - size_) {
-        size_t want = capacity_ ? capacity_ : 4096;
-        while (want - size_ < size) {
-            if (want > SIZE_MAX / 2) return false;
-            want *= 2;
-        }
-        void* grown = std::realloc(data_.get(), want);
-        if (!grown) return false;
-        data_.release();
-        data_.reset(static_cast<uint8_t*>(grown));
-        capacity_ = want;
-    }
+    if (!Grow(size)) return false;
     std::memcpy(data_.get() + size_, data, size);
     size_ += size;
     return true;

@@ -33,6 +33,8 @@ public:
     virtual bool Write(const void* data, size_t size) = 0;
     // Pushes out what is buffered; false when the data did not all arrive.
     virtual bool Finish() { return true; }
+    // A hint that about this many more bytes will follow.
+    virtual void Expect(size_t) {}
 };
 
 class StdioReader : public ByteReader {
@@ -71,10 +73,14 @@ private:
 class GrowingWriter : public ByteWriter {
 public:
     bool Write(const void* data, size_t size) override;
+    void Expect(size_t size) override { Grow(size); }
     const uint8_t* Data() const { return data_.get(); }
     size_t Size() const { return size_; }
 
 private:
+    // Room for size more bytes; false when it cannot be had.
+    bool Grow(size_t size);
+
     ByteBlock data_;
     size_t size_ = 0;
     size_t capacity_ = 0;
