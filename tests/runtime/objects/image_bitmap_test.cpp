@@ -144,6 +144,16 @@ TEST(ImageLoad, DamagedBmpsFailAndIndexedPixelsPastThePaletteAreBlack) {
   EXPECT_EQ(ReadImage(image), (Pixels{0xFF0000, 0}));
 }
 
+TEST(ImageLoad, RunLengthBmpsLoad) {
+  // 8-bit run-length: bottom row two pixels of index 1, top row two of index 2.
+  Bytes runs = {2, 1, 0, 0, 2, 2, 0, 1};
+  Bytes bmp = MakeBmp(40, 2, 2, 8, {0x00FF0000, 0x000000FF, 0x0000FF00}, runs, 0, 1);
+  std::unique_ptr<CMemFile> file(MemFileWith(bmp));
+  CImageBitmap image;
+  ASSERT_TRUE(image.LoadBmp(file.get()));
+  EXPECT_EQ(ReadImage(image), (Pixels{0x00FF00, 0x00FF00, 0x0000FF, 0x0000FF}));
+}
+
 TEST(ImageLoad, ALoadResetsTheTransparentColourAndAFailedPngLeavesTheImage) {
   CImageBitmap image;
   ASSERT_TRUE(MakeImage(&image, 2, 2, Distinct(2, 2)));

@@ -5,6 +5,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 extern "C" {
 #include <jpeglib.h>
 }
@@ -107,6 +113,14 @@ Bytes PatternRgb(int width, int height) {
             px[2] = uint8_t((x + y) * 4);
         }
     return p;
+}
+
+unsigned long ProcessId() {
+#ifdef _WIN32
+    return (unsigned long)_getpid();
+#else
+    return (unsigned long)getpid();
+#endif
 }
 
 std::vector<std::string> PngChunks(const Bytes& png) {

@@ -33,6 +33,9 @@ Bytes MakeBmp(int headerSize, int width, int height, int bitCount, const std::ve
 // Pixels of a recognisable pattern: red, green and blue vary with x and y.
 Bytes PatternRgb(int width, int height);
 
+// This process's id, for scratch file names of its own.
+unsigned long ProcessId();
+
 // Chunk types of a PNG in order.
 std::vector<std::string> PngChunks(const Bytes& png);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -55,9 +57,10 @@ private:
     size_t room_;
 };
 
+// A scratch file of this process alone: test programs of several trees may run at once.
 std::string TempPath(const char* name) {
-    const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/qbk_jpeg_test_" + name;
+    return (std::filesystem::temp_directory_path() /
+            ("qbk_jpeg_test_" + std::to_string(qbktest::ProcessId()) + "_" + name)).string();
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "png_codec.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <png.h>
 #include <zlib.h>
 
@@ -57,9 +59,10 @@ Bytes ToPng(const Bytes& bmp, int* code = nullptr, char* error = nullptr) {
     return Bytes(out.Data(), out.Data() + out.Size());
 }
 
+// A scratch file of this process alone: test programs of several trees may run at once.
 std::string TempPath(const char* name) {
-    const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/qbk_png_test_" + name;
+    return (std::filesystem::temp_directory_path() /
+            ("qbk_png_test_" + std::to_string(qbktest::ProcessId()) + "_" + name)).string();
 }
 
 }  // namespace
