@@ -7,6 +7,7 @@
 #include <limits>
 
 namespace {
+const double kPi = 3.14159265358979323846;
 const double kTwoPi = 6.283185307;
 
 void ExpectNear(const KVector3& v, double x, double y, double z)
@@ -23,9 +24,9 @@ TEST(NormalizeAngle, BringsEveryAngleIntoOneTurn)
         double in, out;
     };
     const Case cases[] = {
-        {0, 0},         {1.5, 1.5},          {6.28, 6.28},        {7.0, 7.0 - 2 * M_PI},
-        {-0.5, 5.783185308}, {kTwoPi, 0},    {-kTwoPi, 0},        {3 * M_PI, M_PI},
-        {-M_PI / 2, 3 * M_PI / 2}, {100.0, std::fmod(100.0, 2 * M_PI)},
+        {0, 0},         {1.5, 1.5},          {6.28, 6.28},        {7.0, 7.0 - 2 * kPi},
+        {-0.5, 5.783185308}, {kTwoPi, 0},    {-kTwoPi, 0},        {3 * kPi, kPi},
+        {-kPi / 2, 3 * kPi / 2}, {100.0, std::fmod(100.0, 2 * kPi)},
     };
     for (const Case& c : cases) EXPECT_NEAR(KNumberFormat::NormalizeAngle(c.in), c.out, 1e-6) << c.in;
     EXPECT_NEAR(KNumberFormat::NormalizeAngle(7.0), 0.7168146928, 1e-6);
@@ -46,10 +47,10 @@ TEST(AngleTo, DirectionAngleOrMinusOneForOnePoint)
 {
     EXPECT_EQ(KNumberFormat::AngleTo(1, 2, 1, 2), -1.0);
     EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, 1, 0), 0, 1e-9);
-    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, 0, 5), M_PI / 2, 1e-9);
-    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, -2, 0), M_PI, 1e-6);
-    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, 0, -3), 3 * M_PI / 2, 1e-6);
-    EXPECT_NEAR(KNumberFormat::AngleTo(1, 1, 2, 0), 7 * M_PI / 4, 1e-6);
+    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, 0, 5), kPi / 2, 1e-9);
+    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, -2, 0), kPi, 1e-6);
+    EXPECT_NEAR(KNumberFormat::AngleTo(0, 0, 0, -3), 3 * kPi / 2, 1e-6);
+    EXPECT_NEAR(KNumberFormat::AngleTo(1, 1, 2, 0), 7 * kPi / 4, 1e-6);
 }
 
 TEST(RayAngles, YawInTheGroundPlaneAndPitchInTheUprightOne)
@@ -59,8 +60,8 @@ TEST(RayAngles, YawInTheGroundPlaneAndPitchInTheUprightOne)
     EXPECT_FALSE(KNumberFormat::RayAngles({0, 0, 0}, {0, 5, 0}, &yaw, &pitch));  // no x-z direction
     EXPECT_EQ(yaw, -5);
     ASSERT_TRUE(KNumberFormat::RayAngles({0, 0, 0}, {1, 1, 1}, &yaw, &pitch));
-    EXPECT_NEAR(yaw, M_PI / 4, 1e-9);
-    EXPECT_NEAR(pitch, M_PI / 4, 1e-9);
+    EXPECT_NEAR(yaw, kPi / 4, 1e-9);
+    EXPECT_NEAR(pitch, kPi / 4, 1e-9);
 }
 
 TEST(MoveTowards, GoesStraightTowardsTheTarget)
