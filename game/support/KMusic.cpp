@@ -1,8 +1,7 @@
 #include "KMusic.h"
+#include "KLibrary.h"
 
 namespace {
-
-const char* const kNoticeClass = "ZvMusicNotice";
 
 template <typename T>
 void ReleaseInterface(T*& p)
@@ -15,34 +14,15 @@ void ReleaseInterface(T*& p)
 
 }  // namespace
 
-LRESULT CALLBACK KMusic::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* music = reinterpret_cast<KMusic*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (music) return music->OnMessage(message, wParam, lParam);
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 KMusic::KMusic()
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kNoticeClass;
-    RegisterClassExA(&wc);
-    window_ = CreateWindowExA(0, kNoticeClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Create("", 0, 0, nullptr, KLibrary::LibraryWindow(), nullptr, 0, KLibrary::Instance());
 }
 
 KMusic::~KMusic()
 {
     Close();
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
+    Destroy();
 }
 
 bool KMusic::Open(const KString& fileName)
@@ -63,7 +43,7 @@ bool KMusic::Open(const KString& fileName)
         return false;
     }
     seeking_->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
-    events_->SetNotifyWindow(reinterpret_cast<OAHWND>(window_), kGraphNotice, reinterpret_cast<LONG_PTR>(this));
+    events_->SetNotifyWindow(reinterpret_cast<OAHWND>(Handle()), kGraphNotice, reinterpret_cast<LONG_PTR>(this));
     // A file that cannot be rendered gives a graph that never plays: that is a failed open.
     KString name(fileName);
     if (FAILED(graph_->RenderFile(name.ToWide(), nullptr))) {
@@ -152,7 +132,7 @@ LRESULT KMusic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The notice names this player; nothing carried in a posted message is used as a pointer.
     if (message == kGraphNotice && lParam == reinterpret_cast<LPARAM>(this)) OnGraphEvent();
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return KWnd::OnMessage(message, wParam, lParam);
 }
 
 void KMusic::OnGraphEvent()

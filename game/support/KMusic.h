@@ -1,22 +1,23 @@
-// Plays one music file through a DirectShow filter graph. The graph posts its notices to the
-// player's own hidden window; at the end of the file the player starts again when looping, or
+// Plays one music file through a DirectShow filter graph. The player is a hidden window, so that
+// the graph can post its notices to it; at the end of the file the player starts again when looping, or
 // tells a derived class that the music is over.
 #pragma once
 
 #include "KString.h"
+#include "KWnd.h"
 
 #include <windows.h>
 #include <dshow.h>
 
 #include <cstdint>
 
-class KMusic {
+class KMusic : public KWnd {
 public:
     // The graph's notice to the player's window.
     static constexpr UINT kGraphNotice = 0x8078;
 
     KMusic();
-    virtual ~KMusic();
+    ~KMusic() override;
 
     // Builds a graph for the file; false when the graph cannot be made or the file not rendered.
     bool Open(const KString& fileName);
@@ -36,10 +37,9 @@ public:
     bool IsLooping() const { return looping_; }
     bool IsOpen() const { return open_; }
     bool IsPlaying() const { return playing_; }
-    HWND Handle() const { return window_; }
 
 protected:
-    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Drains the graph's waiting events.
     virtual void OnGraphEvent();
     // The file played to its end and does not loop.
@@ -48,9 +48,6 @@ protected:
     virtual void OnLoop() {}
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-
-    HWND window_ = nullptr;
     bool open_ = false;
     IGraphBuilder* graph_ = nullptr;
     IMediaControl* control_ = nullptr;

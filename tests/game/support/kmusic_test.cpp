@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KMusic.h"
+#include "library_environment.h"
 #include "sound_output.h"
 #include "wave_image_builder.h"
 #include "win_test_support.h"
@@ -56,13 +57,11 @@ std::string Mp3File()
     return path;
 }
 
-class MusicTest : public ::testing::Test {
-protected:
-    void SetUp() override { CoInitialize(nullptr); }
-    void TearDown() override { CoUninitialize(); }
-};
+class MusicTest : public ::testing::Test {};
 
 }  // namespace
+
+static ::testing::Environment* const g_library = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
 
 TEST_F(MusicTest, WaveFileIsHeardAndCompletesOnce)
 {
@@ -182,6 +181,8 @@ TEST_F(MusicTest, StrayNoticesAreIgnored)
     std::string file = WriteWaveFile("stray.wav", 200);
     CountingMusic music;
     ASSERT_NE(music.Handle(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(music.Handle()));
+    EXPECT_EQ(GetWindow(music.Handle(), GW_OWNER), KLibrary::LibraryWindow());
     PostMessageA(music.Handle(), KMusic::kGraphNotice, 0, 0x1234);
     PostMessageA(music.Handle(), KMusic::kGraphNotice, 0, 0);
     PumpMessages(50);

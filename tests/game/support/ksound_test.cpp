@@ -5,6 +5,7 @@
 
 #include "KSound.h"
 #include "KSoundDevice.h"
+#include "library_environment.h"
 #include "sound_output.h"
 #include "wave_image_builder.h"
 #include "win_test_support.h"
@@ -47,6 +48,7 @@ protected:
         window_ = CreateTestWindow(100, 100);
         KSoundDevice::Create(window_, DSSCL_PRIORITY);
         ASSERT_NE(KSoundDevice::Get(), nullptr);
+        EXPECT_EQ(KLibrary::DirectSound(), KSoundDevice::Get());
     }
     void TearDown() override
     {
@@ -67,6 +69,8 @@ protected:
 };
 
 }  // namespace
+
+static ::testing::Environment* const g_library = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
 
 TEST_F(SoundTest, OneShotIsHeardAndFinishesOnce)
 {
