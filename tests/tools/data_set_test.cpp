@@ -11,6 +11,7 @@
 #include <string>
 
 #include "KMemStream.h"
+#include "KMusic.h"
 #include "KWaveData.h"
 
 namespace {
@@ -111,6 +112,26 @@ TEST_F(DataSetTest, ConfigAndMusicBesideTheProgram)
     HANDLE h = FindFirstFileA((kGameDir + "/music/*.mp3").c_str(), &found);
     EXPECT_NE(h, INVALID_HANDLE_VALUE);
     if (h != INVALID_HANDLE_VALUE) FindClose(h);
+}
+
+// DirectShow must recognise "music.dat" by its contents (its name says nothing) and the race
+// tracks by theirs: each opens with the length it was composed to.
+TEST_F(DataSetTest, MusicOpensInDirectShowWithItsLength)
+{
+    CoInitialize(nullptr);
+    {
+        const struct {
+            std::string file;
+            uint32_t atLeastMs;
+        } pieces[] = {{kGameDir + "/music.dat", 30000}, {kGameDir + "/music/race1.mp3", 40000}};
+        for (const auto& piece : pieces) {
+            KMusic music;
+            ASSERT_TRUE(music.Open(piece.file.c_str())) << piece.file;
+            EXPECT_GE(music.GetDuration(), piece.atLeastMs) << piece.file;
+            EXPECT_LE(music.GetDuration(), 70000u) << piece.file;
+        }
+    }
+    CoUninitialize();
 }
 
 }  // namespace
