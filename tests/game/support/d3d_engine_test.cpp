@@ -1,6 +1,7 @@
 // The 3D engine on a real Direct3D 9 device under Wine: what the back buffer shows after a frame.
 #include <gtest/gtest.h>
 
+#include "bmp_file.h"
 #include "KCamera.h"
 #include "KDevice3D.h"
 #include "KFont3D.h"
@@ -25,29 +26,7 @@ const int kWidth = 320, kHeight = 240;
 // A 24-bit BMP file of one colour.
 std::vector<unsigned char> SolidBmp(int w, int h, uint32_t rgb)
 {
-    const int rowBytes = (w * 3 + 3) & ~3;
-    const int imageBytes = rowBytes * h;
-    std::vector<unsigned char> file(54 + static_cast<size_t>(imageBytes), 0);
-    auto put32 = [&file](size_t at, uint32_t v) { std::memcpy(&file[at], &v, 4); };
-    auto put16 = [&file](size_t at, uint16_t v) { std::memcpy(&file[at], &v, 2); };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(w));
-    put32(22, static_cast<uint32_t>(h));
-    put16(26, 1);
-    put16(28, 24);
-    put32(34, static_cast<uint32_t>(imageBytes));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            unsigned char* p = &file[54 + static_cast<size_t>(y) * rowBytes + static_cast<size_t>(x) * 3];
-            p[0] = static_cast<unsigned char>(rgb & 0xFF);
-            p[1] = static_cast<unsigned char>((rgb >> 8) & 0xFF);
-            p[2] = static_cast<unsigned char>((rgb >> 16) & 0xFF);
-        }
-    return file;
+    return MakeBmp24(w, h, [rgb](int, int) { return rgb; });
 }
 
 class Engine : public ::testing::Test {
