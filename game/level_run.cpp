@@ -14,6 +14,15 @@ constexpr double kTwoPi = 6.283185307;
 // The car stands this far round from the angle it keeps (3 pi / 2).
 constexpr double kCarOffset = 4.71238898;
 
+// Limits and bonuses come from level files: add them in hundredths without overflowing, held to
+// about eleven days either way.
+int AddSeconds(int hundredths, int seconds)
+{
+    constexpr long long kMax = 100000000;
+    const long long sum = static_cast<long long>(hundredths) + static_cast<long long>(seconds) * 100;
+    return static_cast<int>(std::max(-kMax, std::min(kMax, sum)));
+}
+
 }  // namespace
 
 double LevelRun::NormalizeAngle(double a)
@@ -68,7 +77,7 @@ bool LevelRun::Start(RunParams& params)
     for (int i = 0; i < track_.GetPieceCount(); ++i) ShowPiece(i, i < kVisiblePieces);
     host_.sounds->StopAll();
     host_.sounds->Play(kSoundBackground, false);
-    timeLimit_ = track_.GetTimeLimit(difficulty_) * 100;
+    timeLimit_ = AddSeconds(0, track_.GetTimeLimit(difficulty_));
     clock_.Reset();
     // A Return still held from the menu acts only after a while, as the menu does for the run.
     keyboard_.IsPressed(kKeyReturn, kReturnGuard);
@@ -375,7 +384,7 @@ void LevelRun::PassPiece(RunParams& params, double z)
         if (checkpointPassed_.size() <= static_cast<size_t>(index)) checkpointPassed_.resize(static_cast<size_t>(index) + 1);
         if (index != lastCheckpoint_ && !checkpointPassed_[static_cast<size_t>(index)]) {
             checkpointPassed_[static_cast<size_t>(index)] = true;
-            timeLimit_ += piece->GetBonus(difficulty_) * 100;
+            timeLimit_ = AddSeconds(timeLimit_, piece->GetBonus(difficulty_));
             lastCheckpoint_ = index;
             lastCheckpointMs_ = host_.device->LastFrame() / 100;
             splits_.push_back(static_cast<int>(clock_.Elapsed() / 10) - SumOfSplits());

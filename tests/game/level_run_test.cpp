@@ -476,6 +476,22 @@ TEST_F(RunTest, ACheckpointAddsItsBonusOnceForTheDifficulty)
     }
 }
 
+TEST_F(RunTest, HugeLimitsAndBonusesFromALevelFileAreHeldNotOverflowed)
+{
+    TestLevel level(40, "2000000000,1,1");
+    level.Checkpoint(9, "2000000000,1,1").Checkpoint(10, "-2000000000,1,1");
+    Load(level);
+    EXPECT_EQ(100000000, run().GetTimeLimit());
+    StartRunning();
+    run().SetSpeed(0.005);
+    sim.RunUntil([&] { return run().GetPieceIndex() == 9; }, 100000000, kTicks);
+    EXPECT_EQ(100000000, run().GetTimeLimit());
+    sim.RunUntil([&] { return run().GetPieceIndex() == 10; }, 100000000, kTicks);
+    EXPECT_EQ(-100000000, run().GetTimeLimit());
+    Frames(1);
+    EXPECT_EQ(LevelRun::kTimeOut, run().GetState());
+}
+
 TEST_F(RunTest, ALessonTakesTheEasyTimeLimitAndBonuses)
 {
     TestLevel level(40);
