@@ -18,7 +18,7 @@ configure() {  # tree, extra cmake arguments...
 configure native -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build/native" -j "$jobs"
 configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DZV_FUZZ=ON -DZV_FUZZ_SECONDS="${ZV_FUZZ_SECONDS:-60}"
+  -DZV_FUZZ=ON -DZV_FUZZ_SECONDS="${ZV_FUZZ_SECONDS:-60}" -DZV_FUZZ_SEED="${ZV_FUZZ_SEED:-1}"
 cmake --build "$build/fuzz" -j "$jobs"
 configure "win-$ZV_TEST_ARCH" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$ZV_TEST_ARCH.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build/win-$ZV_TEST_ARCH" -j "$jobs"

@@ -41,7 +41,8 @@ endfunction()
 
 # zv_fuzz(name SOURCES ... [LIBS ...] [SEEDS dir])
 # A libFuzzer target (only in the fuzz tree), run by CTest for ZV_FUZZ_SECONDS over a scratch corpus
-# that starts from the seed folder. Inputs that once found faults belong in the seed folder.
+# that starts from the seed folder. Inputs that once found faults belong in the seed folder. A fixed
+# seed makes a fresh tree's run repeatable, so a fault CI finds can be found again here.
 function(zv_fuzz name)
   cmake_parse_arguments(F "" "SEEDS" "SOURCES;LIBS" ${ARGN})
   if(NOT ZV_FUZZ)
@@ -57,7 +58,7 @@ function(zv_fuzz name)
     list(APPEND dirs "${F_SEEDS}")
   endif()
   add_test(NAME fuzz.${name}
-    COMMAND ${name} -max_total_time=${ZV_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048
+    COMMAND ${name} -max_total_time=${ZV_FUZZ_SECONDS} -seed=${ZV_FUZZ_SEED} -timeout=10 -rss_limit_mb=2048
             -print_final_stats=1 ${dirs})
   set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 900)
 endfunction()
