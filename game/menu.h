@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class KStream;
 class PlayerTable;
@@ -48,6 +49,27 @@ struct MenuHost {
 class Menu {
 public:
     enum Page { kMain = 0, kPlayers = 1, kLevels = 2, kHighScores = 3, kHelp = 4, kCredits = 5, kStarting = 6, kExit = 7 };
+    enum MainItem { kItemPlayers = 0, kItemHighScores = 1, kItemHelp = 2, kItemCredits = 3, kItemExit = 4 };
+
+    // Backdrop textures by index in "image.dat".
+    static constexpr int kBackdropPlayers = 11;  // also help and credits
+    static constexpr int kBackdropLevels = 12;
+    static constexpr int kBackdropMain = 13;
+    static constexpr int kBackdropHighScores = 14;
+    static constexpr int kBackdropStarting = 15;
+    static constexpr int kBackdropExit = 16;
+
+    static constexpr int kMainItems = 5;
+    static constexpr int kHelpPages = 7;  // the goal, lessons 1 to 5, the last words
+    static constexpr int kKeyDelay = 200;
+    // A Return still held from the level run acts only after this long.
+    static constexpr int kReturnGuard = 500;
+    static constexpr double kFieldOfView = 1.570796326;
+
+    enum Key {
+        kKeyBackspace = 8, kKeyReturn = 13, kKeyEscape = 27, kKeySpace = 32, kKeyLeft = 37, kKeyUp = 38,
+        kKeyRight = 39, kKeyDown = 40, kKeyDelete = 46, kKeyDigit0 = 48, kKeyA = 65, kKeyNumpad0 = 96,
+    };
 
     explicit Menu(const MenuHost& host);
     Menu(const Menu&) = delete;
@@ -62,9 +84,65 @@ public:
 
     int GetPage() const { return page_; }
     int GetSelection() const { return selection_; }
+    int GetDifficulty() const { return difficulty_; }
+    int GetPlayer() const { return player_; }
+    const KString& GetPlayerName() const { return name_; }
+    int GetProgress(int difficulty) const;
+    // The backdrop's texture (also kept when there is no backdrop to show it).
+    int GetBackdropTexture() const { return texture_; }
+    const RunCamera& Camera() const { return camera_; }
+
+    // Entries of the high-score table shown.
+    struct ScoreEntry {
+        KString name;
+        int gems = 0;
+        int time = 0;  // hundredths of a second
+    };
+    const std::vector<ScoreEntry>& GetScores() const { return scores_; }
+
+    // "%m : %+S : %+2s" of a time in milliseconds.
+    KString FormatTime(int ms);
 
 private:
+    bool Pressed(int key) { return keyboard_.IsPressed(key, kKeyDelay); }
+    void SetPage(int page, int selection);
+    void SetTexture(int texture);
+    void ChoosePlayer(int index);
+    // The last level the player may choose in the present difficulty.
+    int LastOpenLevel() const;
+
+    void MainPage();
+    void PlayersPage();
+    bool LevelsPage(RunParams& params);
+    void HighScoresPage();
+    bool HelpPage(RunParams& params);
+    void LeavePage(int selection);
+    void EditName(int player);
+    void ReadScores(int level);
+    void FillLevel(RunParams& params);
+    void FillLesson(RunParams& params, int lesson);
+    // Leaves for the run: the starting page is drawn once more.
+    bool StartRun();
+
+    void DrawTexts(int w, int h);
+    void DrawItems(const KString* items, int count, int selected, int top);
+    void DrawLevels(int w, int h);
+    void DrawHighScores(int w, int h);
+    void DrawHelp(int w, int h);
+    void DrawCredits(int w, int h);
+
     MenuHost host_;
+    KClock format_;
+    std::unique_ptr<MenuBackdrop> backdrop_;
+    RunCamera camera_;
+    int texture_ = kBackdropMain;
     int page_ = kMain;
     int selection_ = 0;
+    int difficulty_ = 1;
+    int player_ = 0;
+    KKeyboard keyboard_;
+    KString name_;
+    int progress_[3] = {0, 0, 0};
+    std::vector<ScoreEntry> scores_;
+    int scoresLevel_ = -1;  // the level whose table was read last
 };

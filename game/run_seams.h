@@ -51,6 +51,7 @@ enum RunTextFormat : unsigned {
     kTextCentre = 0x101,
     kTextRight = 0x102,
     kTextMiddle = 0x105,  // centred both ways
+    kTextWrapCentre = 0x111,  // centred, broken into lines at word ends to fit the rectangle
 };
 
 struct RunRect {
@@ -62,6 +63,11 @@ public:
     virtual ~RunTextSink() = default;
     // Draws a text with its drop shadow in one of the game's six fonts.
     virtual void DrawText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour) = 0;
+    // The same without the shadow.
+    virtual void DrawPlainText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour)
+    {
+        DrawText(font, text, rect, format, colour);
+    }
     // Height in pixels of a font at the present viewport.
     virtual int FontHeight(int font) const = 0;
 };

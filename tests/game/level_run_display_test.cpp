@@ -4,6 +4,7 @@
 #include "run_test_level.h"
 #include "score_table.h"
 #include "player_table.h"
+#include "recording_text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,26 +14,6 @@
 namespace {
 
 constexpr uint32_t kTicks = 1000;
-
-struct DrawnText {
-    int font;
-    std::string text;
-    RunRect rect;
-    unsigned format;
-    uint32_t colour;
-};
-
-class RecordingText : public RunTextSink {
-public:
-    void DrawText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour) override
-    {
-        frame.push_back({font, std::string(text.c_str(), static_cast<size_t>(text.Length())), rect, format, colour});
-    }
-    int FontHeight(int font) const override { return 10 * (font + 1); }
-
-    // The texts of the last frame only.
-    std::vector<DrawnText> frame;
-};
 
 class DisplayTest : public ::testing::Test {
 protected:
