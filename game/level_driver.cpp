@@ -10,14 +10,35 @@ namespace {
 
 constexpr double kPi = 3.141592654;
 constexpr int kColumns = TrackPiece::kColumns;
-constexpr long kDepthWeight = 1000000;
-constexpr long kGemWeight = 1000;
-constexpr int kMaxShift = 4;  // columns the car can side-step within one piece, slowly
-constexpr long kPushCost = 20;  // a push costs a bounce  // columns the car can side-step within one piece
+constexpr double kColumnAngle = kPi / 16;
+constexpr double kPieceLength = 200;
+constexpr long kDepthWeight = 100000000;
+constexpr long kGemWeight = 100000;
+constexpr long kPushCost = 2000;
+constexpr long kBounceCost = 4000;
+// A push needs 0.002 at the crash: come a little faster.
+constexpr double kPushFloor = 0.0025;
+// Pieces ahead whose side-steps set the speed now.
+constexpr int kSpeedLookAhead = 6;
+
+// Where in a piece a side-step has to fit: the car must be well inside its new column before
+// the probes ahead of it reach the next piece, and a gem, halfway along, is taken within 30 units
+// of it.
+constexpr double kStepEnd = 165;
+constexpr double kGemBefore = 75;
+constexpr double kGemAfter = 85;
 
 int Wrap(int column) { return ((column % kColumns) + kColumns) % kColumns; }
 
-// Pieces past the end of the track count as open road: the finish comes before them.
+// The shortest signed way round from one column to another.
+int ShiftBetween(int from, int to)
+{
+    int shift = Wrap(to - from);
+    return shift > kColumns / 2 ? shift - kColumns : shift;
+}
+
+// Pieces past the end of the track count as open road: the finish comes before them; pieces
+// before its start as wall.
 bool Free(const Track& track, int piece, int column)
 {
     if (piece >= track.GetPieceCount()) return true;
@@ -25,132 +46,205 @@ bool Free(const Track& track, int piece, int column)
     return p && !p->IsWall(Wrap(column));
 }
 
-// A block the car can push out of its way: the cell beyond it is open.
+// A block still in place that a crash can push out of the way: the cell beyond it is open.
 bool Pushable(const Track& track, int piece, int column)
 {
     const TrackPiece* p = track.GetPiece(piece);
     column = Wrap(column);
     return p && p->IsPushable(column) && p->IsBlockPresent(column) && !p->IsMoved(column) &&
-           piece + 1 < track.GetPieceCount() && Free(track, piece + 1, column);
+           Free(track, piece + 1, column);
 }
 
 bool Gem(const Track& track, int piece, int column)
 {
     const TrackPiece* p = track.GetPiece(piece);
     column = Wrap(column);
-    return p && p->IsSolid(column) == TrackPiece::kGemCell && p->HasPresentGem(TrackPiece::FacetOfColumn(column));
+    return p && p->GetCell(column) == TrackPiece::kGemCell && p->HasPresentGem(TrackPiece::FacetOfColumn(column));
 }
 
-// Every cell after the first from one column to another of a piece is free.
-bool SideStepFree(const Track& track, int piece, int from, int shift)
+// Ticks the car needs to turn by an angle from driving straight and drive straight again:
+// the steering speeds the turn up and lets it die away at the same rate.
+double TurnTicks(double angle)
 {
-    const int dir = shift < 0 ? -1 : 1;
-    for (int s = dir; s != shift + dir; s += dir)
-        if (!Free(track, piece, from + s)) return false;
-    return true;
+    const double ramp = LevelRun::kMaxAngularSpeed * LevelRun::kMaxAngularSpeed / LevelRun::kSteering;
+    if (angle <= ramp) return 2 * std::sqrt(angle / LevelRun::kSteering);
+    return 2 * LevelRun::kMaxAngularSpeed / LevelRun::kSteering + (angle - ramp) / LevelRun::kMaxAngularSpeed;
 }
 
-struct Plan {
-    int first = 0;   // column in the car's piece
-    int second = 0;  // column in the next piece
-    int shifts[4] = {};  // side-steps wanted entering the next pieces
+// The fastest speed at which a side-step of some columns fits into a stretch of road: the car
+// must be well inside the new column by its end.
+double SideStepSpeed(int columns, double distance)
+{
+    if (columns == 0) return LevelRun::kTurboMaxSpeed;
+    if (distance <= 0) return LevelRun::kMinSpeed;
+    return distance / TurnTicks((columns - 0.5) * kColumnAngle + 0.05);
+}
+
+// The speed a bounce off the end of a piece needs to carry the car back over a gem `pieces`
+// pieces behind.
+double BounceSpeed(int pieces)
+{
+    const double back = (pieces - 1) * kPieceLength + 190 + 70 + 40;  // to 30 units past the gem, and a margin
+    return std::sqrt(2 * LevelRun::kBraking * back);
+}
+
+// What a side-step costs the plan: wide ones need the car slow, those in half a piece slower
+// still; of equal ones the earliest is best.
+long ShiftCost(int shift, int depth, int share)
+{
+    const long n = std::abs(shift);
+    return n == 0 ? 0 : 100 * share * n * n + depth;
+}
+
+// Free cells next to each column of a piece, to the left and to the right, up to the largest
+// side-step.
+struct Reach {
+    int left[kColumns], right[kColumns];
 };
 
-Plan MakePlan(const LevelRun& run)
+Reach ReachOf(const Track& track, int piece)
 {
-    const Track& track = run.GetTrack();
-    const int piece = run.GetPieceIndex();
-    const int column = run.GetColumn();
-    const double local = run.Camera().z - 200.0 * piece;
-    long value[LevelDriver::kHorizon + 1][kColumns];
-    int next[LevelDriver::kHorizon + 1][kColumns];
+    Reach reach;
     for (int x = 0; x < kColumns; ++x) {
-        value[LevelDriver::kHorizon][x] = LevelDriver::kHorizon * kDepthWeight;
-        next[LevelDriver::kHorizon][x] = -1;
+        int n = 0;
+        while (n < LevelDriver::kMaxShift && Free(track, piece, x - n - 1)) ++n;
+        reach.left[x] = n;
+        n = 0;
+        while (n < LevelDriver::kMaxShift && Free(track, piece, x + n + 1)) ++n;
+        reach.right[x] = n;
     }
-    for (int d = LevelDriver::kHorizon - 1; d >= 0; --d) {
-        const int k = piece + d;
-        for (int x = 0; x < kColumns; ++x) {
-            value[d][x] = d * kDepthWeight;
-            next[d][x] = -1;
-            if (!Free(track, k, x) && !Pushable(track, k, x)) continue;
-            for (int shift = -kMaxShift; shift <= kMaxShift; ++shift) {
-                const int y = Wrap(x + shift);
-                const bool push = Pushable(track, k + 1, y);
-                if ((!Free(track, k + 1, y) && !push) || (shift != 0 && !SideStepFree(track, k, x, shift))) continue;
-                const long v = value[d + 1][y] + (Gem(track, k + 1, y) ? kGemWeight : 0) - std::abs(shift) -
-                               (push ? kPushCost : 0);
-                if (next[d][x] < 0 || v > value[d][x]) {
-                    value[d][x] = v;
-                    next[d][x] = y;
-                }
-            }
-        }
-    }
-    Plan plan;
-    long best = 0;
-    bool found = false;
-    for (int shift = -kMaxShift; shift <= kMaxShift; ++shift) {
-        const int x = Wrap(column + shift);
-        if (!SideStepFree(track, piece, column, shift)) continue;
-        // A gem of this piece still ahead of the car can be had by stepping over to it.
-        const bool gem = Gem(track, piece, x) && local < 110;
-        const long v = value[0][x] + (gem ? kGemWeight : 0) - 2 * std::abs(shift);
-        if (!found || v > best) {
-            best = v;
-            found = true;
-            plan.first = x;
-        }
-    }
-    if (!found) plan.first = column;
-    plan.second = next[0][plan.first] >= 0 ? next[0][plan.first] : plan.first;
-    int x = plan.first;
-    for (int d = 0; d < 4; ++d) {
-        const int y = next[d][x];
-        if (y < 0) break;
-        int shift = y - x;
-        if (shift > kColumns / 2) shift -= kColumns;
-        if (shift < -kColumns / 2) shift += kColumns;
-        plan.shifts[d] = std::abs(shift);
-        x = y;
-    }
-    return plan;
+    return reach;
 }
 
 }  // namespace
 
-int LevelDriver::TargetColumn(const LevelRun& run, double* speed) const
+std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
 {
-    const Plan plan = MakePlan(run);
+    constexpr int H = kHorizon;
+    const Track& track = run.GetTrack();
     const int piece = run.GetPieceIndex();
-    const double local = run.Camera().z - 200.0 * piece;
-    const int target = plan.first != run.GetColumn() || Gem(run.GetTrack(), piece, plan.first) ? plan.first
-                                                                                                 : plan.second;
-    if (speed) {
-        // Slow enough to side-step in time: the more columns within a piece, the slower.
-        double allowed = cruiseSpeed;
-        const double turning[kMaxShift + 1] = {cruiseSpeed, 0.005, 0.0035, 0.0028, 0.0023};
-        int now = std::abs(target - run.GetColumn());
-        if (now > kColumns / 2) now = kColumns - now;
-        allowed = std::min(allowed, turning[std::min(now, kMaxShift)]);
-        for (int d = 0; d < 4; ++d) {
-            const double distance = std::max(0.0, 200.0 * (d + 1) - local - 40);
-            const double v = turning[std::min(plan.shifts[d], kMaxShift)];
-            allowed = std::min(allowed, std::sqrt(v * v + 2 * LevelRun::kBraking * distance));
+    const double local = run.Camera().z - kPieceLength * piece;
+    const double speed = run.GetSpeed();
+    long value[H + 1][kColumns];
+    int next[H][kColumns];
+    DriveStep step[H][kColumns];
+    for (int x = 0; x < kColumns; ++x) value[H][x] = H * kDepthWeight;
+    for (int d = H - 1; d >= 0; --d) {
+        const int k = piece + d;
+        const Reach reach = ReachOf(track, k);
+        for (int x = 0; x < kColumns; ++x) {
+            long& best = value[d][x];
+            best = d * kDepthWeight;  // a dead end: worth the depth it reaches
+            next[d][x] = -1;
+            step[d][x] = DriveStep();
+            step[d][x].entry = step[d][x].exit = x;
+            const bool pushedInto = Pushable(track, k, x);
+            if (d > 0 && !Free(track, k, x) && !pushedInto) continue;
+            // Gems of the car's own piece only while they are still ahead of it.
+            // Gems the car can hold halfway along, within its reach in this piece.
+            int held[kColumns], gemCount = 0;
+            for (int s = -reach.left[x]; s <= reach.right[x]; ++s)
+                if (Gem(track, k, x + s) && (d > 0 || (s == 0 ? local < 120 : local < 40))) held[gemCount++] = Wrap(x + s);
+            for (int s = -reach.left[x]; s <= reach.right[x]; ++s) {
+                const int y = Wrap(x + s);
+                // A pushed block comes to rest right behind: the way on leads sideways.
+                if (pushedInto && y == x) continue;
+                const bool push = !Free(track, k + 1, y);
+                if (push && !Pushable(track, k + 1, y)) continue;
+                const long base = value[d + 1][y] - (push ? kPushCost : 0);
+                auto consider = [&](long v, int via) {
+                    if (next[d][x] >= 0 && v <= best) return;
+                    best = v;
+                    next[d][x] = y;
+                    step[d][x].exit = y;
+                    step[d][x].via = via;
+                    step[d][x].push = push;
+                };
+                consider(base - ShiftCost(s, d, 1), -1);
+                for (int g = 0; g < gemCount; ++g)
+                    consider(base + kGemWeight - ShiftCost(ShiftBetween(x, held[g]), d, 2) -
+                                 ShiftCost(ShiftBetween(held[g], y), d, 2),
+                             held[g]);
+            }
+            // Gems right behind in this column that a bounce off the wall ahead carries the car
+            // back over, when it can still get fast enough for it.
+            if (next[d][x] < 0 || pushedInto || Free(track, k + 1, x) || Pushable(track, k + 1, x)) continue;
+            int gems = 0, farthest = 0;
+            for (int j = 1; j <= 2 && Free(track, k - j, x); ++j)
+                if (Gem(track, k - j, x)) ++gems, farthest = j;
+            if (gems == 0) continue;
+            const double needed = BounceSpeed(farthest);
+            const double run_up = kPieceLength * (d + 1) - 10 - local;
+            if (speed * speed + 2 * LevelRun::kAcceleration * run_up < needed * needed) continue;
+            best += gems * kGemWeight - kBounceCost;
+            step[d][x].bounce = true;
+            step[d][x].bounceSpeed = needed;
         }
-        // Never below what a push needs.
-        *speed = std::max(allowed, 0.0023);
     }
+    std::vector<DriveStep> plan;
+    for (int d = 0, x = run.GetColumn(); d < H; ++d) {
+        plan.push_back(step[d][x]);
+        if (next[d][x] < 0) break;
+        x = next[d][x];
+    }
+    return plan;
+}
+
+int LevelDriver::TargetColumn(const LevelRun& run, const std::vector<DriveStep>& plan, double* speed) const
+{
+    const int piece = run.GetPieceIndex();
+    const double local = run.Camera().z - kPieceLength * piece;
+    const DriveStep& now = plan.front();
+    const bool toGem = now.via >= 0 && local < kGemAfter;
+    const int target = now.bounce ? now.entry : toGem ? now.via : now.exit;
+    if (!speed) return target;
+
+    double allowed = cruiseSpeed, floor = 0;
+    // A side-step from one column to another between two points of piece d ahead.
+    auto sideStep = [&](int d, int from, int to, double begin, double end) {
+        begin = d == 0 ? std::max(begin, local) : begin;
+        const double v = SideStepSpeed(std::abs(ShiftBetween(from, to)), end - begin);
+        allowed = std::min(allowed, std::sqrt(v * v + 2 * LevelRun::kBraking * std::max(0.0, kPieceLength * d + begin - local)));
+    };
+    for (int d = 0; d < static_cast<int>(plan.size()) && d < kSpeedLookAhead; ++d) {
+        const DriveStep& s = plan[static_cast<size_t>(d)];
+        const int from = d == 0 ? run.GetColumn() : s.entry;
+        if (s.via < 0) {
+            sideStep(d, from, s.exit, 0, kStepEnd);
+        } else if (d == 0 && !toGem) {
+            sideStep(d, from, s.exit, kGemAfter, kStepEnd);
+        } else {
+            sideStep(d, from, s.via, 0, kGemBefore);
+            sideStep(d, s.via, s.exit, kGemAfter, kStepEnd);
+        }
+        if (s.push && d <= 1) floor = std::max(floor, kPushFloor);
+        if (s.bounce && d <= 3) floor = std::max(floor, s.bounceSpeed + 0.0004);
+    }
+    // Slower where the car crashed without meaning to.
+    for (int k = piece - 1; k <= piece + 3; ++k) {
+        const auto crash = crashes_.find(k);
+        if (crash != crashes_.end()) allowed *= std::pow(0.7, crash->second);
+    }
+    *speed = std::max(allowed, floor);
     return target;
 }
 
-DriveKeys LevelDriver::Decide(const LevelRun& run) const
+DriveKeys LevelDriver::Decide(const LevelRun& run)
 {
+    const std::vector<DriveStep> plan = Plan(run);
+    if (run.Recovering() && !wasRecovering_) {
+        // The crash came at the end of the car's piece; a push or a bounce was meant.
+        const DriveStep& now = plan.front();
+        if (!now.push && !now.bounce) ++crashes_[run.GetPieceIndex()];
+    }
+    wasRecovering_ = run.Recovering();
+
     DriveKeys keys;
     double speed = cruiseSpeed;
-    const int target = TargetColumn(run, &speed);
+    // Bouncing back, the car keeps its column.
+    const int target = run.Recovering() ? run.GetColumn() : TargetColumn(run, plan, &speed);
 
-    double error = TrackPiece::AngleOfColumn(target) + kPi / 32 - run.GetAngle();
+    double error = TrackPiece::AngleOfColumn(target) + kColumnAngle / 2 - run.GetAngle();
     while (error > kPi) error -= 2 * kPi;
     while (error < -kPi) error += 2 * kPi;
     const double w = run.GetAngularSpeed();
@@ -191,11 +285,13 @@ DriveResult DriveLevel(const char* text, size_t size, int difficulty, const Driv
         sim.Hold(LevelRun::kKeyDown, keys.brake);
         sim.Step(options.frameTicks);
         result.ticks += options.frameTicks;
+        if (options.onFrame) options.onFrame(run, keys);
     }
     result.state = run.GetState();
     result.gems = run.GetGems();
     result.totalGems = run.GetTotalGems();
     result.time = static_cast<int>(run.ElapsedMs() / 10);
     result.timeLimit = run.GetTimeLimit();
+    result.splits = run.GetSplits();
     return result;
 }
