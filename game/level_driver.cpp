@@ -217,8 +217,10 @@ int LevelDriver::TargetColumn(const LevelRun& run, const std::vector<DriveStep>&
             sideStep(d, from, s.via, 0, kGemBefore);
             sideStep(d, s.via, s.exit, kGemAfter, kStepEnd);
         }
-        if (s.push && d <= 1) floor = std::max(floor, kPushFloor);
-        if (s.bounce && d <= 3) floor = std::max(floor, s.bounceSpeed + 0.0004);
+        // A push or a bounce needs speed at the end of the piece: speed up in time for it.
+        const double needed = s.bounce ? s.bounceSpeed + 0.0004 : s.push ? kPushFloor : 0;
+        const double runUp = kPieceLength * (d + 1) - 10 - local;
+        floor = std::max(floor, std::sqrt(std::max(0.0, needed * needed - 1.8 * LevelRun::kAcceleration * runUp)));
     }
     // Slower where the car crashed without meaning to.
     for (int k = piece - 1; k <= piece + 3; ++k) {
@@ -259,7 +261,7 @@ DriveKeys LevelDriver::Decide(const LevelRun& run)
     }
     if (run.GetSpeed() < speed - 0.0002)
         keys.up = true;
-    else if (run.GetSpeed() > speed + 0.0005)
+    else if (run.GetSpeed() > speed + 0.0001)
         keys.brake = true;
     return keys;
 }
