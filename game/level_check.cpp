@@ -3,16 +3,21 @@
 //
 //   zorvane_levelcheck [--key KEYFILE] level.dat      records, unscrambled with the key's first 8561 bytes
 //   zorvane_levelcheck --text [--lesson] FILE...      plain level texts (as lessons: easy limits)
+//   zorvane_levelcheck --set-limits FILE...           plain level texts: first sets their time limits
+//                                                     and checkpoint bonuses from a drive (the file is
+//                                                     rewritten), then checks them
 //
 // Exit code 0 when every level was completed in time, 1 when one was not, 2 when a file could not
 // be read.
 #include "KMemStream.h"
 #include "level_driver.h"
 #include "level_file.h"
+#include "level_limits.h"
 #include "player_table.h"
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -70,7 +75,33 @@ int CheckRecords(const char* fileName, const char* keyName)
     return count > 0 && all ? 0 : 1;
 }
 
-int CheckTexts(const std::vector<const char*>& files, bool lesson)
+// Drives a level once with limits that cannot run out, then writes its limits from the stretch
+// times with the margins of each difficulty.
+bool SetLimits(const char* name, const std::string& text)
+{
+    const int checkpoints = CountCheckpoints(text);
+    std::string open;
+    ReplaceLevelLimits(text, std::vector<LimitTriple>(static_cast<size_t>(checkpoints) + 1, {9999, 9999, 9999}), &open);
+    const DriveResult r = DriveLevel(open.data(), open.size(), 0);
+    if (!r.Completed() || static_cast<int>(r.splits.size()) != checkpoints + 1) {
+        std::printf("%s: not completed, limits left as they are\n", name);
+        return false;
+    }
+    std::vector<LimitTriple> stretches;
+    for (int split : r.splits) stretches.push_back(StretchLimits(split));
+    std::string limited;
+    ReplaceLevelLimits(text, stretches, &limited);
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    file.write(limited.data(), static_cast<std::streamsize>(limited.size()));
+    if (!file) {
+        std::fprintf(stderr, "cannot write %s\n", name);
+        return false;
+    }
+    std::printf("%s: limits set from a drive of %d.%02d s\n", name, r.time / 100, r.time % 100);
+    return true;
+}
+
+int CheckTexts(const std::vector<const char*>& files, bool lesson, bool setLimits)
 {
     bool all = true;
     for (const char* name : files) {
@@ -78,6 +109,10 @@ int CheckTexts(const std::vector<const char*>& files, bool lesson)
         if (!text.LoadFile(name)) {
             std::fprintf(stderr, "cannot read %s\n", name);
             return 2;
+        }
+        if (setLimits) {
+            all = SetLimits(name, std::string(reinterpret_cast<const char*>(text.GetData()), static_cast<size_t>(text.Size()))) && all;
+            if (!text.LoadFile(name)) return 2;
         }
         for (int difficulty = lesson ? -1 : 0; difficulty < (lesson ? 0 : 3); ++difficulty) {
             const DriveResult r = DriveLevel(reinterpret_cast<const char*>(text.GetData()),
@@ -93,7 +128,7 @@ int CheckTexts(const std::vector<const char*>& files, bool lesson)
 int main(int argc, char** argv)
 {
     const char* key = nullptr;
-    bool text = false, lesson = false;
+    bool text = false, lesson = false, setLimits = false;
     std::vector<const char*> files;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--key") == 0 && i + 1 < argc)
@@ -102,12 +137,14 @@ int main(int argc, char** argv)
             text = true;
         else if (std::strcmp(argv[i], "--lesson") == 0)
             text = lesson = true;
+        else if (std::strcmp(argv[i], "--set-limits") == 0)
+            text = setLimits = true;
         else
             files.push_back(argv[i]);
     }
     if (files.empty() || (!text && files.size() != 1)) {
-        std::fprintf(stderr, "usage: %s [--key KEYFILE] level.dat | --text [--lesson] FILE...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--key KEYFILE] level.dat | --text [--lesson] FILE... | --set-limits FILE...\n", argv[0]);
         return 2;
     }
-    return text ? CheckTexts(files, lesson) : CheckRecords(files[0], key);
+    return text ? CheckTexts(files, lesson && !setLimits, setLimits) : CheckRecords(files[0], key);
 }

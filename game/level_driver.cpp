@@ -140,8 +140,8 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
             step[d][x].entry = step[d][x].exit = x;
             const bool pushedInto = Pushable(track, k, x);
             if (d > 0 && !Free(track, k, x) && !pushedInto) continue;
-            // Gems of the car's own piece only while they are still ahead of it.
-            // Gems the car can hold halfway along, within its reach in this piece.
+            // Gems the car can hold halfway along, within its reach in this piece (in the car's
+            // own piece only while it can still get to them).
             int held[kColumns], gemCount = 0;
             for (int s = -reach.left[x]; s <= reach.right[x]; ++s)
                 if (Gem(track, k, x + s) && (d > 0 || (s == 0 ? local < 120 : local < 40))) held[gemCount++] = Wrap(x + s);
@@ -174,8 +174,8 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
                 if (Gem(track, k - j, x)) ++gems, farthest = j;
             if (gems == 0) continue;
             const double needed = BounceSpeed(farthest);
-            const double run_up = kPieceLength * (d + 1) - 10 - local;
-            if (speed * speed + 2 * LevelRun::kAcceleration * run_up < needed * needed) continue;
+            const double runUp = kPieceLength * (d + 1) - 10 - local;
+            if (speed * speed + 2 * LevelRun::kAcceleration * runUp < needed * needed) continue;
             best += gems * kGemWeight - kBounceCost;
             step[d][x].bounce = true;
             step[d][x].bounceSpeed = needed;
@@ -234,12 +234,10 @@ int LevelDriver::TargetColumn(const LevelRun& run, const std::vector<DriveStep>&
 DriveKeys LevelDriver::Decide(const LevelRun& run)
 {
     const std::vector<DriveStep> plan = Plan(run);
-    if (run.Recovering() && !wasRecovering_) {
-        // The crash came at the end of the car's piece; a push or a bounce was meant.
-        const DriveStep& now = plan.front();
-        if (!now.push && !now.bounce) ++crashes_[run.GetPieceIndex()];
-    }
+    // A crash comes at the end of the car's piece: was a push or a bounce meant there?
+    if (run.Recovering() && !wasRecovering_ && meantCrashAt_ != run.GetPieceIndex()) ++crashes_[run.GetPieceIndex()];
     wasRecovering_ = run.Recovering();
+    meantCrashAt_ = plan.front().push || plan.front().bounce ? run.GetPieceIndex() : -1;
 
     DriveKeys keys;
     double speed = cruiseSpeed;

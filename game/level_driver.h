@@ -44,6 +44,7 @@ public:
 private:
     std::map<int, int> crashes_;  // unplanned crashes by piece
     bool wasRecovering_ = false;
+    int meantCrashAt_ = -1;  // the piece at whose end the last plan meant to crash
 };
 
 struct DriveResult {
