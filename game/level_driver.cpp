@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -12,10 +13,10 @@ constexpr double kPi = 3.141592654;
 constexpr int kColumns = TrackPiece::kColumns;
 constexpr double kColumnAngle = kPi / 16;
 constexpr double kPieceLength = 200;
-constexpr long kDepthWeight = 100000000;
-constexpr long kGemWeight = 100000;
-constexpr long kPushCost = 2000;
-constexpr long kBounceCost = 4000;
+constexpr int64_t kDepthWeight = 100000000;
+constexpr int64_t kGemWeight = 100000;
+constexpr int64_t kPushCost = 2000;
+constexpr int64_t kBounceCost = 4000;
 // A push needs 0.002 at the crash: come a little faster.
 constexpr double kPushFloor = 0.0025;
 // Pieces ahead whose side-steps set the speed now.
@@ -90,9 +91,9 @@ double BounceSpeed(int pieces)
 
 // What a side-step costs the plan: wide ones need the car slow, those in half a piece slower
 // still; of equal ones the earliest is best.
-long ShiftCost(int shift, int depth, int share)
+int64_t ShiftCost(int shift, int depth, int share)
 {
-    const long n = std::abs(shift);
+    const int64_t n = std::abs(shift);
     return n == 0 ? 0 : 100 * share * n * n + depth;
 }
 
@@ -125,7 +126,7 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
     const int piece = run.GetPieceIndex();
     const double local = run.Camera().z - kPieceLength * piece;
     const double speed = run.GetSpeed();
-    long value[H + 1][kColumns];
+    int64_t value[H + 1][kColumns];
     int next[H][kColumns];
     DriveStep step[H][kColumns];
     for (int x = 0; x < kColumns; ++x) value[H][x] = H * kDepthWeight;
@@ -133,7 +134,7 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
         const int k = piece + d;
         const Reach reach = ReachOf(track, k);
         for (int x = 0; x < kColumns; ++x) {
-            long& best = value[d][x];
+            int64_t& best = value[d][x];
             best = d * kDepthWeight;  // a dead end: worth the depth it reaches
             next[d][x] = -1;
             step[d][x] = DriveStep();
@@ -151,8 +152,8 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
                 if (pushedInto && y == x) continue;
                 const bool push = !Free(track, k + 1, y);
                 if (push && !Pushable(track, k + 1, y)) continue;
-                const long base = value[d + 1][y] - (push ? kPushCost : 0);
-                auto consider = [&](long v, int via) {
+                const int64_t base = value[d + 1][y] - (push ? kPushCost : 0);
+                auto consider = [&](int64_t v, int via) {
                     if (next[d][x] >= 0 && v <= best) return;
                     best = v;
                     next[d][x] = y;
