@@ -10,12 +10,14 @@
 // Exit code 0 when every level was completed in time, 1 when one was not, 2 when a file could not
 // be read.
 #include "KMemStream.h"
+#include "data_key.h"
 #include "level_driver.h"
 #include "level_file.h"
 #include "level_limits.h"
 #include "player_table.h"
 
 #include <cstdio>
+
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -23,7 +25,6 @@
 
 namespace {
 
-constexpr int kKeyBytes = 8561;
 constexpr int kLevels = 20;
 
 bool Report(const std::string& name, int difficulty, const DriveResult& r)
@@ -52,7 +53,7 @@ int CheckRecords(const char* fileName, const char* keyName)
             std::fprintf(stderr, "cannot read %s\n", keyName);
             return 2;
         }
-        if (key.Size() > kKeyBytes) key.SetSize(kKeyBytes);
+        if (key.Size() > kDataKeyLength) key.SetSize(kDataKeyLength);
         if (!levels.UnscrambleStream(&key, 0)) {
             std::fprintf(stderr, "cannot unscramble %s\n", fileName);
             return 2;

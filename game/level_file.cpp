@@ -1,7 +1,7 @@
 #include "level_file.h"
 
 #include "KMemStream.h"
-#include "decimal.h"
+#include "data_records.h"
 
 namespace LevelFile {
 
@@ -12,10 +12,8 @@ bool ReadRecord(KStream* levels, int index, KMemStream* out)
     if (!levels || !levels->IsOpen() || index < 0) return false;
     levels->Seek(0);
     for (int record = 0;; ++record) {
-        KString line;
-        if (!levels->ReadLine(line)) return false;
-        const int length = ParseDecimal(line.c_str());
-        if (length < 0 || length > levels->Remaining()) return false;
+        int length = 0;
+        if (!DataRecords::ReadLength(levels, &length)) return false;
         if (record == index) {
             if (out->CopyFrom(levels, length) != length) {
                 out->Close();

@@ -25,16 +25,6 @@ int AddSeconds(int hundredths, int seconds)
 
 }  // namespace
 
-double LevelRun::NormalizeAngle(double a)
-{
-    if (a >= 0 && a < kTwoPi) return a;
-    if (!std::isfinite(a)) return 0;
-    double r = std::acos(std::cos(a));
-    if (r > kPi) r = kPi;
-    if (std::sin(a) < 0) r = 2 * kPi - r;
-    return r >= kTwoPi ? 0 : r;
-}
-
 LevelRun::LevelRun(const RunHost& host)
     : host_(host), track_(host.meshes), keyboard_(host.keyDown, host.clock), clock_(host.clock), format_(host.clock)
 {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KClock.h"
+#include "KGeometry.h"
 #include "KKeyboard.h"
 #include "KString.h"
 #include "KSystemSources.h"
@@ -30,7 +31,7 @@ struct RunHost {
     TrackMeshFactory* meshes = nullptr;
 };
 
-class LevelRun {
+class LevelRun : public KNumberFormat {
 public:
     enum State { kReady = 0, kRunning = 1, kTimeOut = 2, kFinished = 3, kPaused = 4 };
     enum PauseItem { kResume = 0, kReplay = 1, kBack = 2 };
@@ -119,7 +120,6 @@ public:
     uint32_t ElapsedMs() const { return clock_.Elapsed(); }
     bool TimeOutSet() const { return timeOutSet_; }
 
-    static double NormalizeAngle(double a);
 
 private:
     int CellAt(int piece, int column) const;
