@@ -327,4 +327,34 @@ TEST_F(GameTest, TheBackdropIsAQuadThatLeavesTheDeviceWithIt)
     EXPECT_EQ(game->Device().MeshCount(), before);
 }
 
+TEST_F(GameTest, SeenFromTheMenusCameraTheBackdropFillsTheScreenUpright)
+{
+    // Picture 13: red above, blue below.
+    std::vector<Bytes> images(Game::kImages, SolidImage(Rgb(0, 255, 0)));
+    const std::vector<unsigned char> bmp =
+        MakeBmp24(16, 16, [](int, int y) { return y < 8 ? Rgb(0, 0, 255) : Rgb(255, 0, 0); });  // rows from the bottom
+    images[13] = Bytes(bmp.begin(), bmp.end());
+    ASSERT_TRUE(WriteRecordFile("image.dat", images, &key));
+    ASSERT_TRUE(Init());
+    std::unique_ptr<MenuBackdrop> backdrop = game->Backdrops().CreateBackdrop();
+    backdrop->SetTexture(13);
+
+    RunCamera camera;
+    camera.z = -600;
+    camera.fieldOfView = 1.570796326;
+    ticks += 2000;
+    ASSERT_TRUE(game->RunDeviceAdapter().BeginFrame(camera));
+    const Image shown = ReadBackBuffer(game->Device().Device());
+    game->RunDeviceAdapter().EndFrame();
+    ASSERT_FALSE(shown.Empty());
+    const int w = shown.width, h = shown.height;
+    auto count = [&](int x0, int y0, int x1, int y1, uint32_t colour) {
+        return shown.Count(x0, y0, x1, y1, [colour](uint32_t p) { return ColorNear(p, colour, 40); });
+    };
+    // Corner to corner, with a margin for the blend along the picture's middle.
+    const int upper = (w - 2) * (h / 2 - 12), lower = upper;
+    EXPECT_GE(count(1, 1, w - 1, h / 2 - 11, Rgb(255, 0, 0)), upper * 95 / 100);
+    EXPECT_GE(count(1, h / 2 + 11, w - 1, h - 1, Rgb(0, 0, 255)), lower * 95 / 100);
+}
+
 }  // namespace
