@@ -45,6 +45,14 @@ void FontTextSink::DrawText(int font, const KString& text, const RunRect& rect, 
     f->DrawTextRel(text.c_str(), r, format, colour);
 }
 
+void FontTextSink::DrawPlainText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour)
+{
+    KFont3D* f = Font(font);
+    if (!f) return;
+    const RECT r = {rect.left, rect.top, rect.right, rect.bottom};
+    f->DrawTextRect(text.c_str(), r, format, colour);
+}
+
 int FontTextSink::FontHeight(int font) const
 {
     const KFont3D* f = Font(font);

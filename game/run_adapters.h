@@ -35,6 +35,7 @@ public:
     // fonts: the six fonts by index; any may be null (that font draws nothing).
     explicit FontTextSink(KFont3D* const* fonts);
     void DrawText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour) override;
+    void DrawPlainText(int font, const KString& text, const RunRect& rect, unsigned format, uint32_t colour) override;
     int FontHeight(int font) const override;
 
 private:

@@ -1,16 +1,21 @@
-// The real zorvane.exe under Wine, in a scratch copy of its folder: Alt+F4 ends it with code 0
-// leaving its tables scrambled, a missing "config.ini" still gives a game at the desktop's size,
-// and a program without its key resource ends with code 1 and writes nothing.
+// The real zorvane.exe under Wine, in a scratch copy of its folder: it shows the menu's backdrop
+// on the screen, Alt+F4 ends it with code 0 leaving its tables scrambled, a missing "config.ini"
+// still gives a game at the desktop's size, and a program without its key resource ends with
+// code 1 and writes nothing.
 #include <gtest/gtest.h>
 
 #include "KMemStream.h"
 #include "data_key.h"
+#include "data_records.h"
 #include "player_table.h"
 #include "score_table.h"
 #include "win_test_support.h"
 
 #include <windows.h>
+#include <d3d9.h>
+#include <d3dx9.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -20,6 +25,8 @@ namespace {
 
 const std::string kGameDir = ZV_GAME_DIR;          // the built program with its data set
 const std::string kKeyFile = ZV_KEY_FILE;          // the key resource's bytes
+const int kMenuBackdrop = 13;                      // the main page's picture
+const int kFirstBackdrop = 11, kLastBackdrop = 16;
 
 bool CopyOne(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
 
@@ -76,6 +83,107 @@ BOOL CALLBACK FindGameWindow(HWND hwnd, LPARAM lp)
     return TRUE;
 }
 
+// Starts a program of the machine (a Unix one too: Wine hands it a handle it cannot wait on).
+bool Launch(const std::string& commandLine)
+{
+    std::string command = commandLine;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+    return true;
+}
+
+// "Z:\\a\\b\\" as the machine's own path "/a/b/".
+std::string UnixPath(const std::string& path)
+{
+    std::string unix = path.compare(0, 2, "Z:") == 0 ? path.substr(2) : path;
+    for (char& c : unix)
+        if (c == '\\') c = '/';
+    return unix;
+}
+
+uint32_t Big32(const std::vector<uint8_t>& b, size_t at)
+{
+    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+// An X window dump of true-colour pixels of 3 or 4 bytes; empty while the file is not complete.
+Image ReadXwd(const std::vector<uint8_t>& b)
+{
+    Image img;
+    if (b.size() < 100) return img;
+    const uint32_t headerSize = Big32(b, 0), format = Big32(b, 8), width = Big32(b, 16), height = Big32(b, 20);
+    const uint32_t byteOrder = Big32(b, 28), bitsPerPixel = Big32(b, 44), bytesPerLine = Big32(b, 48);
+    const uint32_t colours = Big32(b, 76);
+    const uint32_t bytesPerPixel = bitsPerPixel / 8;
+    if (format != 2 || (bitsPerPixel != 24 && bitsPerPixel != 32) || width == 0 || height == 0 || width > 8192 ||
+        height > 8192 || bytesPerLine < width * bytesPerPixel || headerSize > 4096 || colours > 65536)
+        return img;
+    const size_t data = size_t(headerSize) + size_t(colours) * 12;
+    if (b.size() < data + size_t(bytesPerLine) * height) return img;
+    img.width = int(width);
+    img.height = int(height);
+    img.pixels.resize(size_t(width) * height);
+    for (uint32_t y = 0; y < height; ++y)
+        for (uint32_t x = 0; x < width; ++x) {
+            const uint8_t* p = &b[data + size_t(y) * bytesPerLine + size_t(x) * bytesPerPixel];
+            const uint8_t* last = p + bytesPerPixel - 1;
+            // Least significant byte first: blue, green, red; otherwise the other way round.
+            const uint32_t v = byteOrder == 0 ? uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16
+                                              : uint32_t(last[0]) | uint32_t(last[-1]) << 8 | uint32_t(last[-2]) << 16;
+            img.pixels[size_t(y) * width + x] = v;
+        }
+    return img;
+}
+
+// The X display itself, as xwd reads it: the game draws through OpenGL, which a capture through
+// the system's screen context does not see.
+Image CaptureDisplay(const std::string& folder)
+{
+    char display[64] = "";
+    GetEnvironmentVariableA("DISPLAY", display, sizeof display);
+    const std::string file = folder + "screen.xwd";
+    DeleteFileA(file.c_str());
+    if (!Launch("Z:\\usr\\bin\\xwd -root -silent -display " + std::string(display) + " -out " + UnixPath(file)))
+        return Image();
+    Image img;
+    WaitFor([&] { return !(img = ReadXwd(ReadFileBytes(file))).Empty(); }, 20000);
+    return img;
+}
+
+// Mean colours of a grid of cells over an image.
+std::vector<double> CellMeans(const Image& img, int columns = 8, int rows = 6)
+{
+    std::vector<double> means;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const int x0 = c * img.width / columns, x1 = (c + 1) * img.width / columns;
+            const int y0 = r * img.height / rows, y1 = (r + 1) * img.height / rows;
+            double sum[3] = {0, 0, 0};
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x) {
+                    const uint32_t p = img.At(x, y);
+                    sum[0] += (p >> 16) & 0xFF;
+                    sum[1] += (p >> 8) & 0xFF;
+                    sum[2] += p & 0xFF;
+                }
+            const double n = double(x1 - x0) * (y1 - y0);
+            for (double s : sum) means.push_back(n > 0 ? s / n : 0);
+        }
+    return means;
+}
+
+// Mean difference of two grids' colours, 0 to 255.
+double Distance(const std::vector<double>& a, const std::vector<double>& b)
+{
+    double sum = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) sum += std::fabs(a[i] - b[i]);
+    return a.empty() ? 255 : sum / a.size();
+}
+
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -124,6 +232,85 @@ protected:
         return data.found;
     }
 
+    // One of the data set's pictures, scaled to the screen's size.
+    Image Picture(int index, int width, int height)
+    {
+        Image img;
+        KMemStream file;
+        std::vector<DataRecord> records;
+        if (!DataRecords::Load((kGameDir + "image.dat").c_str(), &key, 20, &file, &records) ||
+            index >= static_cast<int>(records.size()))
+            return img;
+        HWND window = CreateTestWindow(64, 64, "decoder");
+        IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        D3DPRESENT_PARAMETERS pp = {};
+        pp.Windowed = TRUE;
+        pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+        pp.hDeviceWindow = window;
+        IDirect3DDevice9* device = nullptr;
+        IDirect3DSurface9* surface = nullptr;
+        if (d3d &&
+            SUCCEEDED(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
+                                        D3DCREATE_SOFTWARE_VERTEXPROCESSING, &pp, &device)) &&
+            SUCCEEDED(device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM,
+                                                          &surface, nullptr)) &&
+            SUCCEEDED(D3DXLoadSurfaceFromFileInMemory(surface, nullptr, nullptr, file.GetData() + records[index].offset,
+                                                      records[index].size, nullptr, D3DX_FILTER_TRIANGLE, 0,
+                                                      nullptr))) {
+            D3DLOCKED_RECT lr;
+            if (SUCCEEDED(surface->LockRect(&lr, nullptr, D3DLOCK_READONLY))) {
+                img.width = width;
+                img.height = height;
+                img.pixels.resize(static_cast<size_t>(width) * height);
+                for (int y = 0; y < height; ++y) {
+                    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(lr.pBits) + y * lr.Pitch);
+                    for (int x = 0; x < width; ++x) img.pixels[static_cast<size_t>(y) * width + x] = row[x] & 0xFFFFFF;
+                }
+                surface->UnlockRect();
+            }
+        }
+        if (surface) surface->Release();
+        if (device) device->Release();
+        if (d3d) d3d->Release();
+        DestroyWindow(window);
+        return img;
+    }
+
+    // Waits until the screen shows the menu's backdrop: closer to its picture than to any other
+    // backdrop, and close in itself (the page's texts cover a little of it).
+    void ExpectMenuBackdrop()
+    {
+        const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+        std::vector<std::vector<double>> pictures;
+        for (int i = kFirstBackdrop; i <= kLastBackdrop; ++i) {
+            const Image picture = Picture(i, w, h);
+            ASSERT_FALSE(picture.Empty()) << i;
+            pictures.push_back(CellMeans(picture));
+        }
+        Image screen;
+        double best = 255;
+        int nearest = -1;
+        WaitFor(
+            [&] {
+                screen = CaptureDisplay(folder);
+                if (screen.Empty()) return false;
+                const std::vector<double> shown = CellMeans(screen);
+                best = 255;
+                for (size_t i = 0; i < pictures.size(); ++i) {
+                    const double d = Distance(shown, pictures[i]);
+                    if (d < best) {
+                        best = d;
+                        nearest = kFirstBackdrop + static_cast<int>(i);
+                    }
+                }
+                return nearest == kMenuBackdrop && best < 25;
+            },
+            30000);
+        EXPECT_EQ(nearest, kMenuBackdrop);
+        EXPECT_LT(best, 25);
+        if (::testing::Test::HasFailure()) screen.SavePpm(folder + "screen.ppm");
+    }
+
     // The window covers the screen once the device is full-screen; a few frames later the game
     // is in its loop.
     void WaitForFullScreen(HWND window)
@@ -167,7 +354,7 @@ protected:
     KMemStream key;
 };
 
-TEST_F(EndToEnd, AltF4EndsTheGameWithCodeZeroLeavingItsTablesScrambled)
+TEST_F(EndToEnd, TheGameShowsItsMenuAndAltF4EndsItWithCodeZeroLeavingItsTablesScrambled)
 {
     CopyDataSet();
     Running game;
@@ -175,6 +362,7 @@ TEST_F(EndToEnd, AltF4EndsTheGameWithCodeZeroLeavingItsTablesScrambled)
     const HWND window = WaitForWindow(game);
     ASSERT_NE(window, nullptr);
     WaitForFullScreen(window);
+    ExpectMenuBackdrop();
     EXPECT_EQ(game.WaitForExit(0), -1) << "still running";
 
     PressAltF4(window);
@@ -190,6 +378,7 @@ TEST_F(EndToEnd, WithoutConfigIniTheGameRunsAtTheDesktopSize)
     const HWND window = WaitForWindow(game);
     ASSERT_NE(window, nullptr);
     WaitForFullScreen(window);
+    ExpectMenuBackdrop();
     PressAltF4(window);
     EXPECT_EQ(game.WaitForExit(30000), 0);
     ExpectScrambledTables();
