@@ -278,15 +278,21 @@ protected:
 
     // Waits until the screen shows the menu's backdrop: closer to its picture than to any other
     // backdrop, and close in itself (the page's texts cover a little of it).
-    void ExpectMenuBackdrop()
+    // The backdrops as the screen would show them. Made before the game starts: the window the
+    // decoding needs would take the focus from the game, whose full-screen window then goes.
+    void DecodeBackdrops()
     {
         const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-        std::vector<std::vector<double>> pictures;
         for (int i = kFirstBackdrop; i <= kLastBackdrop; ++i) {
             const Image picture = Picture(i, w, h);
             ASSERT_FALSE(picture.Empty()) << i;
             pictures.push_back(CellMeans(picture));
         }
+    }
+
+    void ExpectMenuBackdrop()
+    {
+        ASSERT_FALSE(pictures.empty());
         Image screen;
         double best = 255;
         int nearest = -1;
@@ -352,11 +358,13 @@ protected:
 
     std::string folder;
     KMemStream key;
+    std::vector<std::vector<double>> pictures;  // cell means of backdrops 11 to 16
 };
 
 TEST_F(EndToEnd, TheGameShowsItsMenuAndAltF4EndsItWithCodeZeroLeavingItsTablesScrambled)
 {
     CopyDataSet();
+    DecodeBackdrops();
     Running game;
     Start(game, "zorvane.exe");
     const HWND window = WaitForWindow(game);
@@ -373,6 +381,7 @@ TEST_F(EndToEnd, TheGameShowsItsMenuAndAltF4EndsItWithCodeZeroLeavingItsTablesSc
 TEST_F(EndToEnd, WithoutConfigIniTheGameRunsAtTheDesktopSize)
 {
     CopyDataSet(false);
+    DecodeBackdrops();
     Running game;
     Start(game, "zorvane.exe");
     const HWND window = WaitForWindow(game);
