@@ -1,0 +1,285 @@
+#!/usr/bin/env bash
+# Plays zorvane.exe as a player would, under Wine on the test display, and checks the screen, the
+# exit code and the saved tables at each step.
+#   play_test.sh full|exit GAME_DIR HELPER KEY_FILE TREE
+# full: name a player, drive Easy level 1 with a pause, play lesson 1 from the help pages, open the
+#       high scores, leave through the exit page, start again and find the player kept.
+# exit: Escape on the main page, then Return: the game ends with exit code 0 and saves its tables.
+# Screenshots go to TREE/play-<mode>/; one of a level in play also to TREE/zorvane-level.png.
+set -uo pipefail
+mode=$1 game_dir=$2 helper=$3 key_file=$4 tree=$5
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../../cmake/wine-env.sh"
+zv_wine_env
+if [ -n "${ZV_DISPLAY:-}" ]; then export DISPLAY=$ZV_DISPLAY; fi
+if [ -z "${DISPLAY:-}" ]; then echo "play: no display" >&2; exit 1; fi
+
+shots=$tree/play-$mode
+rm -rf "$shots"
+mkdir -p "$shots" "$tree/run"
+work=$(mktemp -d "$tree/run/play-$mode.XXXXXX")
+home=$work/home
+folder=$work/game
+game_pid=
+failures=0
+rc=
+
+cleanup() {
+  if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The game's folder as it ships, without saved tables.
+mkdir -p "$folder" "$home"
+for f in zorvane.exe image.dat sound.dat level.dat music.dat config.ini help music; do
+  [ -e "$game_dir/$f" ] && cp -r "$game_dir/$f" "$folder/"
+done
+# Sound goes into a file, as in the other Windows tests.
+printf 'pcm.!default { type file slave.pcm "null" file "%s/sound.raw" format "raw" }\n' "$home" >"$home/.asoundrc"
+export HOME=$home LP_NUM_THREADS=${LP_NUM_THREADS:-4}
+
+winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+helper() { "$ZV_WINE" "$helper" "$@"; }
+keys() { helper keys "$@" || fail "keys $*"; }
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+note() { echo "play: $*"; }
+
+start_game() {
+  (cd "$folder" && exec timeout 300 "$ZV_WINE" ./zorvane.exe) &
+  game_pid=$!
+  helper window || { fail "the game's window did not appear"; return 1; }
+  sleep 4  # textures, sounds and music load; the first frames are drawn
+}
+
+# Waits up to 30 s for the game to end; its exit code goes to rc.
+wait_game() {
+  local i
+  rc="still running"
+  for i in $(seq 1 300); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && return
+  wait "$game_pid"
+  rc=$?
+  game_pid=
+}
+
+shot() {  # name
+  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$shots/$1.png"
+  current=$shots/$1.png
+}
+
+# Mean colour of a region of the current screenshot: "r g b" (0 to 255).
+mean() {  # x y w h
+  convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -scale '1x1!' \
+    -format '%[fx:int(255*u.r+0.5)] %[fx:int(255*u.g+0.5)] %[fx:int(255*u.b+0.5)]' info:
+}
+
+# Per mille of the pixels of a region within a distance of a colour.
+share() {  # x y w h colour
+  convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -fuzz 9% -fill '#FF00FE' -opaque "$5" \
+    -fuzz 0 -fill black +opaque '#FF00FE' -fill white -opaque '#FF00FE' -scale '1x1!' \
+    -format '%[fx:int(1000*u.r+0.5)]' info:
+}
+
+# Spread of the grey levels of a region, 0 to 1000: a flat colour is 0.
+spread() {  # x y w h
+  convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -colorspace gray -format '%[fx:int(1000*standard_deviation+0.5)]' info:
+}
+
+# Which page's backdrop shows: the tint of the glow round the tunnel's far end, compared with the
+# tints the backdrops are painted in.
+page() {
+  mean 452 400 120 80 | awk '
+    BEGIN {
+      n = split("main 60 124 255|players 32 200 176|levels 154 80 255|scores 255 154 48|starting 64 224 96|exit 255 64 80", t, "|")
+    }
+    {
+      r = $1 - 4; g = $2 - 6; b = $3 - 14; len = sqrt(r*r + g*g + b*b)
+      best = "none"; bestCos = 0.9
+      if (len < 20) { print "dark"; exit }
+      for (i = 1; i <= n; i++) {
+        split(t[i], f, " ")
+        tl = sqrt(f[2]*f[2] + f[3]*f[3] + f[4]*f[4])
+        c = (r*f[2] + g*f[3] + b*f[4]) / (len * tl)
+        if (c > bestCos) { bestCos = c; best = f[1] }
+      }
+      print best
+    }'
+}
+
+expect_page() {  # name expected
+  shot "$1"
+  local p
+  p=$(page)
+  note "$1: page $p (glow $(mean 452 400 120 80))"
+  [ "$p" = "$2" ] || fail "$1: the $2 page was expected, the screen shows $p"
+}
+
+# Palette colours of the texts.
+plain='#E1E1FF' headline='#FFEBC3' selected='#C3FFC3' warning='#FF5050'
+
+# The band of a centred menu item (0 to 7) in font 3, as the pages place them on a 1024 x 768 screen.
+item_share() {  # index colour
+  local top=$((768 * 30 / 100 + $1 * 46))
+  share 262 "$top" 500 46 "$2"
+}
+
+expect_selected_item() {  # name index count
+  local i s best=-1 bestShare=0
+  for i in $(seq 0 $(($3 - 1))); do
+    s=$(item_share "$i" "$selected")
+    if [ "$s" -gt "$bestShare" ]; then best=$i bestShare=$s; fi
+  done
+  note "$1: selected item $best (share $bestShare)"
+  [ "$best" = "$2" ] || fail "$1: item $2 should be selected, item $best is"
+}
+
+# A level in play: the tunnel fills the screen and the display's texts stand at the top.
+expect_level() {  # name
+  shot "$1"
+  local tunnel time gems
+  tunnel=$(spread 200 300 624 300)
+  time=$(share 412 0 200 50 "$plain")
+  gems=$(share 724 0 300 50 "$plain")
+  note "$1: tunnel spread $tunnel, time text $time, gems text $gems, page $(page)"
+  [ "$tunnel" -gt 40 ] || fail "$1: no tunnel in the middle of the screen"
+  [ "$time" -gt 3 ] || fail "$1: no time at the top of the screen"
+  [ "$gems" -gt 3 ] || fail "$1: no gem count at the top right"
+}
+
+pause_panel() {  # item (0 Resume, 1 Replay, 2 Back): share of the selected colour in its band
+  share 312 $((384 - 69 + $1 * 46)) 400 46 "$selected"
+}
+
+play_full() {
+  start_game || return
+  expect_page start main
+  expect_selected_item start 0 5
+  keys tap:DOWN
+  shot down
+  expect_selected_item down 1 5
+  keys tap:UP tap:RETURN
+  expect_page players players
+  expect_selected_item players 0 8
+
+  # Player 1 becomes ANNA 7.
+  keys tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK type:ANNA tap:SPACE tap:7
+  shot named
+  keys tap:RETURN
+  expect_page levels levels
+  keys tap:DOWN
+  shot easy
+  # "Easy" in the selected colour under the player's name.
+  local easy
+  easy=$(share 262 250 500 120 "$selected")
+  note "easy: difficulty text $easy"
+  [ "$easy" -gt 3 ] || fail "easy: no difficulty drawn on the level page"
+
+  keys tap:RETURN wait:4000
+  expect_level level
+  cp "$current" "$tree/zorvane-level.png"
+  keys hold:UP:2500 hold:LEFT:300 hold:UP:1500 hold:RIGHT:300
+  expect_level driven
+
+  keys tap:ESCAPE
+  shot paused
+  local replay resume
+  replay=$(pause_panel 1)
+  note "paused: Replay selected $replay"
+  [ "$replay" -gt 3 ] || fail "paused: no pause panel with Replay selected"
+  keys tap:UP
+  shot resume
+  resume=$(pause_panel 0)
+  note "resume: Resume selected $resume"
+  [ "$resume" -gt 3 ] || fail "resume: Resume is not selected"
+  keys tap:RETURN hold:UP:1000
+  shot resumed
+  note "resumed: panel $(pause_panel 0) $(pause_panel 1)"
+  [ "$(pause_panel 0)" -lt 3 ] && [ "$(pause_panel 1)" -lt 3 ] || fail "resumed: the pause panel stays"
+  expect_level resumed
+
+  # Back to the menu: the level page it was started from.
+  keys tap:ESCAPE tap:DOWN tap:RETURN wait:1000
+  expect_page back levels
+
+  # Lesson 1 from the help pages.
+  keys tap:ESCAPE
+  expect_page main main
+  keys tap:DOWN tap:DOWN tap:RETURN
+  expect_page help players
+  local title
+  title=$(share 112 230 800 77 "$headline")
+  note "help: title $title"
+  [ "$title" -gt 3 ] || fail "help: no title on the help page"
+  keys tap:RETURN
+  shot lesson1-page
+  keys tap:RETURN wait:4000
+  expect_level lesson
+  keys hold:UP:2000
+  keys tap:ESCAPE tap:DOWN tap:RETURN wait:1000
+  expect_page after-lesson players
+
+  # The high scores, then out through the exit page.
+  keys tap:ESCAPE
+  expect_page main-again main
+  expect_selected_item main-again 2 5
+  keys tap:UP tap:RETURN
+  expect_page scores scores
+  keys tap:ESCAPE tap:ESCAPE
+  expect_page exit exit
+  keys tap:RETURN
+  wait_game
+  note "exit code $rc"
+  [ "$rc" = 0 ] || fail "the game ended with $rc instead of 0"
+
+  check_tables "first run"
+  grep -q "NAME=ANNA 7" "$work/players.txt" || fail "player.dat does not hold the name typed"
+
+  # The next start keeps the player.
+  start_game || return
+  expect_page restart main
+  keys tap:RETURN
+  expect_page restart-players players
+  keys tap:ESCAPE tap:ESCAPE tap:RETURN
+  wait_game
+  [ "$rc" = 0 ] || fail "the second run ended with $rc instead of 0"
+  check_tables "second run"
+  grep -q "NAME=ANNA 7" "$work/players.txt" || fail "the second run lost the player's name"
+}
+
+check_tables() {  # when
+  [ -s "$folder/player.dat" ] || { fail "$1: no player.dat"; return; }
+  [ -s "$folder/score.dat" ] || { fail "$1: no score.dat"; return; }
+  helper unscramble "$(winpath "$folder/player.dat")" "$(winpath "$key_file")" | tr -d '\r' >"$work/players.txt"
+  helper unscramble "$(winpath "$folder/score.dat")" "$(winpath "$key_file")" | tr -d '\r' >"$work/scores.txt"
+  grep -q '^\[7\]' "$work/players.txt" || fail "$1: player.dat does not hold eight players"
+  grep -q '^COUNT=' "$work/scores.txt" || fail "$1: score.dat holds no tables"
+  note "$1: players: $(grep NAME= "$work/players.txt" | tr '\n' ' ')"
+}
+
+play_exit() {
+  start_game || return
+  expect_page start main
+  keys tap:ESCAPE
+  expect_page exit exit
+  keys tap:RETURN
+  wait_game
+  note "exit code $rc"
+  [ "$rc" = 0 ] || fail "the game ended with $rc instead of 0"
+  check_tables "exit"
+}
+
+case $mode in
+  full) play_full ;;
+  exit) play_exit ;;
+  *) echo "play: unknown mode $mode" >&2; exit 1 ;;
+esac
+if [ "$failures" -gt 0 ]; then
+  echo "play $mode: $failures failures; screenshots in $shots" >&2
+  exit 1
+fi
+echo "play $mode: passed; screenshots in $shots"
