@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr DWORD kHoldMs = 150;    // long enough for a frame to see the key down
+constexpr DWORD kHoldMs = 180;    // long enough for a frame to see it, too short to repeat
 constexpr DWORD kReleaseMs = 300; // longer than the game's key repeat delay
 constexpr int kKeyLength = 8561;
 

@@ -50,7 +50,6 @@ start_game() {
   (cd "$folder" && exec timeout 300 "$ZV_WINE" ./zorvane.exe) &
   game_pid=$!
   helper window || { fail "the game's window did not appear"; return 1; }
-  sleep 4  # textures, sounds and music load; the first frames are drawn
 }
 
 # Waits up to 30 s for the game to end; its exit code goes to rc.
@@ -85,6 +84,12 @@ share() {  # x y w h colour
     -format '%[fx:int(1000*u.r+0.5)]' info:
 }
 
+# Pixels of a region that differ between two screenshots.
+differ() {  # first second x y w h
+  compare -metric AE -fuzz 5% "$shots/$1.png[${5}x${6}+${3}+${4}]" "$shots/$2.png[${5}x${6}+${3}+${4}]" null: 2>&1 |
+    sed 's/[^0-9].*//'
+}
+
 # Spread of the grey levels of a region, 0 to 1000: a flat colour is 0.
 spread() {  # x y w h
   convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -colorspace gray -format '%[fx:int(1000*standard_deviation+0.5)]' info:
@@ -111,12 +116,21 @@ page() {
     }'
 }
 
+# Screenshots until the page shows (a mode switch loads for a while), at most 15 s.
 expect_page() {  # name expected
-  shot "$1"
-  local p
-  p=$(page)
-  note "$1: page $p (glow $(mean 452 400 120 80))"
+  local p i
+  for i in $(seq 1 15); do
+    shot "$1"
+    p=$(page)
+    [ "$p" = "$2" ] && break
+    sleep 1
+  done
+  local hud
+  hud=$(share 724 0 300 50 "$plain")
+  note "$1: page $p (glow $(mean 452 400 120 80), display texts $hud)"
   [ "$p" = "$2" ] || fail "$1: the $2 page was expected, the screen shows $p"
+  # A menu page, not a level run in the same colours: no gem count at the top right.
+  [ "$hud" -lt 2 ] || fail "$1: a level's display shows instead of the $2 page"
 }
 
 # Palette colours of the texts.
@@ -181,9 +195,16 @@ play_full() {
 
   keys tap:RETURN wait:4000
   expect_level level
-  cp "$current" "$tree/zorvane-level.png"
   keys hold:UP:2500 hold:LEFT:300 hold:UP:1500 hold:RIGHT:300
   expect_level driven
+  cp "$current" "$tree/zorvane-level.png"
+  # The tunnel moved by and the time counted down.
+  local moved ticked
+  moved=$(differ level driven 0 100 1024 568)
+  ticked=$(differ level driven 412 0 200 50)
+  note "driven: $moved pixels of the tunnel and $ticked of the time changed"
+  [ "${moved:-0}" -gt 10000 ] || fail "driven: the tunnel did not move"
+  [ "${ticked:-0}" -gt 20 ] || fail "driven: the time did not count down"
 
   keys tap:ESCAPE
   shot paused
@@ -229,6 +250,15 @@ play_full() {
   expect_selected_item main-again 2 5
   keys tap:UP tap:RETURN
   expect_page scores scores
+  local headings
+  headings=$(share 100 295 824 35 "$selected")
+  note "scores: column headings $headings"
+  [ "$headings" -gt 3 ] || fail "scores: no column headings"
+  keys tap:ESCAPE tap:DOWN tap:DOWN tap:RETURN
+  expect_page credits players
+  headings=$(share 0 230 1024 400 "$selected")
+  note "credits: headings $headings"
+  [ "$headings" -gt 3 ] || fail "credits: no headings"
   keys tap:ESCAPE tap:ESCAPE
   expect_page exit exit
   keys tap:RETURN
