@@ -53,7 +53,11 @@ int CheckRecords(const char* fileName, const char* keyName)
             std::fprintf(stderr, "cannot read %s\n", keyName);
             return 2;
         }
-        if (key.Size() > kDataKeyLength) key.SetSize(kDataKeyLength);
+        if (!CutDataKey(&key)) {
+            std::fprintf(stderr, "%s is shorter than a data-file key
+", keyName);
+            return 2;
+        }
         if (!levels.UnscrambleStream(&key, 0)) {
             std::fprintf(stderr, "cannot unscramble %s\n", fileName);
             return 2;

@@ -4,6 +4,7 @@
 #include "KMemStream.h"
 #include "file_replace.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace ScrambledTable {
@@ -11,8 +12,12 @@ namespace ScrambledTable {
 LoadResult Load(KIniFile& table, const char* fileName, KStream* key)
 {
     table.Clear();
-    std::FILE* probe = fileName && *fileName ? std::fopen(fileName, "rb") : nullptr;
-    if (!probe) return kMissing;
+    if (!fileName || !*fileName) return kMissing;
+    errno = 0;
+    std::FILE* probe = std::fopen(fileName, "rb");
+    // Only a file that is not there is missing: one that cannot be opened (locked, denied) must not
+    // be replaced by a fresh table at the next save.
+    if (!probe) return errno == ENOENT ? kMissing : kUnreadable;
     const bool empty = std::fgetc(probe) == EOF;
     std::fclose(probe);
     if (empty) return kMissing;

@@ -57,6 +57,12 @@ bool KWaveData::Load(KStream* stream, bool withSamples, uint32_t* sizeOut)
     // A 16-byte PCM chunk lacks the size field of the structure handed on: keep it zeroed.
     std::vector<uint8_t> format(formatLength < kFormatExSize ? kFormatExSize : formatLength, 0);
     if (stream->Read(format.data(), static_cast<int>(formatLength)) != static_cast<int>(formatLength)) return false;
+    // The size of the extra bytes is handed on with the structure: never more than the chunk holds.
+    const uint32_t extra = formatLength > kFormatExSize ? formatLength - kFormatExSize : 0;
+    if ((uint32_t(format[16]) | (uint32_t(format[17]) << 8)) > extra) {
+        format[16] = static_cast<uint8_t>(extra & 0xFF);
+        format[17] = static_cast<uint8_t>(extra >> 8);
+    }
 
     if (!ReadTag(stream, "data") || !ReadLength(stream, &dataLength)) return false;
     if (dataLength > kMaxDataSize) return false;

@@ -104,6 +104,14 @@ TEST_F(PlayerFile, MissingOrEmptyFilesGiveDefaults)
     EXPECT_EQ(KString("PLAYER 2"), players.GetPlayerName(1));
 }
 
+TEST_F(PlayerFile, AFileThatCannotBeOpenedIsNotTakenForAMissingOne)
+{
+    Write(Path("not-a-folder"), "x");
+    PlayerTable players;
+    EXPECT_FALSE(players.Load(Path("not-a-folder/player.dat").c_str(), &key))
+        << "defaults saved over it later would lose the stored players";
+}
+
 TEST_F(PlayerFile, CorruptValuesReadSafely)
 {
     WriteScrambled(Path("player.dat"), "[0]\r\nNAME=A NAME FAR LONGER THAN SIXTEEN\r\nEASY=-4\r\nMEDIUM=abc\r\n"

@@ -61,6 +61,34 @@ TEST(WaveData, LongerFormatChunksAreKeptWhole)
     }
 }
 
+TEST(WaveData, TheExtraSizeHandedOnNeverExceedsTheChunk)
+{
+    struct Case {
+        uint32_t length;
+        uint16_t claimed;
+        uint16_t kept;
+    };
+    const Case cases[] = {{18, 0xFFFF, 0}, {17, 0, 0}, {22, 100, 4}, {22, 2, 2}, {40, 22, 22}};
+    for (const Case& c : cases) {
+        WaveSpec spec;
+        spec.formatLength = c.length;
+        std::vector<uint8_t> image = WaveImage(spec);
+        // The size field sits 16 bytes into the chunk, whose bytes start 20 bytes into the image.
+        if (c.length >= 18) {
+            image[20 + 16] = uint8_t(c.claimed);
+            image[20 + 17] = uint8_t(c.claimed >> 8);
+        } else if (c.length == 17) {
+            image[20 + 16] = 0xFF;
+        }
+        KMemStream stream;
+        Fill(stream, image);
+        KWaveData wave;
+        ASSERT_TRUE(wave.Load(&stream, true)) << c.length;
+        const uint8_t* format = wave.Format();
+        EXPECT_EQ(c.kept, format[16] | (format[17] << 8)) << c.length << " " << c.claimed;
+    }
+}
+
 TEST(WaveData, ImagesFollowingEachOtherLoadInTurn)
 {
     WaveSpec a, b;
