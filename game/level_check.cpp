@@ -54,8 +54,7 @@ int CheckRecords(const char* fileName, const char* keyName)
             return 2;
         }
         if (!CutDataKey(&key)) {
-            std::fprintf(stderr, "%s is shorter than a data-file key
-", keyName);
+            std::fprintf(stderr, "%s is shorter than a data-file key\n", keyName);
             return 2;
         }
         if (!levels.UnscrambleStream(&key, 0)) {

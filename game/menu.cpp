@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* kLevelFile = "level.dat";
 constexpr double kCameraDistance = 600;
+// Hundredths of a second: shown as milliseconds, so held below what an int holds ten times.
+constexpr int kMaxShownTime = 214748364;
 
 int BackdropOfPage(int page)
 {
@@ -270,7 +272,7 @@ void Menu::ReadScores(int level)
     const int count = host_.scores->GetScoreCount(level);
     for (int i = 0; i < count; ++i)
         scores_.push_back({host_.scores->GetScoreName(level, i), host_.scores->GetScoreGems(level, i),
-                           host_.scores->GetScoreTime(level, i)});
+                           std::max(0, std::min(host_.scores->GetScoreTime(level, i), kMaxShownTime))});
 }
 
 void Menu::FillLevel(RunParams& params)

@@ -4,7 +4,7 @@
 #include "KDevice3D.h"
 #include "KFont3D.h"
 
-// The seam's method, not the system's text call.
+// The Windows headers above define DrawText again: this file defines the sink's method.
 #undef DrawText
 
 uint32_t DeviceRunAdapter::Step() const { return device_->Step(); }

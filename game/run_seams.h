@@ -7,6 +7,10 @@
 
 #include <cstdint>
 
+// Windows headers make DrawText a macro for their own text call; the sink's method must keep one
+// name in every file, whichever headers came first.
+#undef DrawText
+
 // The camera the car looks through: position and the three angles (pitch, yaw, roll).
 struct RunCamera {
     double x = 0, y = 0, z = 0;

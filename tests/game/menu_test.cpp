@@ -606,6 +606,17 @@ TEST_F(MenuTest, HighScoreTablesAreReadWhenTheLevelChanges)
     EXPECT_EQ(4u, text.frame.size());
 }
 
+TEST_F(MenuTest, AHugeTimeFromADamagedTableIsHeld)
+{
+    scores.InsertScore(0, 1, 2000000000, "HUGE");
+    Press({Menu::kKeyDown, Menu::kKeyReturn});
+    ASSERT_EQ(1u, menu->GetScores().size());
+    for (const auto& entry : menu->GetScores()) {
+        EXPECT_GE(entry.time, 0) << entry.name.c_str();
+        EXPECT_LE(entry.time, 214748364) << entry.name.c_str();
+    }
+}
+
 TEST_F(MenuTest, TheExitPageEndsTheProgram)
 {
     Press({Menu::kKeyEscape});
