@@ -19,7 +19,9 @@ LoadResult Load(KIniFile& table, const char* fileName, KStream* key)
     // be replaced by a fresh table at the next save.
     if (!probe) return errno == ENOENT ? kMissing : kUnreadable;
     const bool empty = std::fgetc(probe) == EOF;
+    const bool failed = std::ferror(probe) != 0;
     std::fclose(probe);
+    if (failed) return kUnreadable;
     if (empty) return kMissing;
     KMemStream file;
     if (!file.LoadFile(fileName) || !file.UnscrambleStream(key, 0)) return kUnreadable;
