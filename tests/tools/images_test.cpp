@@ -81,6 +81,23 @@ TEST(ImagesTest, BackdropsFillAFourThreeScreenAndShowTheirWording)
     EXPECT_EQ(changedMiddle, 0);
 }
 
+TEST(ImagesTest, LongTitlesStayClearOfTheBackdropsSides)
+{
+    const Canvas plain = PaintBackdrop({"", "", Rgb{0.5f, 0.2f, 1}, false});
+    for (const char* title : {"SELECT LEVEL", "SEE YOU SOON", "WWWWWWWWWWWWWWWWWWWW"}) {
+        const Canvas titled = PaintBackdrop({title, "", Rgb{0.5f, 0.2f, 1}, false});
+        int changedSides = 0, changedTop = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < plain.Width(); ++x) {
+                const Rgb p = plain.At(x, y), t = titled.At(x, y);
+                const bool changed = std::abs(p.r - t.r) + std::abs(p.g - t.g) + std::abs(p.b - t.b) > 0.1f;
+                (x < 24 || x >= plain.Width() - 24 ? changedSides : changedTop) += changed;
+            }
+        EXPECT_EQ(changedSides, 0) << title;
+        EXPECT_GT(changedTop, 500) << title;
+    }
+}
+
 TEST(ImagesTest, TextWidthGrowsWithTheTextAndUnknownCharactersDrawNothing)
 {
     TextStyle style;

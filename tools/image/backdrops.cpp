@@ -38,6 +38,13 @@ Canvas PaintBackdrop(const BackdropStyle& style)
     big.height = style.centred ? 110 : 86;
     big.stroke = style.centred ? 18 : 14;
     big.colour = HexRgb(0xFFE7B0);
+    // A long title is made smaller so that it and its halo stay clear of the picture's sides.
+    const float room = kWidth - 2 * 48.0f - 12;
+    const float wide = TextWidth(style.title, big);
+    if (wide > room) {
+        big.height *= room / wide;
+        big.stroke *= room / wide;
+    }
     const float titleY = style.centred ? kHeight * 0.5f - big.height : 40;
     DrawCaption(c, style.title, kWidth / 2.0f, titleY, big, HexRgb(0x1A0C00), 12);
     if (!style.subtitle.empty()) {
