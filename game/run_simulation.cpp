@@ -3,32 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-bool SimulatedDevice::Pause()
-{
-    if (paused_) return false;
-    paused_ = true;
-    pauseTime_ = lastFrame_;
-    return true;
-}
-
-int64_t SimulatedDevice::Resume()
-{
-    if (!paused_) return -1;
-    paused_ = false;
-    return static_cast<int64_t>(lastFrame_ - pauseTime_);
-}
-
 bool SimulatedDevice::BeginFrame(const RunCamera& camera)
 {
-    const uint32_t now = static_cast<uint32_t>(now_);
-    if (paused_) {
-        step_ = excess_ = 0;
-    } else {
-        const uint32_t step = now - lastFrame_;
-        step_ = std::min(step, kMaxStep);
-        excess_ = step - step_;
-    }
-    lastFrame_ = now;
+    clock_.NextFrame();
     camera_ = camera;
     return !beginFails_;
 }

@@ -2,6 +2,7 @@
 // sounds and a held-key table. Tests and the level checker drive whole runs through it.
 #pragma once
 
+#include "KFrameClock.h"
 #include "level_run.h"
 
 #include <array>
@@ -11,24 +12,29 @@
 
 class SimulatedDevice : public RunDevice {
 public:
-    static constexpr uint32_t kMaxStep = 10000;
+    static constexpr uint32_t kMaxStep = KFrameClock::kMaxStep;
+
+    // The engine's own frame clock, on ticks that move only when told.
+    SimulatedDevice() : clock_([this] { return now_; }) {}
+    SimulatedDevice(const SimulatedDevice&) = delete;
+    SimulatedDevice& operator=(const SimulatedDevice&) = delete;
 
     // The device clock moves by this many ticks.
     void Advance(uint64_t ticks) { now_ += ticks; }
     uint64_t Now() const { return now_; }
     uint32_t Milliseconds() const { return static_cast<uint32_t>(now_ / 100); }
 
-    uint32_t Step() const override { return step_; }
-    uint32_t Excess() const override { return excess_; }
-    uint32_t AnimationTime() const override { return paused_ ? pauseTime_ : lastFrame_; }
-    uint32_t LastFrame() const override { return lastFrame_; }
-    bool Pause() override;
-    int64_t Resume() override;
+    uint32_t Step() const override { return clock_.Step(); }
+    uint32_t Excess() const override { return clock_.Excess(); }
+    uint32_t AnimationTime() const override { return clock_.AnimationTime(); }
+    uint32_t LastFrame() const override { return clock_.LastFrame(); }
+    bool Pause() override { return clock_.Pause(); }
+    int64_t Resume() override { return clock_.Resume(); }
     bool BeginFrame(const RunCamera& camera) override;
     void EndFrame() override { ++frames_; }
     void GetViewport(int* width, int* height) const override;
 
-    bool Paused() const { return paused_; }
+    bool Paused() const { return clock_.Paused(); }
     int Frames() const { return frames_; }
     const RunCamera& LastCamera() const { return camera_; }
     void SetViewport(int width, int height) { width_ = width, height_ = height; }
@@ -37,8 +43,7 @@ public:
 
 private:
     uint64_t now_ = 0;
-    uint32_t step_ = 0, excess_ = 0, lastFrame_ = 0, pauseTime_ = 0;
-    bool paused_ = false;
+    KFrameClock clock_;
     bool beginFails_ = false;
     int frames_ = 0;
     int width_ = 1024, height_ = 768;
