@@ -31,20 +31,13 @@ bool LoopingSound(int index)
 }  // namespace
 
 Game::Game(KStream* key, GameSources sources)
-    : key_(key),
-      sources_(std::move(sources)),
-      device_(sources_.ticks),
-      runDevice_(&device_),
-      text_(fonts_),
+    : key_(key), sources_(std::move(sources)), device_(sources_.ticks), runDevice_(&device_), text_(fonts_),
       backdrops_(&device_, [this](int index) { return Texture(index); }),
       trackMeshes_(&device_, [this](int index) { return Texture(index); })
 {
 }
 
-Game::~Game()
-{
-    FreeResources();
-}
+Game::~Game() { FreeResources(); }
 
 KTexture* Game::Texture(int index) const
 {

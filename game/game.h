@@ -32,7 +32,7 @@ struct GameSources {
     KKeyStateSource keyDown = KSystemKeyDown;
     KMillisecondSource clock = KSystemMilliseconds;
     std::function<void()> quit;  // none: PostQuitMessage(0)
-    bool windowed = false;       // the device inside the window instead of full-screen
+    bool windowed = false;  // the device inside the window instead of full-screen
 };
 
 class Game : public RunSounds {
@@ -112,7 +112,7 @@ private:
     bool soundOn_ = false;
     bool musicOn_ = false;
     std::vector<KTexture*> textures_;  // owned by the device
-    KFont3D* fonts_[kFonts] = {};      // owned by the device
+    KFont3D* fonts_[kFonts] = {};  // owned by the device
     PlayerTable players_;
     ScoreTable scores_;
     bool playersLoaded_ = false;

@@ -8,10 +8,7 @@ int ReadIniInt(KIniFile& ini, const char* section, const char* key)
     return ParseDecimal(ini.GetValue(section, key).c_str());
 }
 
-bool ReadIniBool(KIniFile& ini, const char* section, const char* key)
-{
-    return ini.GetValue(section, key) == "1";
-}
+bool ReadIniBool(KIniFile& ini, const char* section, const char* key) { return ini.GetValue(section, key) == "1"; }
 
 GameSettings ReadGameSettings(KIniFile& ini)
 {

@@ -51,10 +51,7 @@ bool Level::Build(Track& track, const LevelText& level)
     return true;
 }
 
-bool Level::ParseText(Track& track, const char* text, size_t size)
-{
-    return Build(track, ReadLevelText(text, size));
-}
+bool Level::ParseText(Track& track, const char* text, size_t size) { return Build(track, ReadLevelText(text, size)); }
 
 bool Level::Parse(Track& track, KStream* stream)
 {

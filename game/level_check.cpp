@@ -33,10 +33,12 @@ bool Report(const std::string& name, int difficulty, const DriveResult& r)
         std::printf("%s difficulty %d: cannot be parsed\n", name.c_str(), difficulty);
         return false;
     }
-    const char* outcome = r.Completed() ? "completed" : r.Finished() ? "finished without all gems"
-                          : r.state == LevelRun::kTimeOut ? "timed out" : "not finished";
-    std::printf("%s difficulty %d: %s, gems %d / %d, time %d.%02d s of %d.%02d s\n", name.c_str(), difficulty,
-                outcome, r.gems, r.totalGems, r.time / 100, r.time % 100, r.timeLimit / 100, r.timeLimit % 100);
+    const char* outcome = r.Completed()                   ? "completed"
+                          : r.Finished()                  ? "finished without all gems"
+                          : r.state == LevelRun::kTimeOut ? "timed out"
+                                                          : "not finished";
+    std::printf("%s difficulty %d: %s, gems %d / %d, time %d.%02d s of %d.%02d s\n", name.c_str(), difficulty, outcome,
+                r.gems, r.totalGems, r.time / 100, r.time % 100, r.timeLimit / 100, r.timeLimit % 100);
     return r.Completed();
 }
 
@@ -115,12 +117,14 @@ int CheckTexts(const std::vector<const char*>& files, bool lesson, bool setLimit
             return 2;
         }
         if (setLimits) {
-            all = SetLimits(name, std::string(reinterpret_cast<const char*>(text.GetData()), static_cast<size_t>(text.Size()))) && all;
+            all = SetLimits(name, std::string(reinterpret_cast<const char*>(text.GetData()),
+                                              static_cast<size_t>(text.Size()))) &&
+                  all;
             if (!text.LoadFile(name)) return 2;
         }
         for (int difficulty = lesson ? -1 : 0; difficulty < (lesson ? 0 : 3); ++difficulty) {
-            const DriveResult r = DriveLevel(reinterpret_cast<const char*>(text.GetData()),
-                                             static_cast<size_t>(text.Size()), difficulty);
+            const DriveResult r =
+                DriveLevel(reinterpret_cast<const char*>(text.GetData()), static_cast<size_t>(text.Size()), difficulty);
             all = Report(name, difficulty, r) && all;
         }
     }
@@ -147,7 +151,8 @@ int main(int argc, char** argv)
             files.push_back(argv[i]);
     }
     if (files.empty() || (!text && files.size() != 1)) {
-        std::fprintf(stderr, "usage: %s [--key KEYFILE] level.dat | --text [--lesson] FILE... | --set-limits FILE...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--key KEYFILE] level.dat | --text [--lesson] FILE... | --set-limits FILE...\n",
+                     argv[0]);
         return 2;
     }
     return text ? CheckTexts(files, lesson && !setLimits, setLimits) : CheckRecords(files[0], key);

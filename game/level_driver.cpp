@@ -145,7 +145,8 @@ std::vector<DriveStep> LevelDriver::Plan(const LevelRun& run) const
             // own piece only while it can still get to them).
             int held[kColumns], gemCount = 0;
             for (int s = -reach.left[x]; s <= reach.right[x]; ++s)
-                if (Gem(track, k, x + s) && (d > 0 || (s == 0 ? local < 120 : local < 40))) held[gemCount++] = Wrap(x + s);
+                if (Gem(track, k, x + s) && (d > 0 || (s == 0 ? local < 120 : local < 40)))
+                    held[gemCount++] = Wrap(x + s);
             for (int s = -reach.left[x]; s <= reach.right[x]; ++s) {
                 const int y = Wrap(x + s);
                 // A pushed block comes to rest right behind: the way on leads sideways.
@@ -205,7 +206,8 @@ int LevelDriver::TargetColumn(const LevelRun& run, const std::vector<DriveStep>&
     auto sideStep = [&](int d, int from, int to, double begin, double end) {
         begin = d == 0 ? std::max(begin, local) : begin;
         const double v = SideStepSpeed(std::abs(ShiftBetween(from, to)), end - begin);
-        allowed = std::min(allowed, std::sqrt(v * v + 2 * LevelRun::kBraking * std::max(0.0, kPieceLength * d + begin - local)));
+        allowed = std::min(allowed,
+                           std::sqrt(v * v + 2 * LevelRun::kBraking * std::max(0.0, kPieceLength * d + begin - local)));
     };
     for (int d = 0; d < static_cast<int>(plan.size()) && d < kSpeedLookAhead; ++d) {
         const DriveStep& s = plan[static_cast<size_t>(d)];

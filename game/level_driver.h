@@ -16,12 +16,12 @@ struct DriveKeys {
 
 // What the driver means to do in one piece ahead of the car.
 struct DriveStep {
-    int entry = 0;          // column in which the car enters the piece
-    int via = -1;           // column it holds halfway along, for a gem (-1: none)
-    int exit = 0;           // column in which it leaves it for the next one
-    bool push = false;      // leaving pushes the block ahead out of the way
-    bool bounce = false;    // the car crashes into the wall ahead on purpose, to bounce back for gems
-    double bounceSpeed = 0; // the speed that bounce needs
+    int entry = 0;  // column in which the car enters the piece
+    int via = -1;  // column it holds halfway along, for a gem (-1: none)
+    int exit = 0;  // column in which it leaves it for the next one
+    bool push = false;  // leaving pushes the block ahead out of the way
+    bool bounce = false;  // the car crashes into the wall ahead on purpose, to bounce back for gems
+    double bounceSpeed = 0;  // the speed that bounce needs
 };
 
 // Plans the way a few pieces ahead over the cells (the most gems, the fewest and smallest
@@ -52,9 +52,9 @@ struct DriveResult {
     int state = LevelRun::kReady;  // at the end of the drive
     int gems = 0;
     int totalGems = 0;
-    int time = 0;       // hundredths on the run clock
+    int time = 0;  // hundredths on the run clock
     int timeLimit = 0;  // hundredths, with the checkpoint bonuses earned
-    uint64_t ticks = 0; // simulated time driven
+    uint64_t ticks = 0;  // simulated time driven
     std::vector<int> splits;  // hundredths from checkpoint to checkpoint, the last to the finish
     bool Finished() const { return state == LevelRun::kFinished; }
     // Finished with every gem: the level counts as completed.
@@ -62,7 +62,7 @@ struct DriveResult {
 };
 
 struct DriveOptions {
-    uint32_t frameTicks = 1667;           // 60 frames a second
+    uint32_t frameTicks = 1667;  // 60 frames a second
     uint64_t maxTicks = 100ull * 60 * 100000;  // gives up after 100 simulated minutes
     double cruiseSpeed = LevelRun::kMaxSpeed;
     // Called after every frame with the run and the keys held (tools that trace a drive).

@@ -366,12 +366,11 @@ void LevelRun::PassPiece(RunParams& params, double z)
     const TrackPiece* piece = track_.GetPiece(index);
     if (!piece) return;
     switch (piece->GetKind()) {
-    case TrackPiece::kFinish:
-        Finish(params);
-        break;
+    case TrackPiece::kFinish: Finish(params); break;
     case TrackPiece::kCheckpoint:
         // Each checkpoint adds its bonus once, also when the car bounces back over it.
-        if (checkpointPassed_.size() <= static_cast<size_t>(index)) checkpointPassed_.resize(static_cast<size_t>(index) + 1);
+        if (checkpointPassed_.size() <= static_cast<size_t>(index))
+            checkpointPassed_.resize(static_cast<size_t>(index) + 1);
         if (index != lastCheckpoint_ && !checkpointPassed_[static_cast<size_t>(index)]) {
             checkpointPassed_[static_cast<size_t>(index)] = true;
             timeLimit_ = AddSeconds(timeLimit_, piece->GetBonus(difficulty_));
@@ -389,8 +388,7 @@ void LevelRun::PassPiece(RunParams& params, double z)
             host_.sounds->Play(kSoundRunStarted, false);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

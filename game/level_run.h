@@ -26,7 +26,7 @@ struct RunHost {
     RunTextSink* text = nullptr;  // none: the display draws no text
     KKeyStateSource keyDown;
     KMillisecondSource clock;
-    ScoreTable* scores = nullptr;    // none: results are not recorded
+    ScoreTable* scores = nullptr;  // none: results are not recorded
     PlayerTable* players = nullptr;  // none: progress is not recorded
     TrackMeshFactory* meshes = nullptr;
 };
@@ -64,8 +64,14 @@ public:
     static constexpr int kReturnGuard = 500;
 
     enum Key {
-        kKeyReturn = 13, kKeyEscape = 27, kKeySpace = 32, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39,
-        kKeyDown = 40, kKeyNumpad0 = 96,
+        kKeyReturn = 13,
+        kKeyEscape = 27,
+        kKeySpace = 32,
+        kKeyLeft = 37,
+        kKeyUp = 38,
+        kKeyRight = 39,
+        kKeyDown = 40,
+        kKeyNumpad0 = 96,
     };
 
     explicit LevelRun(const RunHost& host);
@@ -120,7 +126,6 @@ public:
     uint32_t ElapsedMs() const { return clock_.Elapsed(); }
     bool TimeOutSet() const { return timeOutSet_; }
 
-
 private:
     int CellAt(int piece, int column) const;
     int SumOfSplits() const;
@@ -137,7 +142,7 @@ private:
     Track track_;
     KKeyboard keyboard_;
     KClock clock_;  // the run clock
-    KClock format_; // turns times into text
+    KClock format_;  // turns times into text
     RunCamera camera_;
 
     double speed_ = kMinSpeed;

@@ -111,9 +111,7 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
     text.DrawText(4, line, RunRect{0, h - m - text.FontHeight(4), w - m, h}, kTextRight, kTextPalette[0]);
 
     switch (state_) {
-    case kTimeOut:
-        text.DrawText(5, "Time Out !", screen, kTextMiddle, kTextPalette[1]);
-        break;
+    case kTimeOut: text.DrawText(5, "Time Out !", screen, kTextMiddle, kTextPalette[1]); break;
     case kFinished:
         text.DrawText(5, FormatTime(static_cast<int>(clock_.Elapsed())), screen, kTextMiddle, kTextPalette[1]);
         if (!startedAsReplay_) {
@@ -133,7 +131,6 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
                           kTextPalette[i == selection_ ? 2 : 1]);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }

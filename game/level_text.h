@@ -8,7 +8,7 @@
 struct LevelRow {
     static constexpr int kLength = 32;
     char cells[kLength + 1];  // zero-terminated, blanks kept
-    int bonus[3];             // seconds for difficulty 0, 1, 2
+    int bonus[3];  // seconds for difficulty 0, 1, 2
     bool IsCheckpoint() const { return bonus[0] != 0; }
 };
 

@@ -19,26 +19,19 @@ int BackdropOfPage(int page)
     switch (page) {
     case Menu::kPlayers:
     case Menu::kHelp:
-    case Menu::kCredits:
-        return Menu::kBackdropPlayers;
-    case Menu::kLevels:
-        return Menu::kBackdropLevels;
-    case Menu::kHighScores:
-        return Menu::kBackdropHighScores;
-    case Menu::kStarting:
-        return Menu::kBackdropStarting;
-    case Menu::kExit:
-        return Menu::kBackdropExit;
-    default:
-        return Menu::kBackdropMain;
+    case Menu::kCredits: return Menu::kBackdropPlayers;
+    case Menu::kLevels: return Menu::kBackdropLevels;
+    case Menu::kHighScores: return Menu::kBackdropHighScores;
+    case Menu::kStarting: return Menu::kBackdropStarting;
+    case Menu::kExit: return Menu::kBackdropExit;
+    default: return Menu::kBackdropMain;
     }
 }
 
 }  // namespace
 
 Menu::Menu(const MenuHost& host)
-    : host_(host),
-      format_(host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds)),
+    : host_(host), format_(host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds)),
       keyboard_(host.keyDown ? host.keyDown : KKeyStateSource(KSystemKeyDown),
                 host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds))
 {
@@ -86,29 +79,18 @@ bool Menu::Frame(RunParams& params)
 {
     bool goOn = true;
     switch (page_) {
-    case kMain:
-        MainPage();
-        break;
-    case kPlayers:
-        PlayersPage();
-        break;
-    case kLevels:
-        goOn = LevelsPage(params);
-        break;
-    case kHighScores:
-        HighScoresPage();
-        break;
-    case kHelp:
-        goOn = HelpPage(params);
-        break;
+    case kMain: MainPage(); break;
+    case kPlayers: PlayersPage(); break;
+    case kLevels: goOn = LevelsPage(params); break;
+    case kHighScores: HighScoresPage(); break;
+    case kHelp: goOn = HelpPage(params); break;
     case kCredits:
         if (Pressed(kKeyEscape) || Pressed(kKeyReturn)) SetPage(kMain, kItemCredits);
         break;
     case kExit:
         if ((Pressed(kKeyEscape) || Pressed(kKeyReturn)) && host_.quit) host_.quit();
         break;
-    default:
-        break;
+    default: break;
     }
     if (!goOn) return StartRun();
     Draw();
@@ -125,21 +107,11 @@ void Menu::MainPage()
     if (Pressed(kKeyDown)) selection_ = (selection_ + 1) % kMainItems;
     if (!Pressed(kKeyReturn)) return;
     switch (selection_) {
-    case kItemPlayers:
-        SetPage(kPlayers, 0);
-        break;
-    case kItemHighScores:
-        SetPage(kHighScores, -1);
-        break;
-    case kItemHelp:
-        SetPage(kHelp, 0);
-        break;
-    case kItemCredits:
-        SetPage(kCredits, 0);
-        break;
-    default:
-        SetPage(kExit, 0);
-        break;
+    case kItemPlayers: SetPage(kPlayers, 0); break;
+    case kItemHighScores: SetPage(kHighScores, -1); break;
+    case kItemHelp: SetPage(kHelp, 0); break;
+    case kItemCredits: SetPage(kCredits, 0); break;
+    default: SetPage(kExit, 0); break;
     }
 }
 
@@ -254,15 +226,9 @@ void Menu::ChoosePlayer(int index)
     for (int d = 0; d < 3; ++d) progress_[d] = host_.players->GetPlayerProgress(index, d);
 }
 
-int Menu::GetProgress(int difficulty) const
-{
-    return difficulty >= 0 && difficulty <= 2 ? progress_[difficulty] : 0;
-}
+int Menu::GetProgress(int difficulty) const { return difficulty >= 0 && difficulty <= 2 ? progress_[difficulty] : 0; }
 
-int Menu::LastOpenLevel() const
-{
-    return std::max(0, std::min(GetProgress(difficulty_), LevelCount(difficulty_) - 1));
-}
+int Menu::LastOpenLevel() const { return std::max(0, std::min(GetProgress(difficulty_), LevelCount(difficulty_) - 1)); }
 
 void Menu::ReadScores(int level)
 {

@@ -36,19 +36,28 @@ public:
 // What the menu needs of the game around it.
 struct MenuHost {
     RunDevice* device = nullptr;
-    RunTextSink* text = nullptr;                   // none: the pages draw no text
-    MenuBackdropFactory* backdrops = nullptr;      // none: no picture
+    RunTextSink* text = nullptr;  // none: the pages draw no text
+    MenuBackdropFactory* backdrops = nullptr;  // none: no picture
     KKeyStateSource keyDown;
     KMillisecondSource clock;
     PlayerTable* players = nullptr;
     ScoreTable* scores = nullptr;
-    KStream* key = nullptr;                        // the data-file key, for "level.dat"
-    std::function<void()> quit;                    // the exit page ends the program
+    KStream* key = nullptr;  // the data-file key, for "level.dat"
+    std::function<void()> quit;  // the exit page ends the program
 };
 
 class Menu {
 public:
-    enum Page { kMain = 0, kPlayers = 1, kLevels = 2, kHighScores = 3, kHelp = 4, kCredits = 5, kStarting = 6, kExit = 7 };
+    enum Page {
+        kMain = 0,
+        kPlayers = 1,
+        kLevels = 2,
+        kHighScores = 3,
+        kHelp = 4,
+        kCredits = 5,
+        kStarting = 6,
+        kExit = 7
+    };
     enum MainItem { kItemPlayers = 0, kItemHighScores = 1, kItemHelp = 2, kItemCredits = 3, kItemExit = 4 };
 
     // Backdrop textures by index in "image.dat".
@@ -67,8 +76,18 @@ public:
     static constexpr double kFieldOfView = 1.570796326;
 
     enum Key {
-        kKeyBackspace = 8, kKeyReturn = 13, kKeyEscape = 27, kKeySpace = 32, kKeyLeft = 37, kKeyUp = 38,
-        kKeyRight = 39, kKeyDown = 40, kKeyDelete = 46, kKeyDigit0 = 48, kKeyA = 65, kKeyNumpad0 = 96,
+        kKeyBackspace = 8,
+        kKeyReturn = 13,
+        kKeyEscape = 27,
+        kKeySpace = 32,
+        kKeyLeft = 37,
+        kKeyUp = 38,
+        kKeyRight = 39,
+        kKeyDown = 40,
+        kKeyDelete = 46,
+        kKeyDigit0 = 48,
+        kKeyA = 65,
+        kKeyNumpad0 = 96,
     };
 
     explicit Menu(const MenuHost& host);

@@ -32,24 +32,16 @@ void Menu::DrawTexts(int w, int h)
     }
     case kPlayers: {
         KString names[PlayerTable::kPlayers];
-        for (int i = 0; i < PlayerTable::kPlayers; ++i) names[i] = host_.players ? host_.players->GetPlayerName(i) : KString();
+        for (int i = 0; i < PlayerTable::kPlayers; ++i)
+            names[i] = host_.players ? host_.players->GetPlayerName(i) : KString();
         DrawItems(names, PlayerTable::kPlayers, selection_, top);
         break;
     }
-    case kLevels:
-        DrawLevels(w, h);
-        break;
-    case kHighScores:
-        DrawHighScores(w, h);
-        break;
-    case kHelp:
-        DrawHelp(w, h);
-        break;
-    case kCredits:
-        DrawCredits(w, h);
-        break;
-    default:
-        break;  // the backdrop says it all
+    case kLevels: DrawLevels(w, h); break;
+    case kHighScores: DrawHighScores(w, h); break;
+    case kHelp: DrawHelp(w, h); break;
+    case kCredits: DrawCredits(w, h); break;
+    default: break;  // the backdrop says it all
     }
 }
 

@@ -9,15 +9,15 @@ struct RunParams {
     enum Kind { kLevel = 0, kLesson = 1 };
 
     int kind = kLevel;
-    int player = -1;     // 0 to 7; -1 for a lesson
+    int player = -1;  // 0 to 7; -1 for a lesson
     KString playerName;  // empty for a lesson
-    int difficulty = -1; // 0 easy, 1 medium, 2 hard; -1 for a lesson
+    int difficulty = -1;  // 0 easy, 1 medium, 2 hard; -1 for a lesson
     KMemStream levelText;
-    int levelIndex = -1; // 0 to 19; -1 for a lesson
+    int levelIndex = -1;  // 0 to 19; -1 for a lesson
     // The level is not the player's current one (always so for a lesson); the run sets it once
     // the level is completed.
     bool replay = true;
-    int background = -1; // texture index the menu's backdrop showed
+    int background = -1;  // texture index the menu's backdrop showed
     int returnPage = 0;
     int returnSelection = 0;
 

@@ -8,8 +8,8 @@ class KStream;
 namespace ScrambledTable {
 
 enum LoadResult {
-    kLoaded,      // the file's text is in the table
-    kMissing,     // no file, or an empty one: the caller fills in its defaults
+    kLoaded,  // the file's text is in the table
+    kMissing,  // no file, or an empty one: the caller fills in its defaults
     kUnreadable,  // a file is there but could not be read or unscrambled: the table is empty
 };
 

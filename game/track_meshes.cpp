@@ -36,9 +36,7 @@ KMesh* NewMesh(KDevice3D* device, const std::vector<TrackTriangle>& triangles, c
 
 }  // namespace
 
-TrackMeshes::TrackMeshes(KDevice3D* device, TrackTextures textures) : device_(device), textures_(std::move(textures))
-{
-}
+TrackMeshes::TrackMeshes(KDevice3D* device, TrackTextures textures) : device_(device), textures_(std::move(textures)) {}
 
 TrackMeshes::~TrackMeshes() { Free(); }
 

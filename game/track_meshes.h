@@ -43,7 +43,7 @@ private:
     TrackTextures textures_;
     KMesh* tunnel_ = nullptr;
     KMesh* blocks_[32] = {};  // by column
-    KMesh* gems_[32] = {};    // by facet
+    KMesh* gems_[32] = {};  // by facet
 };
 
 class TrackMeshMaker : public TrackMeshFactory {

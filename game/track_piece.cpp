@@ -28,19 +28,14 @@ void TrackPiece::Build(const char* row, int signTexture)
             blockPresent_[c] = true;
             cells_[c] = kBlock;
             break;
-        case 'X':
-            cells_[c] = kBlock;
-            break;
+        case 'X': cells_[c] = kBlock; break;
         case 'O':
             cells_[c] = kGemCell;
             gemPresent_[facet] = true;
             ++gemCount_;
             break;
-        case '^':
-            cells_[c] = kTurboCell;
-            break;
-        default:
-            break;
+        case '^': cells_[c] = kTurboCell; break;
+        default: break;
         }
     }
     if (meshes_) meshes_->Build(*this, signTexture);
@@ -59,10 +54,7 @@ void TrackPiece::SetCheckpoint(int p, int q, int r)
     bonus_[2] = r;
 }
 
-int TrackPiece::GetBonus(int difficulty) const
-{
-    return difficulty >= 0 && difficulty < 3 ? bonus_[difficulty] : 0;
-}
+int TrackPiece::GetBonus(int difficulty) const { return difficulty >= 0 && difficulty < 3 ? bonus_[difficulty] : 0; }
 
 void TrackPiece::MarkTurbo(int column, int part)
 {

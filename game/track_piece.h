@@ -19,7 +19,7 @@ public:
     struct TurboMark {
         bool painted = false;
         int third = 0;  // 0 to 2: which column of the arrow's three
-        int part = 0;   // 0 to 2: which piece of the arrow's three
+        int part = 0;  // 0 to 2: which piece of the arrow's three
     };
 
     explicit TrackPiece(std::unique_ptr<TrackPieceMeshes> meshes = nullptr);

@@ -13,11 +13,9 @@ namespace {
 bool IsNameChar(char c) { return std::isalnum((unsigned char)c) || c == '_'; }
 bool IsDigits(const std::string& s)
 {
-    if (s.empty())
-        return false;
+    if (s.empty()) return false;
     for (char c : s)
-        if (!std::isdigit((unsigned char)c))
-            return false;
+        if (!std::isdigit((unsigned char)c)) return false;
     return true;
 }
 
@@ -34,26 +32,20 @@ public:
             ++pos_;
             parts.push_back(Name());
         }
-        if (parts.size() < 2 || parts.size() > 3)
-            Fail("a reference is object.command or window.object.command");
+        if (parts.size() < 2 || parts.size() > 3) Fail("a reference is object.command or window.object.command");
         int window = currentWindow;
         if (parts.size() == 3) {
             window = IsDigits(parts[0]) ? std::stoi(parts[0]) : names_.WindowId(parts[0]);
-            if (window < 0)
-                Fail("unknown window " + parts[0]);
+            if (window < 0) Fail("unknown window " + parts[0]);
         }
         const std::string& objectName = parts[parts.size() - 2];
         int type = -1;
         int object = names_.ObjectId(window, objectName, &type);
-        if (object < 0 && IsDigits(objectName))
-            object = std::stoi(objectName);
-        if (object < 0)
-            Fail("unknown object " + objectName);
+        if (object < 0 && IsDigits(objectName)) object = std::stoi(objectName);
+        if (object < 0) Fail("unknown object " + objectName);
         const std::string& commandName = parts.back();
-        int command = IsDigits(commandName) ? std::stoi(commandName)
-                                            : names_.CommandNumber(type, commandName);
-        if (command < 0)
-            Fail("unknown command " + commandName);
+        int command = IsDigits(commandName) ? std::stoi(commandName) : names_.CommandNumber(type, commandName);
+        if (command < 0) Fail("unknown command " + commandName);
 
         std::string out;
         out += qbk::kRefOpen;
@@ -88,8 +80,7 @@ public:
     void End()
     {
         SkipBlanks();
-        if (pos_ < s_.size())
-            Fail("unexpected text after the instruction");
+        if (pos_ < s_.size()) Fail("unexpected text after the instruction");
     }
 
 private:
@@ -117,23 +108,17 @@ private:
     {
         SkipBlanks();
         const char c = Peek();
-        if (c == '"')
-            return Quoted();
-        if (c == '@')
-            return Reference(currentWindow);
-        if (c == ',' || c == ')')
-            return "";  // an empty operand
+        if (c == '"') return Quoted();
+        if (c == '@') return Reference(currentWindow);
+        if (c == ',' || c == ')') return "";  // an empty operand
         size_t start = pos_;
         if (c == '-' || c == '.' || std::isdigit((unsigned char)c)) {
             ++pos_;
-            while (std::isdigit((unsigned char)Peek()) || Peek() == '.')
-                ++pos_;
+            while (std::isdigit((unsigned char)Peek()) || Peek() == '.') ++pos_;
         } else if (IsNameChar(c)) {
-            while (IsNameChar(Peek()))
-                ++pos_;
+            while (IsNameChar(Peek())) ++pos_;
         } else if (c == '=' || c == '!' || c == '<' || c == '>') {
-            while (Peek() == '=' || Peek() == '!' || Peek() == '<' || Peek() == '>')
-                ++pos_;
+            while (Peek() == '=' || Peek() == '!' || Peek() == '<' || Peek() == '>') ++pos_;
         } else {
             Fail(std::string("unexpected character '") + c + "'");
         }
@@ -152,23 +137,19 @@ private:
     std::string Name()
     {
         size_t start = pos_;
-        while (IsNameChar(Peek()))
-            ++pos_;
-        if (start == pos_)
-            Fail("a name or number is missing");
+        while (IsNameChar(Peek())) ++pos_;
+        if (start == pos_) Fail("a name or number is missing");
         return s_.substr(start, pos_ - start);
     }
 
     char Peek() const { return pos_ < s_.size() ? s_[pos_] : '\0'; }
     void SkipBlanks()
     {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t'))
-            ++pos_;
+        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
     }
     void Expect(char c)
     {
-        if (Peek() != c)
-            Fail(std::string("'") + c + "' expected");
+        if (Peek() != c) Fail(std::string("'") + c + "' expected");
         ++pos_;
     }
     [[noreturn]] void Fail(const std::string& what) const
@@ -183,8 +164,7 @@ private:
 
 }  // namespace
 
-std::string AssembleInstruction(const std::string& source, int currentWindowId,
-                                const ReferenceNames& names)
+std::string AssembleInstruction(const std::string& source, int currentWindowId, const ReferenceNames& names)
 {
     Assembler assembler(source, names);
     std::string out = assembler.Reference(currentWindowId);

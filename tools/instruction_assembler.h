@@ -16,7 +16,6 @@ public:
 };
 
 // Throws std::runtime_error with a description of what is wrong.
-std::string AssembleInstruction(const std::string& source, int currentWindowId,
-                                const ReferenceNames& names);
+std::string AssembleInstruction(const std::string& source, int currentWindowId, const ReferenceNames& names);
 
 }  // namespace qbkw

@@ -26,7 +26,7 @@ struct Token {
 struct Line {
     int number = 0;
     int indent = 0;
-    std::string raw;            // trimmed text
+    std::string raw;  // trimmed text
     std::vector<Token> tokens;  // for statement lines
 };
 
@@ -56,8 +56,7 @@ std::vector<Token> Tokenize(const std::string& s, int line)
             }
         } else {
             size_t start = pos;
-            while (pos < s.size() && s[pos] != ' ' && s[pos] != '\t')
-                ++pos;
+            while (pos < s.size() && s[pos] != ' ' && s[pos] != '\t') ++pos;
             tokens.push_back({s.substr(start, pos - start), false});
         }
     }
@@ -67,8 +66,7 @@ std::vector<Token> Tokenize(const std::string& s, int line)
 std::string Trim(const std::string& s)
 {
     size_t a = s.find_first_not_of(" \t\r");
-    if (a == std::string::npos)
-        return "";
+    if (a == std::string::npos) return "";
     size_t b = s.find_last_not_of(" \t\r");
     return s.substr(a, b - a + 1);
 }
@@ -76,12 +74,10 @@ std::string Trim(const std::string& s)
 int TypeByName(const std::string& name)
 {
     for (int t = 0; t < qbk::kObjectTypeCount; ++t)
-        if (name == qbk::ObjectTypeName(t))
-            return t;
+        if (name == qbk::ObjectTypeName(t)) return t;
     char* end = nullptr;
     long value = std::strtol(name.c_str(), &end, 10);
-    if (!name.empty() && *end == '\0' && value >= 0 && value < qbk::kObjectTypeCount)
-        return int(value);
+    if (!name.empty() && *end == '\0' && value >= 0 && value < qbk::kObjectTypeCount) return int(value);
     return -1;
 }
 
@@ -90,10 +86,8 @@ std::string HexBytes(const std::string& hex, int line)
     std::string out;
     std::string digits;
     for (char c : hex)
-        if (!std::isspace((unsigned char)c))
-            digits += c;
-    if (digits.size() % 2 != 0)
-        throw DescriptionError(line, "hex data needs pairs of digits");
+        if (!std::isspace((unsigned char)c)) digits += c;
+    if (digits.size() % 2 != 0) throw DescriptionError(line, "hex data needs pairs of digits");
     for (size_t i = 0; i < digits.size(); i += 2) {
         if (!std::isxdigit((unsigned char)digits[i]) || !std::isxdigit((unsigned char)digits[i + 1]))
             throw DescriptionError(line, "bad hex digit");
@@ -110,8 +104,7 @@ public:
         size_t start = 0;
         while (start <= text.size()) {
             size_t end = text.find('\n', start);
-            if (end == std::string::npos)
-                end = text.size();
+            if (end == std::string::npos) end = text.size();
             ++number;
             Line line;
             line.number = number;
@@ -120,8 +113,7 @@ public:
             line.raw = Trim(full);
             if (!line.raw.empty() && line.raw[0] != '@' && line.raw[0] != qbk::kRemarkMark)
                 line.tokens = Tokenize(line.raw, number);
-            if (!line.raw.empty() && (line.raw[0] == '@' || line.raw[0] == qbk::kRemarkMark ||
-                                      !line.tokens.empty()))
+            if (!line.raw.empty() && (line.raw[0] == '@' || line.raw[0] == qbk::kRemarkMark || !line.tokens.empty()))
                 lines_.push_back(line);
             start = end + 1;
         }
@@ -143,11 +135,13 @@ private:
     bool InBody(int indent) const { return !AtEnd() && lines_[next_].indent > indent; }
     void CloseBlock(int indent)
     {
-        if (!AtEnd() && lines_[next_].indent == indent && IsEnd(lines_[next_]))
-            ++next_;
+        if (!AtEnd() && lines_[next_].indent == indent && IsEnd(lines_[next_])) ++next_;
     }
     const Line& Take() { return lines_[next_++]; }
-    static bool IsEnd(const Line& line) { return !line.tokens.empty() && line.tokens[0].text == "end" && !line.tokens[0].quoted; }
+    static bool IsEnd(const Line& line)
+    {
+        return !line.tokens.empty() && line.tokens[0].text == "end" && !line.tokens[0].quoted;
+    }
 
     static const std::string& Arg(const Line& line, size_t i)
     {
@@ -160,8 +154,7 @@ private:
         const std::string& text = Arg(line, i);
         char* end = nullptr;
         long long value = std::strtoll(text.c_str(), &end, 0);
-        if (text.empty() || *end != '\0')
-            throw DescriptionError(line.number, "'" + text + "' is not a number");
+        if (text.empty() || *end != '\0') throw DescriptionError(line.number, "'" + text + "' is not a number");
         return value;
     }
 
@@ -179,20 +172,17 @@ private:
                 project.splash = Arg(line, 1);
             } else if (!nested && key == "commands") {
                 const int type = TypeByName(Arg(line, 1));
-                if (type < 0)
-                    throw DescriptionError(line.number, "unknown object type " + line.tokens[1].text);
+                if (type < 0) throw DescriptionError(line.number, "unknown object type " + line.tokens[1].text);
                 for (size_t i = 2; i < line.tokens.size(); ++i)
                     project.commandWords[type].push_back(line.tokens[i].text);
             } else if (nested && key == "offer") {
                 project.nestedLists[0].push_back(Arg(line, 1));
                 project.nestedLists[1].push_back(Arg(line, 2));
                 std::vector<std::string> params;
-                for (size_t i = 3; i < line.tokens.size(); ++i)
-                    params.push_back(line.tokens[i].text);
+                for (size_t i = 3; i < line.tokens.size(); ++i) params.push_back(line.tokens[i].text);
                 project.nestedParams.push_back(params);
             } else if (nested && key == "third") {
-                for (size_t i = 1; i < line.tokens.size(); ++i)
-                    project.nestedLists[2].push_back(line.tokens[i].text);
+                for (size_t i = 1; i < line.tokens.size(); ++i) project.nestedLists[2].push_back(line.tokens[i].text);
             } else if (key == "window") {
                 project.windows.push_back(WindowSpec::Make(Arg(line, 1)));
                 ParseWindow(project, project.windows.size() - 1, line.indent);
@@ -253,12 +243,10 @@ private:
             const std::string& key = line.tokens.empty() ? line.raw : line.tokens[0].text;
             if (key == "object" || key == "builtin") {
                 const int type = TypeByName(Arg(line, 1));
-                if (type < 0)
-                    throw DescriptionError(line.number, "unknown object type " + line.tokens[1].text);
+                if (type < 0) throw DescriptionError(line.number, "unknown object type " + line.tokens[1].text);
                 size_t objectIndex;
                 if (key == "builtin") {
-                    if (type >= qbk::kBuiltInObjectCount)
-                        throw DescriptionError(line.number, "not a built-in type");
+                    if (type >= qbk::kBuiltInObjectCount) throw DescriptionError(line.number, "not a built-in type");
                     objectIndex = size_t(type);
                 } else {
                     window.Add(type, line.tokens.size() > 2 ? line.tokens[2].text : "");
@@ -292,8 +280,7 @@ private:
 
     bool ObjectAttribute(ProjectSpec& project, size_t windowIndex, size_t objectIndex, const Line& line)
     {
-        if (line.tokens.empty())
-            return false;
+        if (line.tokens.empty()) return false;
         ObjectSpec& object = project.windows[windowIndex].objects[objectIndex];
         const std::string& key = line.tokens[0].text;
         if (key == "name") {
@@ -325,10 +312,8 @@ private:
             object.eventCountOverride = int(Number(line, 1));
         } else if (key == "event") {
             const int64_t index = Number(line, 1);
-            if (index < 0 || index > 10000)
-                throw DescriptionError(line.number, "event index out of range");
-            if (size_t(index) >= object.events.size())
-                object.events.resize(size_t(index) + 1);
+            if (index < 0 || index > 10000) throw DescriptionError(line.number, "event index out of range");
+            if (size_t(index) >= object.events.size()) object.events.resize(size_t(index) + 1);
             ParseEvent(project, windowIndex, objectIndex, size_t(index), line.indent);
         } else {
             return false;
@@ -345,8 +330,8 @@ private:
                 texts.push_back(line.raw);
             } else if (line.raw[0] == '@') {
                 texts.emplace_back();
-                pending_.push_back({&project, windowIndex, objectIndex, eventIndex, texts.size() - 1,
-                                    line.raw, line.number});
+                pending_.push_back(
+                    {&project, windowIndex, objectIndex, eventIndex, texts.size() - 1, line.raw, line.number});
             } else if (line.tokens[0].text == "raw") {
                 texts.push_back(Arg(line, 1));
             } else {
@@ -369,41 +354,34 @@ private:
         int WindowId(const std::string& name) const override
         {
             for (const KnownWindow& w : windows_)
-                if (w.name == name)
-                    return w.id;
+                if (w.name == name) return w.id;
             return -1;
         }
         int ObjectId(int windowId, const std::string& name, int* type) const override
         {
             for (const KnownWindow& w : windows_) {
-                if (w.id != windowId)
-                    continue;
+                if (w.id != windowId) continue;
                 const auto& objects = w.spec->objects;
                 int found = -1;
                 for (size_t i = 0; i < objects.size() && found < 0; ++i)
-                    if (objects[i].name == name)
-                        found = int(i);
+                    if (objects[i].name == name) found = int(i);
                 if (found < 0) {
                     const int builtIn = TypeByName(name);
                     if (builtIn >= 0 && builtIn < qbk::kBuiltInObjectCount && !std::isdigit((unsigned char)name[0]))
                         found = builtIn;
                 }
-                if (found < 0 && !name.empty() && std::isdigit((unsigned char)name[0]))
-                    found = std::atoi(name.c_str());
-                if (found >= 0 && size_t(found) < objects.size())
-                    *type = objects[size_t(found)].type;
+                if (found < 0 && !name.empty() && std::isdigit((unsigned char)name[0])) found = std::atoi(name.c_str());
+                if (found >= 0 && size_t(found) < objects.size()) *type = objects[size_t(found)].type;
                 return found;
             }
             return -1;
         }
         int CommandNumber(int type, const std::string& word) const override
         {
-            if (type < 0 || type >= qbk::kObjectTypeCount)
-                return -1;
+            if (type < 0 || type >= qbk::kObjectTypeCount) return -1;
             const auto& words = root_.commandWords[size_t(type)];
             for (size_t i = 0; i < words.size(); ++i)
-                if (words[i] == word)
-                    return int(i);
+                if (words[i] == word) return int(i);
             return -1;
         }
 
@@ -416,19 +394,16 @@ private:
     // windows of nested projects as their files are read, then the clones.
     void CollectWindows(const ProjectSpec& project, std::vector<KnownWindow>& out)
     {
-        for (const WindowSpec& w : project.windows)
-            out.push_back({int(out.size()), w.Self().name, &w});
+        for (const WindowSpec& w : project.windows) out.push_back({int(out.size()), w.Self().name, &w});
         for (const FileSpec& f : project.files)
-            if (f.nested)
-                CollectWindows(*f.nested, out);
+            if (f.nested) CollectWindows(*f.nested, out);
     }
 
     static int CloneCount(const WindowSpec& w)
     {
         const std::string prefix = std::string("Clone Count") + char(qbk::kPropertySeparator);
         for (const std::string& entry : w.Self().properties)
-            if (entry.compare(0, prefix.size(), prefix) == 0)
-                return std::atoi(entry.c_str() + prefix.size());
+            if (entry.compare(0, prefix.size(), prefix) == 0) return std::atoi(entry.c_str() + prefix.size());
         return 0;
     }
 
@@ -447,8 +422,7 @@ private:
             const WindowSpec* spec = &p.project->windows[p.window];
             int current = -1;
             for (const KnownWindow& w : windows)
-                if (w.spec == spec && current < 0)
-                    current = w.id;
+                if (w.spec == spec && current < 0) current = w.id;
             try {
                 p.project->windows[p.window].objects[p.object].events[p.event][p.text] =
                     AssembleInstruction(p.source, current, names);

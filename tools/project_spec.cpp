@@ -42,8 +42,7 @@ static ObjectSpec MakeObject(int type, const std::string& name)
 WindowSpec WindowSpec::Make(const std::string& name)
 {
     WindowSpec window;
-    for (int i = 0; i < qbk::kFunctionCount; ++i)
-        window.functionNames.push_back(DefaultFunctionName(i));
+    for (int i = 0; i < qbk::kFunctionCount; ++i) window.functionNames.push_back(DefaultFunctionName(i));
     for (int type = 0; type < qbk::kBuiltInObjectCount; ++type)
         window.objects.push_back(MakeObject(type, type == qbk::kWindowObjectIndex ? name : ""));
     return window;

@@ -21,8 +21,8 @@ struct ObjectSpec {
     uint32_t style = 0x50000000, exStyle = 0, flags = 0, value4 = 0;
     int32_t value5 = 0, value6 = 0, value7 = -1, value8 = -1;
     std::string header;
-    std::vector<std::string> properties;            // each "name" 0xA4 "value"
-    std::vector<std::vector<std::string>> events;   // instruction texts per event index
+    std::vector<std::string> properties;  // each "name" 0xA4 "value"
+    std::vector<std::vector<std::string>> events;  // instruction texts per event index
     // Damaged-project tests: write this count instead of events.size() (events are padded or cut).
     std::optional<int> eventCountOverride;
 
@@ -31,7 +31,7 @@ struct ObjectSpec {
 
 struct WindowSpec {
     std::vector<std::string> functionNames;  // exactly 100 when written (padded with defaults)
-    std::vector<ObjectSpec> objects;         // entries 0 to 11 are the built-in objects
+    std::vector<ObjectSpec> objects;  // entries 0 to 11 are the built-in objects
 
     // A window with its 12 built-in objects and default function names; entry 3 holds the name.
     static WindowSpec Make(const std::string& name);
@@ -45,7 +45,7 @@ struct ProjectSpec;
 struct FileSpec {
     int type = 0;
     std::string name;
-    std::string data;            // plain bytes
+    std::string data;  // plain bytes
     std::optional<int64_t> sizeOverride;  // damaged-project tests: written instead of data.size()
     std::shared_ptr<ProjectSpec> nested;  // type 3 only
 };

@@ -14,8 +14,7 @@ class StreamBuilder {
 public:
     void Field(const std::string& text)
     {
-        if (text.find('\0') != std::string::npos)
-            throw std::runtime_error("a stored field cannot hold a zero byte");
+        if (text.find('\0') != std::string::npos) throw std::runtime_error("a stored field cannot hold a zero byte");
         out_ += text;
         out_ += '\0';
     }
@@ -33,8 +32,7 @@ std::string JoinNestedList(const std::vector<std::string>& items)
     std::string text;
     for (size_t i = 0; i < items.size(); ++i) {
         const std::string& item = items[i];
-        if (i > 0)
-            text += char(qbk::kNestedListSeparator);
+        if (i > 0) text += char(qbk::kNestedListSeparator);
         const bool quote = item.empty() || item.find('"') != std::string::npos ||
                            item.find(char(qbk::kNestedListSeparator)) != std::string::npos;
         if (!quote) {
@@ -43,8 +41,7 @@ std::string JoinNestedList(const std::vector<std::string>& items)
         }
         text += '"';
         for (char c : item) {
-            if (c == '"')
-                text += '"';
+            if (c == '"') text += '"';
             text += c;
         }
         text += '"';
@@ -57,15 +54,11 @@ void WriteObject(StreamBuilder& out, const ObjectSpec& object)
     out.Field(object.name);
     out.Number(object.type);
     out.Field(object.caption);
-    for (int32_t value : {object.left, object.top, object.width, object.height})
-        out.Number(value);
-    for (uint32_t value : {object.style, object.exStyle, object.flags, object.value4})
-        out.Number(int32_t(value));
-    for (int32_t value : {object.value5, object.value6, object.value7, object.value8})
-        out.Number(value);
+    for (int32_t value : {object.left, object.top, object.width, object.height}) out.Number(value);
+    for (uint32_t value : {object.style, object.exStyle, object.flags, object.value4}) out.Number(int32_t(value));
+    for (int32_t value : {object.value5, object.value6, object.value7, object.value8}) out.Number(value);
     out.Field(object.header);
-    for (const std::string& entry : object.properties)
-        out.Field(entry);
+    for (const std::string& entry : object.properties) out.Field(entry);
     out.Field(qbk::kPropertyListEnd);
     const int count = object.eventCountOverride.value_or(int(object.events.size()));
     out.Number(count);
@@ -73,8 +66,7 @@ void WriteObject(StreamBuilder& out, const ObjectSpec& object)
     for (int e = 0; e < count; ++e) {
         const std::vector<std::string>& texts = e < int(object.events.size()) ? object.events[e] : none;
         out.Number(int64_t(texts.size()));
-        for (const std::string& text : texts)
-            out.Field(text);
+        for (const std::string& text : texts) out.Field(text);
     }
 }
 
@@ -82,15 +74,13 @@ void WriteStream(StreamBuilder& out, const ProjectSpec& project)
 {
     out.Field(qbk::kProjectMagic);
     if (project.nestedMode) {
-        for (const auto& list : project.nestedLists)
-            out.Field(JoinNestedList(list));
+        for (const auto& list : project.nestedLists) out.Field(JoinNestedList(list));
         for (size_t i = 0; i < project.nestedLists[0].size(); ++i)
-            out.Field(JoinNestedList(i < project.nestedParams.size() ? project.nestedParams[i]
-                                                                    : std::vector<std::string>()));
+            out.Field(
+                JoinNestedList(i < project.nestedParams.size() ? project.nestedParams[i] : std::vector<std::string>()));
     } else {
         for (const auto& words : project.commandWords) {
-            for (const std::string& word : words)
-                out.Field(word);
+            for (const std::string& word : words) out.Field(word);
             out.Field(qbk::kListEnd);
         }
         out.Field(project.appName);
@@ -101,10 +91,8 @@ void WriteStream(StreamBuilder& out, const ProjectSpec& project)
     for (const WindowSpec& window : project.windows) {
         out.Number(int64_t(window.objects.size()));
         for (int i = 0; i < qbk::kFunctionCount; ++i)
-            out.Field(i < int(window.functionNames.size()) ? window.functionNames[i]
-                                                           : DefaultFunctionName(i));
-        for (const ObjectSpec& object : window.objects)
-            WriteObject(out, object);
+            out.Field(i < int(window.functionNames.size()) ? window.functionNames[i] : DefaultFunctionName(i));
+        for (const ObjectSpec& object : window.objects) WriteObject(out, object);
     }
     out.Number(int64_t(project.files.size()));
     for (const FileSpec& file : project.files) {
@@ -112,8 +100,7 @@ void WriteStream(StreamBuilder& out, const ProjectSpec& project)
         if (file.type == qbk::kNestedProjectFileType) {
             out.Field(file.name);
             out.Field("");
-            if (!file.nested)
-                throw std::runtime_error("nested project file without a project");
+            if (!file.nested) throw std::runtime_error("nested project file without a project");
             WriteStream(out, *file.nested);
             continue;
         }
@@ -128,16 +115,14 @@ void WriteStream(StreamBuilder& out, const ProjectSpec& project)
 std::string Scramble(const std::string& plain)
 {
     std::string stored(plain);
-    for (char& c : stored)
-        c = char((unsigned char)c + qbk::kProjectKey);
+    for (char& c : stored) c = char((unsigned char)c + qbk::kProjectKey);
     return stored;
 }
 
 std::string Unscramble(const std::string& stored)
 {
     std::string plain(stored);
-    for (char& c : plain)
-        c = char((unsigned char)c - qbk::kProjectKey);
+    for (char& c : plain) c = char((unsigned char)c - qbk::kProjectKey);
     return plain;
 }
 
@@ -150,8 +135,7 @@ std::string WriteProjectStream(const ProjectSpec& project)
 
 std::string MakeTrailer(uint64_t offset)
 {
-    if (offset > 99999999u)
-        throw std::runtime_error("the program is too large for the 8-digit trailer");
+    if (offset > 99999999u) throw std::runtime_error("the program is too large for the 8-digit trailer");
     char digits[16];
     std::snprintf(digits, sizeof digits, "%08u", unsigned(offset));
     return Scramble(std::string(digits, qbk::kTrailerDigits) + std::string(1, '\0'));
@@ -165,8 +149,7 @@ std::string AppendProject(const std::string& program, const ProjectSpec& project
 std::string ReadWholeFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot open " + path);
+    if (!in) throw std::runtime_error("cannot open " + path);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -177,8 +160,7 @@ void WriteWholeFile(const std::string& path, const std::string& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), std::streamsize(bytes.size()));
     out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
+    if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace qbkw

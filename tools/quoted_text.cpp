@@ -11,17 +11,14 @@ std::string ReadQuotedText(const std::string& s, size_t& pos)
     std::string out;
     ++pos;  // the opening quote
     for (;;) {
-        if (pos >= s.size())
-            throw std::runtime_error("unterminated text");
+        if (pos >= s.size()) throw std::runtime_error("unterminated text");
         char c = s[pos++];
-        if (c == '"')
-            return out;
+        if (c == '"') return out;
         if (c != '\\') {
             out += c;
             continue;
         }
-        if (pos >= s.size())
-            throw std::runtime_error("unterminated text");
+        if (pos >= s.size()) throw std::runtime_error("unterminated text");
         c = s[pos++];
         switch (c) {
         case 'n': out += '\n'; break;

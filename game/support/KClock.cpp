@@ -21,8 +21,9 @@ const Names kEnglish = {
 };
 const Names kFrench = {
     {"Dimanche", "Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi"},
-    {"Janvier", "F\xE9vrier", "Mars", "Avril", "Mai", "Juin", "Juillet", "Ao\xFBt", "Septembre", "Octobre",
-     "Novembre", "D\xE9" "cembre"},
+    {"Janvier", "F\xE9vrier", "Mars", "Avril", "Mai", "Juin", "Juillet", "Ao\xFBt", "Septembre", "Octobre", "Novembre",
+     "D\xE9"
+     "cembre"},
     {"Printemps", "Et\xE9", "Automne", "Hiver"},
 };
 const Names kItalian = {
@@ -47,22 +48,13 @@ void Carry(int64_t& value, int64_t& next, int64_t unit)
     }
 }
 
-int ClampToInt(int64_t v)
-{
-    return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
-}
+int ClampToInt(int64_t v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v); }
 
-int NotNegative(int64_t v)
-{
-    return v < 0 ? 0 : ClampToInt(v);
-}
+int NotNegative(int64_t v) { return v < 0 ? 0 : ClampToInt(v); }
 
 }  // namespace
 
-KClock::KClock(KMillisecondSource clock) : clock_(std::move(clock))
-{
-    SetLanguage(0);
-}
+KClock::KClock(KMillisecondSource clock) : clock_(std::move(clock)) { SetLanguage(0); }
 
 void KClock::SetLanguage(int code)
 {
@@ -102,11 +94,10 @@ KString KClock::Format(const char* pattern) const
     };
     // Longer tokens first: "%+M" before "%M", "%+1s" and "%+2s" before "%+s" and "%s".
     const Token tokens[] = {
-        {"%Y", time_.years, 1},        {"%+M", time_.months, 2},        {"%M", time_.months, 1},
-        {"%+D", time_.days, 2},        {"%D", time_.days, 1},           {"%+H", time_.hours, 2},
-        {"%H", time_.hours, 1},        {"%+m", time_.minutes, 2},       {"%m", time_.minutes, 1},
-        {"%+S", time_.seconds, 2},     {"%S", time_.seconds, 1},        {"%+1s", time_.ms / 100, 1},
-        {"%+2s", time_.ms / 10, 2},    {"%+s", time_.ms, 3},            {"%s", time_.ms, 1},
+        {"%Y", time_.years, 1},     {"%+M", time_.months, 2},  {"%M", time_.months, 1},  {"%+D", time_.days, 2},
+        {"%D", time_.days, 1},      {"%+H", time_.hours, 2},   {"%H", time_.hours, 1},   {"%+m", time_.minutes, 2},
+        {"%m", time_.minutes, 1},   {"%+S", time_.seconds, 2}, {"%S", time_.seconds, 1}, {"%+1s", time_.ms / 100, 1},
+        {"%+2s", time_.ms / 10, 2}, {"%+s", time_.ms, 3},      {"%s", time_.ms, 1},
     };
     KString text(pattern);
     for (const Token& token : tokens) {

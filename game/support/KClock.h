@@ -20,8 +20,8 @@ public:
     // 0 English (and any unknown code), 1, 2 and 4 French, 3 Italian; texts in code page 1252.
     void SetLanguage(int code);
     const KStringList& Weekdays() const { return weekdays_; }  // Sunday first
-    const KStringList& Months() const { return months_; }      // January first
-    const KStringList& Seasons() const { return seasons_; }    // spring first
+    const KStringList& Months() const { return months_; }  // January first
+    const KStringList& Seasons() const { return seasons_; }  // spring first
 
     // Sets the time value from the seven numbers, carrying upwards (a month counts 30 days).
     void SplitMilliseconds(int ms, int seconds = 0, int minutes = 0, int hours = 0, int days = 0, int months = 0,

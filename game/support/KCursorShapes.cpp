@@ -20,10 +20,7 @@ void Paint(KCursorShape& c, InShape inShape)
         }
 }
 
-int Square(int v)
-{
-    return v * v;
-}
+int Square(int v) { return v * v; }
 
 }  // namespace
 
@@ -64,8 +61,7 @@ KCursorShape OwnCursorShape(int index)
             return d <= Square(1 + rim) || (d <= Square(9 + rim) && d >= Square(7 - rim));
         });
         break;
-    default:
-        break;
+    default: break;
     }
     return c;
 }

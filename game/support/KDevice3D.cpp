@@ -36,10 +36,7 @@ KDevice3D::KDevice3D(KTickSource ticks) : clock_(std::move(ticks))
     material_.Ambient = {1.0f, 1.0f, 1.0f, 1.0f};
 }
 
-KDevice3D::~KDevice3D()
-{
-    FreeAll();
-}
+KDevice3D::~KDevice3D() { FreeAll(); }
 
 bool KDevice3D::Init(HWND window, const SIZE* size)
 {
@@ -191,12 +188,6 @@ KFont3D* KDevice3D::CreateFont(const char* face, double heightFraction, bool bol
     return fonts_.back().get();
 }
 
-bool KDevice3D::DeleteFont(KFont3D* font)
-{
-    return EraseOwned(fonts_, font);
-}
+bool KDevice3D::DeleteFont(KFont3D* font) { return EraseOwned(fonts_, font); }
 
-bool KDevice3D::RemoveObject(KMesh* mesh)
-{
-    return EraseOwned(meshes_, mesh);
-}
+bool KDevice3D::RemoveObject(KMesh* mesh) { return EraseOwned(meshes_, mesh); }

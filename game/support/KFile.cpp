@@ -24,15 +24,9 @@ bool Truncate(FILE* file, int n)
 
 KFile::KFile() : KStream(false), m_file(nullptr), m_canRead(false), m_lastOp(kNone) {}
 
-KFile::KFile(const char* name, bool write, bool create, bool read) : KFile()
-{
-    Open(name, write, create, read);
-}
+KFile::KFile(const char* name, bool write, bool create, bool read) : KFile() { Open(name, write, create, read); }
 
-KFile::~KFile()
-{
-    Close();
-}
+KFile::~KFile() { Close(); }
 
 bool KFile::Open(const char* name, bool write, bool create, bool read)
 {

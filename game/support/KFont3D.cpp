@@ -5,10 +5,7 @@
 
 #include <cmath>
 
-KFont3D::~KFont3D()
-{
-    Release();
-}
+KFont3D::~KFont3D() { Release(); }
 
 KFont3D* KFont3D::Create(const char* face, double heightFraction, bool bold)
 {
@@ -23,8 +20,7 @@ KFont3D* KFont3D::Create(const char* face, double heightFraction, bool bold)
     LOGFONTA lf = {};
     if (gdiFont) GetObjectA(gdiFont, sizeof lf, &lf);
     const HRESULT hr = D3DXCreateFontA(device, lf.lfHeight, lf.lfWidth, lf.lfWeight, 1, lf.lfItalic, lf.lfCharSet,
-                                       lf.lfOutPrecision, lf.lfQuality, lf.lfPitchAndFamily, face ? face : "",
-                                       &font_);
+                                       lf.lfOutPrecision, lf.lfQuality, lf.lfPitchAndFamily, face ? face : "", &font_);
     if (gdiFont) DeleteObject(gdiFont);
     if (FAILED(hr)) {
         font_ = nullptr;

@@ -40,9 +40,7 @@ uint64_t KSystemTicks()
     return MillisecondTicks();
 }
 
-KFrameClock::KFrameClock(KTickSource source) : source_(std::move(source))
-{
-}
+KFrameClock::KFrameClock(KTickSource source) : source_(std::move(source)) {}
 
 void KFrameClock::Start()
 {
@@ -57,10 +55,7 @@ void KFrameClock::Clear()
     paused_ = false;
 }
 
-uint32_t KFrameClock::Now() const
-{
-    return static_cast<uint32_t>(source_() - start_);
-}
+uint32_t KFrameClock::Now() const { return static_cast<uint32_t>(source_() - start_); }
 
 void KFrameClock::NextFrame()
 {

@@ -8,9 +8,7 @@ const double kPi = 3.141592654;
 const double kTwoPi = 6.283185307;
 }  // namespace
 
-KNumberFormat::KNumberFormat() : marker("\x80")
-{
-}
+KNumberFormat::KNumberFormat() : marker("\x80") {}
 
 double KNumberFormat::NormalizeAngle(double a)
 {

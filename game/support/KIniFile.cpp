@@ -7,9 +7,9 @@ namespace {
 
 // One line of INI text, ended by LF (a CR before it is not part of the line) or by the end.
 struct IniLine {
-    int start;        // position of the line's first byte
-    int contentEnd;   // position after its last byte before the line end
-    int next;         // position of the following line
+    int start;  // position of the line's first byte
+    int contentEnd;  // position after its last byte before the line end
+    int next;  // position of the following line
     bool terminated;  // ended by LF rather than the end of the text
 };
 
@@ -41,10 +41,7 @@ bool ReadIniLine(KMemStream& text, KString& out, bool keepBlanks, IniLine* line)
     return true;
 }
 
-bool IsBracketed(const KString& line)
-{
-    return line.Length() >= 2 && line[0] == '[' && line[line.Length() - 1] == ']';
-}
+bool IsBracketed(const KString& line) { return line.Length() >= 2 && line[0] == '[' && line[line.Length() - 1] == ']'; }
 
 // Writes CR LF unless the text is empty or its last line already ends.
 void EndLastLine(KMemStream& text)

@@ -32,8 +32,8 @@ public:
 private:
     struct KeyRepeat {
         bool counted = false;  // has counted as pressed at least once
-        uint32_t last = 0;     // when it last counted
-        uint32_t delay = 0;    // delay given with that press
+        uint32_t last = 0;  // when it last counted
+        uint32_t delay = 0;  // delay given with that press
     };
     static bool ValidKey(int key) { return key >= 0 && key < kKeyCount; }
     static void BuildKeyNames();

@@ -38,8 +38,8 @@ LibraryState& State()
 
 // Table entries 1 to 13 are system cursors; 0 is the arrow.
 const LPCSTR kSystemCursors[] = {
-    IDC_ARROW,  IDC_APPSTARTING, IDC_CROSS,  IDC_HAND,     IDC_HELP,   IDC_IBEAM,   IDC_NO,
-    IDC_SIZEALL, IDC_SIZENESW,   IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,
+    IDC_ARROW,   IDC_APPSTARTING, IDC_CROSS,  IDC_HAND,     IDC_HELP,   IDC_IBEAM,   IDC_NO,
+    IDC_SIZEALL, IDC_SIZENESW,    IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,
 };
 
 void BuildCursors(HINSTANCE instance)
@@ -76,10 +76,10 @@ void BuildFonts()
         if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
             std::memset(&metrics, 0, sizeof metrics);
     }
-    const LOGFONTA* sources[KLibrary::kFontCount] = {&metrics.lfMessageFont, &metrics.lfMenuFont,
-                                                     &metrics.lfStatusFont, &metrics.lfCaptionFont,
-                                                     &metrics.lfSmCaptionFont};
-    for (int i = 0; i < KLibrary::kFontCount; ++i) State().fonts[static_cast<size_t>(i)] = CreateFontIndirectA(sources[i]);
+    const LOGFONTA* sources[KLibrary::kFontCount] = {&metrics.lfMessageFont, &metrics.lfMenuFont, &metrics.lfStatusFont,
+                                                     &metrics.lfCaptionFont, &metrics.lfSmCaptionFont};
+    for (int i = 0; i < KLibrary::kFontCount; ++i)
+        State().fonts[static_cast<size_t>(i)] = CreateFontIndirectA(sources[i]);
 }
 
 void FreeFonts()
@@ -137,15 +137,9 @@ void KLibrary::Shutdown()
     s.started = false;
 }
 
-HINSTANCE KLibrary::Instance()
-{
-    return State().instance;
-}
+HINSTANCE KLibrary::Instance() { return State().instance; }
 
-HFONT KLibrary::DefaultFont()
-{
-    return State().fonts[kMessageFont];
-}
+HFONT KLibrary::DefaultFont() { return State().fonts[kMessageFont]; }
 
 HFONT KLibrary::SystemFont(int index)
 {
@@ -160,20 +154,11 @@ HCURSOR KLibrary::Cursor(int index)
     return cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
 }
 
-HWND KLibrary::LibraryWindow()
-{
-    return State().window ? State().window->Handle() : nullptr;
-}
+HWND KLibrary::LibraryWindow() { return State().window ? State().window->Handle() : nullptr; }
 
-const KString& KLibrary::ProgramFolder()
-{
-    return State().folder;
-}
+const KString& KLibrary::ProgramFolder() { return State().folder; }
 
-IDirectSound* KLibrary::DirectSound()
-{
-    return KSoundDevice::Get();
-}
+IDirectSound* KLibrary::DirectSound() { return KSoundDevice::Get(); }
 
 HFONT CreateFontSimple(const char* face, int height, int flags)
 {

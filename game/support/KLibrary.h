@@ -21,12 +21,12 @@ public:
     static void Shutdown();
 
     static HINSTANCE Instance();
-    static HFONT DefaultFont();               // the message font
-    static HFONT SystemFont(int index);       // SystemFontIndex; null outside
-    static HCURSOR Cursor(int index);         // the arrow for an index outside 1..18
-    static HWND LibraryWindow();              // null when there is none
-    static const KString& ProgramFolder();    // ends in "\"
-    static IDirectSound* DirectSound();       // the sound device's object (KSoundDevice), or null
+    static HFONT DefaultFont();  // the message font
+    static HFONT SystemFont(int index);  // SystemFontIndex; null outside
+    static HCURSOR Cursor(int index);  // the arrow for an index outside 1..18
+    static HWND LibraryWindow();  // null when there is none
+    static const KString& ProgramFolder();  // ends in "\"
+    static IDirectSound* DirectSound();  // the sound device's object (KSoundDevice), or null
 };
 
 // Flags: 1 bold, 2 italic, 4 underline, 8 strike-out.

@@ -23,10 +23,7 @@ int KMemStream::CapacityFor(int n)
 
 KMemStream::KMemStream() : KStream(true), m_data(nullptr), m_size(0), m_capacity(0), m_position(0) {}
 
-KMemStream::~KMemStream()
-{
-    delete[] m_data;
-}
+KMemStream::~KMemStream() { delete[] m_data; }
 
 void KMemStream::Close()
 {

@@ -25,10 +25,7 @@ KMesh* KMesh::Create(KDevice3D* device)
     return device->meshes_.back().get();
 }
 
-KMesh::~KMesh()
-{
-    FreeBuffer();
-}
+KMesh::~KMesh() { FreeBuffer(); }
 
 KTriangle* KMesh::AddTriangle(const double vertices[9], const double uv[6], KTexture* texture)
 {
@@ -62,10 +59,7 @@ bool KMesh::SetTexture(KTexture* texture)
     return true;
 }
 
-KTexture* KMesh::GetTexture() const
-{
-    return triangles_.empty() ? nullptr : triangles_.front()->texture;
-}
+KTexture* KMesh::GetTexture() const { return triangles_.empty() ? nullptr : triangles_.front()->texture; }
 
 void KMesh::SetPosition(double x, double y, double z)
 {
@@ -87,10 +81,7 @@ void KMesh::SetAngles(double a1, double a2, double a3)
     Changed();
 }
 
-uint32_t KMesh::AnimationTime() const
-{
-    return device_ ? device_->Clock().AnimationTime() : 0;
-}
+uint32_t KMesh::AnimationTime() const { return device_ ? device_->Clock().AnimationTime() : 0; }
 
 void KMesh::Move(const KVector3& target, double speedPerMs, double durationMs)
 {

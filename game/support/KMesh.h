@@ -14,7 +14,7 @@ class KDevice3D;
 struct KTexture;
 
 struct KTriangle {
-    double v[9] = {};   // x, y, z of the three vertices
+    double v[9] = {};  // x, y, z of the three vertices
     double uv[6] = {};  // u, v of the three vertices
     KTexture* texture = nullptr;
 };
@@ -58,9 +58,9 @@ public:
     // Draw calls the last Render made.
     int LastDrawCalls() const { return drawCalls_; }
 
-    bool live = true;      // every change rebuilds the vertex buffer at once
-    bool present = true;   // the track's own flag
-    bool hidden = false;   // a hidden mesh is not drawn
+    bool live = true;  // every change rebuilds the vertex buffer at once
+    bool present = true;  // the track's own flag
+    bool hidden = false;  // a hidden mesh is not drawn
 
 private:
     void Changed()
@@ -78,14 +78,14 @@ private:
         bool active = false;
         uint32_t start = 0;
         KVector3 from, target;
-        double speed = 0;     // units per tick
+        double speed = 0;  // units per tick
         double duration = 0;  // ticks; negative: no end
     } move_;
     struct AngleAnimation {
         bool active = false;
         uint32_t start = 0;
         double from = 0, end = 0;
-        double rate = 0;      // radians per tick
+        double rate = 0;  // radians per tick
         double duration = 0;  // ticks; negative: no end
     } turn_[3];
     int drawCalls_ = 0;

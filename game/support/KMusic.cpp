@@ -14,10 +14,7 @@ void ReleaseInterface(T*& p)
 
 }  // namespace
 
-KMusic::KMusic()
-{
-    Create("", 0, 0, nullptr, KLibrary::LibraryWindow(), nullptr, 0, KLibrary::Instance());
-}
+KMusic::KMusic() { Create("", 0, 0, nullptr, KLibrary::LibraryWindow(), nullptr, 0, KLibrary::Instance()); }
 
 KMusic::~KMusic()
 {
@@ -110,8 +107,8 @@ bool KMusic::SetPosition(uint32_t ms)
     double duration = static_cast<double>(GetDuration());
     if (target > duration) target = duration;
     LONGLONG position = static_cast<LONGLONG>(target) * 10000;
-    return SUCCEEDED(seeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
-                                           AM_SEEKING_NoPositioning));
+    return SUCCEEDED(
+        seeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning));
 }
 
 int KMusic::GetVolume()

@@ -4,10 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-KPath::KPath() : m_folder(true), m_input(""), m_full(""), m_kind(Invalid)
-{
-    m_fullName[0] = '\0';
-}
+KPath::KPath() : m_folder(true), m_input(""), m_full(""), m_kind(Invalid) { m_fullName[0] = '\0'; }
 
 KPath::~KPath() = default;
 
@@ -55,10 +52,8 @@ KString KPath::GetRoot() const
         int slash = m_full.FindChar('/', 2);
         return slash < 0 ? m_full + "/" : m_full.Left(slash + 1);
     }
-    case Local:
-        return m_full.Left(3);
-    default:
-        return KString("");
+    case Local: return m_full.Left(3);
+    default: return KString("");
     }
 }
 

@@ -32,15 +32,9 @@ bool IdentifyFolder(const KString& folder, FolderId* id)
     return ok;
 }
 
-bool IsDots(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
+bool IsDots(const char* name) { return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')); }
 
-bool IsFolder(const WIN32_FIND_DATAA& found)
-{
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
+bool IsFolder(const WIN32_FIND_DATAA& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 // Calls visit for every entry the system finds for the pattern, "." and ".." left out.
 template <class Visit>

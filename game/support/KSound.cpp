@@ -8,8 +8,8 @@
 namespace {
 
 const UINT kTickMs = 5;
-const DWORD kBufferFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME |
-                           DSBCAPS_GLOBALFOCUS | DSBCAPS_GETCURRENTPOSITION2;
+const DWORD kBufferFlags =
+    DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME | DSBCAPS_GLOBALFOCUS | DSBCAPS_GETCURRENTPOSITION2;
 
 // Sounds being played and their timers; entry i of one belongs to entry i of the other.
 // Touched only on the thread that runs the message loop.
@@ -26,10 +26,7 @@ int IndexOf(const KArray<T>& array, T value)
 
 }  // namespace
 
-KSound::KSound()
-{
-    Reset();
-}
+KSound::KSound() { Reset(); }
 
 KSound::~KSound()
 {
@@ -40,10 +37,7 @@ KSound::~KSound()
     }
 }
 
-int KSound::PlayingCount()
-{
-    return g_playing.GetCount();
-}
+int KSound::PlayingCount() { return g_playing.GetCount(); }
 
 void KSound::Unwatch()
 {
@@ -125,7 +119,8 @@ bool KSound::FillBuffer()
     DWORD total = wave_.SampleBytes();
     DWORD first = bytes1 < total ? bytes1 : total;
     std::memcpy(part1, samples, first);
-    if (part2 && bytes2 && first < total) std::memcpy(part2, samples + first, bytes2 < total - first ? bytes2 : total - first);
+    if (part2 && bytes2 && first < total)
+        std::memcpy(part2, samples + first, bytes2 < total - first ? bytes2 : total - first);
     buffer_->Unlock(part1, bytes1, part2, bytes2);
     return true;
 }

@@ -4,22 +4,13 @@ namespace {
 
 IDirectSound* g_device = nullptr;
 
-HRESULT CreateDefaultDevice(IDirectSound** out)
-{
-    return DirectSoundCreate(nullptr, out, nullptr);
-}
+HRESULT CreateDefaultDevice(IDirectSound** out) { return DirectSoundCreate(nullptr, out, nullptr); }
 
-void SleepFor(DWORD ms)
-{
-    Sleep(ms);
-}
+void SleepFor(DWORD ms) { Sleep(ms); }
 
 }  // namespace
 
-IDirectSound* KSoundDevice::Get()
-{
-    return g_device;
-}
+IDirectSound* KSoundDevice::Get() { return g_device; }
 
 void KSoundDevice::Create(HWND window, DWORD cooperativeLevel)
 {

@@ -13,10 +13,7 @@ const int kCopyChunk = 1000;
 
 KStream::~KStream() = default;
 
-int KStream::WriteData(const void* data, int n)
-{
-    return Write(data, n);
-}
+int KStream::WriteData(const void* data, int n) { return Write(data, n); }
 
 int KStream::WriteText(const char* text, int n)
 {
@@ -51,10 +48,7 @@ int KStream::ReadText(KString& out, int n)
     return out.Length();
 }
 
-int KStream::ReadData(void* data, int n)
-{
-    return Read(data, n);
-}
+int KStream::ReadData(void* data, int n) { return Read(data, n); }
 
 int KStream::Remaining()
 {

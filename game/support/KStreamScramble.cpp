@@ -10,15 +10,9 @@ const int kScrambleChunk = 1000;
 
 }  // namespace
 
-bool KStream::ScrambleStream(KStream* key, int offset, KStream* output)
-{
-    return Scramble(key, offset, output, 1);
-}
+bool KStream::ScrambleStream(KStream* key, int offset, KStream* output) { return Scramble(key, offset, output, 1); }
 
-bool KStream::UnscrambleStream(KStream* key, int offset, KStream* output)
-{
-    return Scramble(key, offset, output, -1);
-}
+bool KStream::UnscrambleStream(KStream* key, int offset, KStream* output) { return Scramble(key, offset, output, -1); }
 
 bool KStream::Scramble(KStream* key, int offset, KStream* output, int sign)
 {

@@ -6,20 +6,11 @@
 
 namespace {
 
-int TextLength(const char* text)
-{
-    return text ? static_cast<int>(std::strlen(text)) : 0;
-}
+int TextLength(const char* text) { return text ? static_cast<int>(std::strlen(text)) : 0; }
 
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
-int Sign(int v)
-{
-    return v < 0 ? -1 : (v > 0 ? 1 : 0);
-}
+int Sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
 unsigned char FoldCase(unsigned char ch)
 {
@@ -38,15 +29,9 @@ int KString::CapacityFor(int n)
 
 KString::KString() : m_text(nullptr), m_length(0), m_capacity(0), m_wide(nullptr) {}
 
-KString::KString(const char* text) : KString()
-{
-    Set(text);
-}
+KString::KString(const char* text) : KString() { Set(text); }
 
-KString::KString(const KString& other) : KString()
-{
-    Assign(other.c_str(), other.m_length);
-}
+KString::KString(const KString& other) : KString() { Assign(other.c_str(), other.m_length); }
 
 KString::KString(KString&& other) noexcept
     : m_text(other.m_text), m_length(other.m_length), m_capacity(other.m_capacity), m_wide(nullptr)
@@ -56,10 +41,7 @@ KString::KString(KString&& other) noexcept
     other.m_capacity = 0;
 }
 
-KString::KString(int n) : KString()
-{
-    SetLength(n, false);
-}
+KString::KString(int n) : KString() { SetLength(n, false); }
 
 KString::~KString()
 {
@@ -95,10 +77,7 @@ KString& KString::operator=(KString&& other) noexcept
     return *this;
 }
 
-void KString::Set(const char* text)
-{
-    Assign(text ? text : "", TextLength(text));
-}
+void KString::Set(const char* text) { Assign(text ? text : "", TextLength(text)); }
 
 char* KString::Reserve(int n, bool keep)
 {
@@ -125,15 +104,9 @@ void KString::Assign(const char* text, int n)
     m_length = n;
 }
 
-bool KString::operator==(const char* text) const
-{
-    return std::strcmp(c_str(), text ? text : "") == 0;
-}
+bool KString::operator==(const char* text) const { return std::strcmp(c_str(), text ? text : "") == 0; }
 
-int KString::Compare(const char* text) const
-{
-    return Sign(std::strcmp(c_str(), text ? text : ""));
-}
+int KString::Compare(const char* text) const { return Sign(std::strcmp(c_str(), text ? text : "")); }
 
 int KString::CompareNoCase(const char* text) const
 {
@@ -295,10 +268,7 @@ int KString::FindLastOf(int start, int n, ...) const
     return found;
 }
 
-KString KString::Left(int n) const
-{
-    return Mid(0, n < 0 ? 0 : n);
-}
+KString KString::Left(int n) const { return Mid(0, n < 0 ? 0 : n); }
 
 KString KString::Mid(int start, int count) const
 {

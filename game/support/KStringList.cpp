@@ -11,10 +11,7 @@ const KString& TextOf(const KString* s)
 
 }  // namespace
 
-KStringList::KStringList(const KStringList& other) : KPtrArray<KString>()
-{
-    Copy(other);
-}
+KStringList::KStringList(const KStringList& other) : KPtrArray<KString>() { Copy(other); }
 
 KStringList& KStringList::operator=(const KStringList& other)
 {
@@ -41,10 +38,7 @@ void KStringList::Clear()
     FreeAll();
 }
 
-void KStringList::CopyElement(KString** slot, KString* const& source)
-{
-    *slot = new KString(TextOf(source));
-}
+void KStringList::CopyElement(KString** slot, KString* const& source) { *slot = new KString(TextOf(source)); }
 
 int KStringList::CompareElements(KString* const& a, KString* const& b, bool caseSensitive) const
 {
@@ -52,10 +46,7 @@ int KStringList::CompareElements(KString* const& a, KString* const& b, bool case
     return caseSensitive ? TextOf(a).Compare(right) : TextOf(a).CompareNoCase(right);
 }
 
-void KStringList::Copy(const KStringList& other)
-{
-    Assign(other);
-}
+void KStringList::Copy(const KStringList& other) { Assign(other); }
 
 int KStringList::Add(const char* text, int index, int n)
 {

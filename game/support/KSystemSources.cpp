@@ -4,15 +4,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-uint32_t KSystemMilliseconds()
-{
-    return timeGetTime();
-}
+uint32_t KSystemMilliseconds() { return timeGetTime(); }
 
-bool KSystemKeyDown(int key)
-{
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
-}
+bool KSystemKeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
 #else
 #include <chrono>
@@ -24,8 +18,5 @@ uint32_t KSystemMilliseconds()
 }
 
 // Outside Windows there is no keyboard to poll: tests give the keyboard their own key state.
-bool KSystemKeyDown(int)
-{
-    return false;
-}
+bool KSystemKeyDown(int) { return false; }
 #endif

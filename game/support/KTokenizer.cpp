@@ -2,10 +2,7 @@
 
 namespace {
 
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
 }  // namespace
 
@@ -20,10 +17,7 @@ void KTokenizer::Reset()
     m_position = 0;
 }
 
-bool KTokenizer::IsSeparator(char ch) const
-{
-    return ch != '\0' && m_separators.FindChar(ch) >= 0;
-}
+bool KTokenizer::IsSeparator(char ch) const { return ch != '\0' && m_separators.FindChar(ch) >= 0; }
 
 int KTokenizer::Tokenize(const char* text, const char* separators, int flags, char quote)
 {
@@ -40,8 +34,7 @@ int KTokenizer::Tokenize(const char* separators, int flags, char quote)
     m_separators = separators;
     m_flags = flags;
     m_quote = quote;
-    if (IsSeparator(quote) || ((flags & TrimBlanks) && quote == ' ') ||
-        ((flags & KeepQuotes) && !(flags & Quoting))) {
+    if (IsSeparator(quote) || ((flags & TrimBlanks) && quote == ' ') || ((flags & KeepQuotes) && !(flags & Quoting))) {
         Reset();
         return 0;
     }
@@ -123,8 +116,7 @@ void KTokenizer::SkipSeparator(char separator)
         return;
     }
     bool bothBlanks = IsSeparator(' ') && IsSeparator('\t');
-    while (m_position < length &&
-           (bothBlanks ? IsBlank(text[m_position]) : text[m_position] == separator)) {
+    while (m_position < length && (bothBlanks ? IsBlank(text[m_position]) : text[m_position] == separator)) {
         ++m_position;
     }
     if (m_position == length) {

@@ -9,7 +9,7 @@ public:
     enum {
         KeepQuotes = 1,  // quote characters stay in the tokens (needs Quoting)
         TrimBlanks = 2,  // blanks and tabs around each token are dropped
-        Quoting = 4,     // separators between quote characters are ordinary characters
+        Quoting = 4,  // separators between quote characters are ordinary characters
     };
 
     KTokenizer(const char* text = "");

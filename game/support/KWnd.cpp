@@ -85,10 +85,7 @@ KWnd* KWnd::FindByHandle(HWND hwnd)
     return nullptr;
 }
 
-int KWnd::RegisteredCount()
-{
-    return static_cast<int>(Registry().size());
-}
+int KWnd::RegisteredCount() { return static_cast<int>(Registry().size()); }
 
 void KWnd::ResetFields()
 {
@@ -117,8 +114,8 @@ bool KWnd::Create(const char* title, DWORD style, DWORD exStyle, const RECT* rec
     }
     if (!instance) instance = KLibrary::Instance();
     if (!instance) instance = GetModuleHandleA(nullptr);
-    HWND hwnd = CreateWindowExA(exStyle, CLASS_KWND, title ? title : "", style, x, y, width, height, parent,
-                                menuOrId, instance, nullptr);
+    HWND hwnd = CreateWindowExA(exStyle, CLASS_KWND, title ? title : "", style, x, y, width, height, parent, menuOrId,
+                                instance, nullptr);
     if (!hwnd) return false;
     hwnd_ = hwnd;
     if (KWndProc(hwnd, KWM_CREATED, 0, createData) != 0) {
@@ -224,9 +221,7 @@ bool KWnd::PreHandle(UINT msg, WPARAM wp, LPARAM& lp, LRESULT* result)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(KLibrary::DefaultFont()), TRUE);
         cursor_ = nullptr;
         return false;
-    case WM_SETFONT:
-        font_ = reinterpret_cast<HFONT>(wp);
-        return false;
+    case WM_SETFONT: font_ = reinterpret_cast<HFONT>(wp); return false;
     case WM_GETFONT:
         OnMessage(msg, wp, lp);
         *result = reinterpret_cast<LRESULT>(font_);
@@ -236,9 +231,7 @@ bool KWnd::PreHandle(UINT msg, WPARAM wp, LPARAM& lp, LRESULT* result)
         ::SetCursor(cursor_);
         *result = TRUE;
         return true;
-    case WM_INITMENUPOPUP:
-        ::SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-        return false;
+    case WM_INITMENUPOPUP: ::SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))); return false;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lp);
         if (minTrackWidth_ >= 0) info->ptMinTrackSize.x = minTrackWidth_;
@@ -272,8 +265,7 @@ bool KWnd::PreHandle(UINT msg, WPARAM wp, LPARAM& lp, LRESULT* result)
     case WM_DESTROY:
         if (quitOnDestroy_) PostQuitMessage(0);
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -334,37 +326,24 @@ LRESULT KWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     case KWM_CREATED:
-    case KWM_NOTHING:
-        return 0;
+    case KWM_NOTHING: return 0;
     case KWM_MODAL_OK:
-    case KWM_MODAL_CANCEL:
-        EndModal(msg == KWM_MODAL_OK ? 1 : 0);
-        return 0;
-    default:
-        break;
+    case KWM_MODAL_CANCEL: EndModal(msg == KWM_MODAL_OK ? 1 : 0); return 0;
+    default: break;
     }
     return DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
-LRESULT KWnd::Send(UINT msg, WPARAM wp, LPARAM lp) const
-{
-    return hwnd_ ? SendMessageA(hwnd_, msg, wp, lp) : 0;
-}
+LRESULT KWnd::Send(UINT msg, WPARAM wp, LPARAM lp) const { return hwnd_ ? SendMessageA(hwnd_, msg, wp, lp) : 0; }
 
-bool KWnd::GetWindowRect(RECT* rect) const
-{
-    return hwnd_ && ::GetWindowRect(hwnd_, rect);
-}
+bool KWnd::GetWindowRect(RECT* rect) const { return hwnd_ && ::GetWindowRect(hwnd_, rect); }
 
 bool KWnd::Move(int x, int y, int width, int height, bool repaint) const
 {
     return hwnd_ && MoveWindow(hwnd_, x, y, width, height, repaint);
 }
 
-bool KWnd::ScreenToClient(POINT* pt) const
-{
-    return hwnd_ && ::ScreenToClient(hwnd_, pt);
-}
+bool KWnd::ScreenToClient(POINT* pt) const { return hwnd_ && ::ScreenToClient(hwnd_, pt); }
 
 // Maps both corners of a rectangle; toScreen chooses the direction.
 static bool MapRect(HWND hwnd, RECT* rect, bool toScreen)
@@ -376,25 +355,13 @@ static bool MapRect(HWND hwnd, RECT* rect, bool toScreen)
     return ok;
 }
 
-bool KWnd::ClientToScreen(RECT* rect) const
-{
-    return hwnd_ && MapRect(hwnd_, rect, true);
-}
+bool KWnd::ClientToScreen(RECT* rect) const { return hwnd_ && MapRect(hwnd_, rect, true); }
 
-bool KWnd::ScreenToClient(RECT* rect) const
-{
-    return hwnd_ && MapRect(hwnd_, rect, false);
-}
+bool KWnd::ScreenToClient(RECT* rect) const { return hwnd_ && MapRect(hwnd_, rect, false); }
 
-bool KWnd::Invalidate(const RECT* rect, bool erase) const
-{
-    return hwnd_ && InvalidateRect(hwnd_, rect, erase);
-}
+bool KWnd::Invalidate(const RECT* rect, bool erase) const { return hwnd_ && InvalidateRect(hwnd_, rect, erase); }
 
-bool KWnd::Validate(const RECT* rect) const
-{
-    return hwnd_ && ValidateRect(hwnd_, rect);
-}
+bool KWnd::Validate(const RECT* rect) const { return hwnd_ && ValidateRect(hwnd_, rect); }
 
 int KWnd::SetScrollPos(int bar, int pos, bool redraw) const
 {
@@ -450,15 +417,9 @@ int KWnd::Height() const
     return std::abs(r.bottom - r.top);
 }
 
-int KWnd::GetCheck() const
-{
-    return static_cast<int>(Send(BM_GETCHECK));
-}
+int KWnd::GetCheck() const { return static_cast<int>(Send(BM_GETCHECK)); }
 
-void KWnd::SetCheck(int state) const
-{
-    Send(BM_SETCHECK, static_cast<WPARAM>(state));
-}
+void KWnd::SetCheck(int state) const { Send(BM_SETCHECK, static_cast<WPARAM>(state)); }
 
 POINT KWnd::ClientOrigin() const
 {

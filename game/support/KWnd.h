@@ -8,11 +8,11 @@
 
 // Private messages of the library's windows.
 enum : UINT {
-    KWM_CREATED = 0x8001,        // sent after creation; a nonzero answer fails the creation
-    KWM_PARENT_RESIZED = 0x8002, // WM_SIZE of the parent, same parameters
+    KWM_CREATED = 0x8001,  // sent after creation; a nonzero answer fails the creation
+    KWM_PARENT_RESIZED = 0x8002,  // WM_SIZE of the parent, same parameters
     KWM_NOTHING = 0x8003,
-    KWM_MODAL_OK = 0x8004,       // ends a modal wait with result 1
-    KWM_MODAL_CANCEL = 0x8005,   // ends a modal wait with result 0
+    KWM_MODAL_OK = 0x8004,  // ends a modal wait with result 1
+    KWM_MODAL_CANCEL = 0x8005,  // ends a modal wait with result 0
 };
 
 extern const char* const CLASS_KWND;
@@ -101,7 +101,7 @@ private:
     int kind_ = 0;
     int minTrackWidth_ = 0, minTrackHeight_ = 0, maxTrackWidth_ = -1, maxTrackHeight_ = -1;
     int eraseDepth_ = 0;
-    HDC eraseDC_ = nullptr;         // memory context of the erase in progress
+    HDC eraseDC_ = nullptr;  // memory context of the erase in progress
     HBITMAP eraseBitmap_ = nullptr;
     HGDIOBJ eraseOldBitmap_ = nullptr;
     int vLine_ = 1, vPage_ = 10, hLine_ = 1, hPage_ = 10;

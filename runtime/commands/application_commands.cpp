@@ -18,8 +18,7 @@ constexpr int kMaxFormatWidth = 256;  // width and precision of one conversion
 
 uint32_t Milliseconds()
 {
-    if (GetApplicationSystem().milliseconds)
-        return GetApplicationSystem().milliseconds();
+    if (GetApplicationSystem().milliseconds) return GetApplicationSystem().milliseconds();
     using namespace std::chrono;
     return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
@@ -30,8 +29,7 @@ int ReadCount(const CString& format, int& i)
     int value = -1;
     while (i < format.GetLength() && format[i] >= '0' && format[i] <= '9') {
         value = (value < 0 ? 0 : value) * 10 + (format[i++] - '0');
-        if (value > kMaxFormatWidth)
-            value = kMaxFormatWidth;
+        if (value > kMaxFormatWidth) value = kMaxFormatWidth;
     }
     return value;
 }
@@ -64,15 +62,13 @@ CString FormatNumbers(const CString& format, const double* numbers, int count)
         // %[flags][width][.precision]conversion
         const int start = i++;
         CString flags;
-        while (i < length && CString("-+ #0").Find(format[i]) >= 0)
-            flags += format[i++];
+        while (i < length && CString("-+ #0").Find(format[i]) >= 0) flags += format[i++];
         const int width = ReadCount(format, i);
         int precision = -1;
         if (i < length && format[i] == '.') {
             ++i;
             precision = ReadCount(format, i);
-            if (precision < 0)
-                precision = 0;
+            if (precision < 0) precision = 0;
         }
         const char conversion = i < length ? format[i] : '\0';
         const bool real = CString("fFeEgG").Find(conversion) >= 0 && conversion != '\0';
@@ -83,10 +79,8 @@ CString FormatNumbers(const CString& format, const double* numbers, int count)
         }
         ++i;
         CString spec = "%" + flags;
-        if (width >= 0)
-            spec.AppendFormat("%d", width);
-        if (precision >= 0)
-            spec.AppendFormat(".%d", precision);
+        if (width >= 0) spec.AppendFormat("%d", width);
+        if (precision >= 0) spec.AppendFormat(".%d", precision);
         const double number = numbers[used++];
         CString piece;
         if (real) {
@@ -94,8 +88,10 @@ CString FormatNumbers(const CString& format, const double* numbers, int count)
             piece.Format(spec, number);
         } else {
             // The number's integer part, clamped to 64 bits.
-            const double clamped = number != number ? 0.0
-                                 : number >= 9.2e18 ? 9.2e18 : number <= -9.2e18 ? -9.2e18 : number;
+            const double clamped = number != number    ? 0.0
+                                   : number >= 9.2e18  ? 9.2e18
+                                   : number <= -9.2e18 ? -9.2e18
+                                                       : number;
             spec += "ll";
             spec += conversion;
             if (conversion == 'd' || conversion == 'i')
@@ -112,11 +108,9 @@ CString CommandLineArguments(const CString& line)
 {
     if (!line.IsEmpty() && line[0] == '"') {
         const int close = line.Find('"', 1);
-        if (close < 0)
-            return CString();
+        if (close < 0) return CString();
         CString rest = line.Mid(close + 1);
-        if (!rest.IsEmpty() && rest[0] == ' ')
-            rest = rest.Mid(1);
+        if (!rest.IsEmpty() && rest[0] == ' ') rest = rest.Mid(1);
         return rest;
     }
     const int blank = line.Find(' ');
@@ -139,10 +133,7 @@ COMMAND_HANDLER(Application_GetField5) { frame.Result = runtime.m_programFolder;
 COMMAND_HANDLER(Application_GetField6) { frame.Result = runtime.m_headerTexts[CProjectRuntime::AppName]; }
 COMMAND_HANDLER(Application_GetField7) { frame.Result = runtime.m_programPath; }
 
-COMMAND_HANDLER(Application_IntToBinary)
-{
-    frame.Result = IntToBinaryString(uint32_t(ArgInt(runtime, params, frame)));
-}
+COMMAND_HANDLER(Application_IntToBinary) { frame.Result = IntToBinaryString(uint32_t(ArgInt(runtime, params, frame))); }
 
 COMMAND_HANDLER(Application_GetBlue) { frame.Result = IntToString(ColourPart(runtime, params, frame, 16)); }
 COMMAND_HANDLER(Application_GetGreen) { frame.Result = IntToString(ColourPart(runtime, params, frame, 8)); }
@@ -151,8 +142,7 @@ COMMAND_HANDLER(Application_GetRed) { frame.Result = IntToString(ColourPart(runt
 COMMAND_HANDLER(Application_CharFromCode)
 {
     const int code = ArgInt(runtime, params, frame);
-    if (code >= 1 && code <= 255)
-        frame.Result = CString(char(code));
+    if (code >= 1 && code <= 255) frame.Result = CString(char(code));
 }
 
 COMMAND_HANDLER(Application_Cmd11) { frame.Result = "\r\n"; }
@@ -165,15 +155,13 @@ COMMAND_HANDLER(Application_CodeOfFirstChar)
 
 COMMAND_HANDLER(Application_GetClipboardText)
 {
-    if (GetApplicationSystem().getClipboardText)
-        frame.Result = GetApplicationSystem().getClipboardText();
+    if (GetApplicationSystem().getClipboardText) frame.Result = GetApplicationSystem().getClipboardText();
 }
 
 COMMAND_HANDLER(Application_Cmd25)
 {
     const CString text = ArgText(runtime, params, frame);
-    if (GetApplicationSystem().setClipboardText)
-        GetApplicationSystem().setClipboardText(text);
+    if (GetApplicationSystem().setClipboardText) GetApplicationSystem().setClipboardText(text);
 }
 
 COMMAND_HANDLER(Application_Cmd14)
@@ -201,10 +189,7 @@ COMMAND_HANDLER(Application_GetParameter)
         frame.Result = frame.Arguments->Texts[size_t(index)];
 }
 
-COMMAND_HANDLER(Application_Cmd20)
-{
-    frame.Result = IntToString(frame.Arguments ? frame.Arguments->GetCount() : 0);
-}
+COMMAND_HANDLER(Application_Cmd20) { frame.Result = IntToString(frame.Arguments ? frame.Arguments->GetCount() : 0); }
 
 COMMAND_HANDLER(Application_WindowFromPoint)
 {
@@ -227,8 +212,7 @@ COMMAND_HANDLER(Application_MakeColor)
 COMMAND_HANDLER(Application_Wait)
 {
     const int wait = ArgInt(runtime, params, frame);
-    if (wait <= 0)
-        return;  // a negative count is no wait (not some 49 days of unsigned milliseconds)
+    if (wait <= 0) return;  // a negative count is no wait (not some 49 days of unsigned milliseconds)
     const uint32_t start = Milliseconds();
     while (Milliseconds() - start < uint32_t(wait)) {
     }

@@ -19,6 +19,5 @@ inline double ArgReal(CProjectRuntime& runtime, CString& params, ScriptFrame& fr
     return TextToDouble(ArgText(runtime, params, frame));
 }
 
-#define COMMAND_HANDLER(name)                                                                 \
-    void name(CProjectRuntime& runtime, WindowRecord& window, ObjectRecord& object, CString& params, \
-              ScriptFrame& frame)
+#define COMMAND_HANDLER(name)                                                                                          \
+    void name(CProjectRuntime& runtime, WindowRecord& window, ObjectRecord& object, CString& params, ScriptFrame& frame)

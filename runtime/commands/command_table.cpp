@@ -9,9 +9,18 @@
 
 namespace {
 
-#define CMD(name) {#name, name}
-#define TODO(name) {#name, nullptr}
-#define NONE {nullptr, nullptr}
+#define CMD(name)                                                                                                      \
+    {                                                                                                                  \
+#name, name                                                                                                    \
+    }
+#define TODO(name)                                                                                                     \
+    {                                                                                                                  \
+#name, nullptr                                                                                                 \
+    }
+#define NONE                                                                                                           \
+    {                                                                                                                  \
+        nullptr, nullptr                                                                                               \
+    }
 
 const CommandEntry kCondition[] = {
     CMD(Condition_Evaluate),  // 0
@@ -1328,11 +1337,9 @@ const CommandEntry kControlCommands[] = {
 
 const CommandEntry* ScriptCommandTable::FindOwn(int type, int command) const
 {
-    if (type < 0 || type >= qbk::kObjectTypeCount)
-        return nullptr;
+    if (type < 0 || type >= qbk::kObjectTypeCount) return nullptr;
     const TypeCommands& commands = kTypes[type];
-    if (command < commands.First || command >= commands.First + commands.Count)
-        return nullptr;
+    if (command < commands.First || command >= commands.First + commands.Count) return nullptr;
     const CommandEntry& entry = commands.Entries[command - commands.First];
     return entry.Name ? &entry : nullptr;
 }

@@ -10,19 +10,15 @@ constexpr int kMaxCallArguments = 32;
 // whose value is 0 only when it is exactly "0".
 bool IsComparableNumber(const CString& text)
 {
-    if (text.IsEmpty())
-        return false;
-    if (TextToDouble(text) == 0.0 && text != "0")
-        return false;
+    if (text.IsEmpty()) return false;
+    if (TextToDouble(text) == 0.0 && text != "0") return false;
     int points = 0;
     for (int i = 0; i < text.GetLength(); ++i) {
         const char c = text[i];
         if (c == '.') {
-            if (++points > 1)
-                return false;
+            if (++points > 1) return false;
         } else if (c == '-') {
-            if (i != 0)
-                return false;
+            if (i != 0) return false;
         } else if (c < '0' || c > '9') {
             return false;
         }
@@ -30,16 +26,12 @@ bool IsComparableNumber(const CString& text)
     return true;
 }
 
-bool WindowIsOpen(const WindowRecord* window)
-{
-    return window && window->Self() && window->Self()->WindowObject;
-}
+bool WindowIsOpen(const WindowRecord* window) { return window && window->Self() && window->Self()->WindowObject; }
 
 int FindFunction(const WindowRecord& window, const CString& name)
 {
     for (INT_PTR j = 0; j < window.FunctionNames.GetSize(); ++j)
-        if (window.FunctionNames[j] == name)
-            return int(j);
+        if (window.FunctionNames[j] == name) return int(j);
     return -1;
 }
 
@@ -90,20 +82,16 @@ COMMAND_HANDLER(WindowCall_Cmd0)
 {
     CString windowName = ArgText(runtime, params, frame);
     const CString function = ArgText(runtime, params, frame);
-    if (windowName.IsEmpty())
-        windowName = window.GetName();
-    WindowRecord* target = windowName.IsEmpty()
-                               ? &window
-                               : runtime.FindWindowRecordById(runtime.FindWindowIdByName(windowName));
-    if (!WindowIsOpen(target))
-        return;
+    if (windowName.IsEmpty()) windowName = window.GetName();
+    WindowRecord* target =
+        windowName.IsEmpty() ? &window : runtime.FindWindowRecordById(runtime.FindWindowIdByName(windowName));
+    if (!WindowIsOpen(target)) return;
     ArgumentBlock block;
     CString value;
     while (block.GetCount() < kMaxCallArguments && runtime.EvaluateExpression(params, value, frame))
         block.Texts.push_back(value);
     const int index = FindFunction(*target, function);
-    if (index >= 0)
-        frame.Result = CallFunction(runtime, *target, index, block);
+    if (index >= 0) frame.Result = CallFunction(runtime, *target, index, block);
 }
 
 COMMAND_HANDLER(WindowCall_Cmd1)
@@ -111,26 +99,19 @@ COMMAND_HANDLER(WindowCall_Cmd1)
     const CString name = ArgText(runtime, params, frame);
     const CStringArray& offered = runtime.m_nestedLists[0];
     INT_PTR item = 0;
-    while (item < offered.GetSize() && offered[item] != name)
-        ++item;
-    if (item >= offered.GetSize() || item >= runtime.m_nestedLists[1].GetSize())
-        return;
+    while (item < offered.GetSize() && offered[item] != name) ++item;
+    if (item >= offered.GetSize() || item >= runtime.m_nestedLists[1].GetSize()) return;
     const CString& targetText = runtime.m_nestedLists[1][item];
     const int colon = targetText.Find(':');
-    if (colon < 0)
-        return;
+    if (colon < 0) return;
     WindowRecord* target = runtime.FindWindowByName(targetText.Left(colon));
-    if (!WindowIsOpen(target))
-        return;
+    if (!WindowIsOpen(target)) return;
     const int index = FindFunction(*target, targetText.Mid(colon + 1));
-    if (index < 0)
-        return;
-    const INT_PTR wanted = size_t(item) < runtime.m_nestedParams.size()
-                               ? runtime.m_nestedParams[size_t(item)].GetSize()
-                               : 0;
+    if (index < 0) return;
+    const INT_PTR wanted =
+        size_t(item) < runtime.m_nestedParams.size() ? runtime.m_nestedParams[size_t(item)].GetSize() : 0;
     ArgumentBlock block;
     CString value;
-    while (block.GetCount() < wanted && runtime.EvaluateExpression(params, value, frame))
-        block.Texts.push_back(value);
+    while (block.GetCount() < wanted && runtime.EvaluateExpression(params, value, frame)) block.Texts.push_back(value);
     frame.Result = CallFunction(runtime, *target, index, block);
 }

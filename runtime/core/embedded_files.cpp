@@ -6,16 +6,14 @@
 int EmbeddedFileTable::IndexOfCopy(const CMemFile* file) const
 {
     for (size_t i = 0; i < m_files.size(); ++i)
-        if (m_files[i]->Copy.get() == file)
-            return int(i);
+        if (m_files[i]->Copy.get() == file) return int(i);
     return -1;
 }
 
 void EmbeddedFileTable::RemoveAll()
 {
     for (const auto& entry : m_files)
-        if (!entry->TempName.IsEmpty())
-            std::remove(entry->TempName);
+        if (!entry->TempName.IsEmpty()) std::remove(entry->TempName);
     m_files.clear();
 }
 
@@ -25,11 +23,9 @@ namespace {
 bool IsProjectPicture(const CString& name, bool* png)
 {
     const int slash = name.Find('/');
-    if (slash < 0 || name.Left(slash) != "image")
-        return false;
+    if (slash < 0 || name.Left(slash) != "image") return false;
     const int dot = name.ReverseFind('.');
-    if (dot < 0)
-        return false;
+    if (dot < 0) return false;
     const CString extension = name.Mid(dot);
     *png = extension == ".png";
     return *png || extension == ".jpg";
@@ -40,15 +36,12 @@ bool IsProjectPicture(const CString& name, bool* png)
 bool CProjectRuntime::LoadEmbeddedFile(int index)
 {
     EmbeddedFile* entry = m_embeddedFiles.GetAt(index);
-    if (!entry)
-        return false;
-    if (entry->Loaded)
-        return true;
+    if (!entry) return false;
+    if (entry->Loaded) return true;
     CMemFile& copy = *entry->Copy;
     try {
         CFile program;
-        if (!program.Open(m_programPath, CFile::modeRead | CFile::typeBinary))
-            return false;
+        if (!program.Open(m_programPath, CFile::modeRead | CFile::typeBinary)) return false;
         program.Seek(LONGLONG(entry->Offset), CFile::begin);
         copy.SetLength(0);
         // The copy grows with what the file really holds, whatever size was stored.
@@ -57,10 +50,8 @@ bool CProjectRuntime::LoadEmbeddedFile(int index)
         while (left > 0) {
             const UINT wanted = left < sizeof block ? UINT(left) : UINT(sizeof block);
             const UINT got = program.Read(block, wanted);
-            if (got == 0)
-                break;
-            for (UINT i = 0; i < got; ++i)
-                block[i] = BYTE(block[i] - qbk::kProjectKey);
+            if (got == 0) break;
+            for (UINT i = 0; i < got; ++i) block[i] = BYTE(block[i] - qbk::kProjectKey);
             copy.Write(block, got);
             left -= got;
         }
@@ -91,16 +82,14 @@ int CProjectRuntime::FindEmbeddedFile(const char* name)
     CString wanted(name ? name : "");
     wanted.MakeLower();
     for (int i = 0; i < m_embeddedFiles.GetCount(); ++i)
-        if (m_embeddedFiles.GetAt(i)->Name == wanted)
-            return LoadEmbeddedFile(i) ? i : -1;
+        if (m_embeddedFiles.GetAt(i)->Name == wanted) return LoadEmbeddedFile(i) ? i : -1;
     return -1;
 }
 
 CMemFile* CProjectRuntime::OpenEmbeddedFile(const char* name)
 {
     const int index = FindEmbeddedFile(name);
-    if (index < 0)
-        return nullptr;
+    if (index < 0) return nullptr;
     CMemFile* copy = m_embeddedFiles.GetAt(index)->Copy.get();
     copy->SeekToBegin();
     return copy;
@@ -108,23 +97,18 @@ CMemFile* CProjectRuntime::OpenEmbeddedFile(const char* name)
 
 bool CProjectRuntime::ExtractEmbeddedFile(CMemFile* file, const char* path)
 {
-    if (!file || !path)
-        return false;
+    if (!file || !path) return false;
     const int entry = m_embeddedFiles.IndexOfCopy(file);
-    if (entry >= 0 && !LoadEmbeddedFile(entry))
-        return false;
-    if (file->GetLength() == 0)
-        return false;
+    if (entry >= 0 && !LoadEmbeddedFile(entry)) return false;
+    if (file->GetLength() == 0) return false;
     try {
         file->SeekToBegin();
         CFile out;
-        if (!out.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary))
-            return false;
+        if (!out.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return false;
         BYTE block[4096];
         for (;;) {
             const UINT got = file->Read(block, sizeof block);
-            if (got == 0)
-                break;
+            if (got == 0) break;
             out.Write(block, got);
         }
         out.Close();
@@ -140,11 +124,9 @@ void CProjectRuntime::ExtractEmbeddedFiles()
 {
     for (int i = 0; i < m_embeddedFiles.GetCount(); ++i) {
         EmbeddedFile& entry = *m_embeddedFiles.GetAt(i);
-        if (entry.Type != uint32_t(qbk::kTemporaryFileType) || !m_embeddedFiles.makeTempFileName)
-            continue;
+        if (entry.Type != uint32_t(qbk::kTemporaryFileType) || !m_embeddedFiles.makeTempFileName) continue;
         entry.TempName = m_embeddedFiles.makeTempFileName();
-        if (entry.TempName.IsEmpty())
-            continue;
+        if (entry.TempName.IsEmpty()) continue;
         if (!ExtractEmbeddedFile(entry.Copy.get(), entry.TempName)) {
             // Leave no half-written file, and no name that the next entry could be given too.
             std::remove(entry.TempName);

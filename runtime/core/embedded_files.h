@@ -13,10 +13,10 @@
 struct EmbeddedFile {
     std::unique_ptr<CMemFile> Copy = std::make_unique<CMemFile>(1024);  // empty until loaded
     bool Loaded = false;
-    CString Name;           // lower-cased
+    CString Name;  // lower-cased
     uint32_t Type = 0;
-    CString TempName;       // full path of the temporary file written for it, or ""
-    uint32_t Offset = 0;    // first data byte in the program file
+    CString TempName;  // full path of the temporary file written for it, or ""
+    uint32_t Offset = 0;  // first data byte in the program file
     uint32_t Size = 0;
 };
 
@@ -27,7 +27,11 @@ public:
     {
         return index >= 0 && index < GetCount() ? m_files[size_t(index)].get() : nullptr;
     }
-    EmbeddedFile& Add() { m_files.push_back(std::make_unique<EmbeddedFile>()); return *m_files.back(); }
+    EmbeddedFile& Add()
+    {
+        m_files.push_back(std::make_unique<EmbeddedFile>());
+        return *m_files.back();
+    }
     // The entry whose memory copy is file, or -1.
     int IndexOfCopy(const CMemFile* file) const;
     // Deletes every temporary file written for the entries, then the entries.

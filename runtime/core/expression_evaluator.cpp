@@ -19,8 +19,7 @@ bool IsOperatorOrEnd(char c)
 bool CProjectRuntime::EvaluateExpression(CString& remaining, CString& result, ScriptFrame& frame)
 {
     result.Empty();
-    if (remaining.IsEmpty())
-        return false;
+    if (remaining.IsEmpty()) return false;
     // Chain of * and /: its first operand's text, its value, and whether it is still that text.
     CString operand, chainText;
     double chainValue = 0.0;
@@ -38,12 +37,10 @@ bool CProjectRuntime::EvaluateExpression(CString& remaining, CString& result, Sc
             continue;
         }
         if (c == qbk::kRefClose) {
-            if (depth > 0)
-                --depth;  // a stray closer does not take the depth below 0
+            if (depth > 0) --depth;  // a stray closer does not take the depth below 0
             continue;
         }
-        if (!IsOperatorOrEnd(c) || depth != 0)
-            continue;
+        if (!IsOperatorOrEnd(c) || depth != 0) continue;
         operand = CString(data + operandStart, i - operandStart);
         // Only an operand that begins with the marker is a reference.
         if (!operand.IsEmpty() && operand[0] == qbk::kRefOpen) {

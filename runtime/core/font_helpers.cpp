@@ -6,62 +6,66 @@
 
 namespace {
 
-LOGFONTA MakeLogFont(const CString& face, int height, int weight, bool italic, bool strikeOut, bool underline) {
-  LOGFONTA lf = {};
-  lf.lfHeight = height;
-  lf.lfWeight = weight;
-  lf.lfItalic = italic ? TRUE : FALSE;
-  lf.lfUnderline = underline ? TRUE : FALSE;
-  lf.lfStrikeOut = strikeOut ? TRUE : FALSE;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-  return lf;
+LOGFONTA MakeLogFont(const CString& face, int height, int weight, bool italic, bool strikeOut, bool underline)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfItalic = italic ? TRUE : FALSE;
+    lf.lfUnderline = underline ? TRUE : FALSE;
+    lf.lfStrikeOut = strikeOut ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    return lf;
 }
 
-int ScreenPixelsPerInchY() {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
+int ScreenPixelsPerInchY()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 }  // namespace
 
-HFONT CreatePointFont(HDC dc, const CString& face, int points) {
-  LOGFONTA lf = MakeLogFont(face, -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), FW_NORMAL, false, false, false);
-  return CreateFontIndirectA(&lf);
+HFONT CreatePointFont(HDC dc, const CString& face, int points)
+{
+    LOGFONTA lf = MakeLogFont(face, -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), FW_NORMAL, false, false, false);
+    return CreateFontIndirectA(&lf);
 }
 
 CFont* CreateFontEx(const CString& face, int size, int weight, bool italic, bool strikeOut, bool underline,
-                    bool sizeInPoints) {
-  int height = sizeInPoints ? -MulDiv(size, ScreenPixelsPerInchY(), 72) : size;
-  LOGFONTA lf = MakeLogFont(face, height, weight, italic, strikeOut, underline);
-  CFont* font = new CFont;
-  if (!font->CreateFontIndirect(&lf)) {
-    delete font;
-    return nullptr;
-  }
-  return font;
+                    bool sizeInPoints)
+{
+    int height = sizeInPoints ? -MulDiv(size, ScreenPixelsPerInchY(), 72) : size;
+    LOGFONTA lf = MakeLogFont(face, height, weight, italic, strikeOut, underline);
+    CFont* font = new CFont;
+    if (!font->CreateFontIndirect(&lf)) {
+        delete font;
+        return nullptr;
+    }
+    return font;
 }
 
-bool ChooseFontDialog(HWND owner, CString* face, int* size, bool* bold, bool* italic, bool* strikeOut,
-                      bool* underline) {
-  LOGFONTA lf = {};
-  CHOOSEFONTA cf = {};
-  cf.lStructSize = sizeof cf;
-  cf.hwndOwner = owner;
-  cf.lpLogFont = &lf;
-  cf.Flags = CF_SCREENFONTS;
-  if (!ChooseFontA(&cf) || lf.lfFaceName[0] == '\0') return false;
-  if (face) *face = lf.lfFaceName;
-  if (size) *size = cf.iPointSize;
-  if (bold) *bold = lf.lfWeight == FW_BOLD;
-  if (italic) *italic = lf.lfItalic != 0;
-  if (strikeOut) *strikeOut = lf.lfStrikeOut != 0;
-  if (underline) *underline = lf.lfUnderline != 0;
-  return true;
+bool ChooseFontDialog(HWND owner, CString* face, int* size, bool* bold, bool* italic, bool* strikeOut, bool* underline)
+{
+    LOGFONTA lf = {};
+    CHOOSEFONTA cf = {};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = owner;
+    cf.lpLogFont = &lf;
+    cf.Flags = CF_SCREENFONTS;
+    if (!ChooseFontA(&cf) || lf.lfFaceName[0] == '\0') return false;
+    if (face) *face = lf.lfFaceName;
+    if (size) *size = cf.iPointSize;
+    if (bold) *bold = lf.lfWeight == FW_BOLD;
+    if (italic) *italic = lf.lfItalic != 0;
+    if (strikeOut) *strikeOut = lf.lfStrikeOut != 0;
+    if (underline) *underline = lf.lfUnderline != 0;
+    return true;
 }

@@ -5,13 +5,13 @@
 #include "fw_types.h"
 
 struct MenuColors {
-  COLORREF bar;         // "BAR": the image bar at the left
-  COLORREF back;        // "BACK"
-  COLORREF text;        // "TEXT"
-  COLORREF textGrayed;  // "TEXTGRAYED"
-  COLORREF selText;     // "SELTEXT"
-  COLORREF selBack;     // "SELBACK"
-  COLORREF selEdge;     // "SELEDGE"
+    COLORREF bar;  // "BAR": the image bar at the left
+    COLORREF back;  // "BACK"
+    COLORREF text;  // "TEXT"
+    COLORREF textGrayed;  // "TEXTGRAYED"
+    COLORREF selText;  // "SELTEXT"
+    COLORREF selBack;  // "SELBACK"
+    COLORREF selEdge;  // "SELEDGE"
 };
 
 void InitMenuColors(MenuColors& colors);

@@ -10,29 +10,55 @@ constexpr int kBuiltInObjectCount = 12;
 constexpr int kWindowObjectIndex = 3;
 
 enum ObjectType : int {
-    TypeCondition = 0, TypeLoop = 1, TypeWindowCall = 2, TypeWindow = 3, TypeFileSystem = 4,
-    TypeApplication = 5, TypeKeyboard = 6, TypeMath = 7, TypeMessageBox = 8, TypeMouse = 9,
-    TypeSystem = 10, TypeTime = 11, TypeByteBuffer = 12, TypeDllCall = 15, TypeFont = 17,
-    TypeLocalNumber = 19, TypeLocalText = 20, TypeDataStream = 21, TypeInternet = 25,
-    TypeClientSocket = 26, TypeServerSocket = 27, TypeToolTip = 43, TypeExtension = 52,
-    TypeToolBar = 71, TypeVideoPlayer = 73
+    TypeCondition = 0,
+    TypeLoop = 1,
+    TypeWindowCall = 2,
+    TypeWindow = 3,
+    TypeFileSystem = 4,
+    TypeApplication = 5,
+    TypeKeyboard = 6,
+    TypeMath = 7,
+    TypeMessageBox = 8,
+    TypeMouse = 9,
+    TypeSystem = 10,
+    TypeTime = 11,
+    TypeByteBuffer = 12,
+    TypeDllCall = 15,
+    TypeFont = 17,
+    TypeLocalNumber = 19,
+    TypeLocalText = 20,
+    TypeDataStream = 21,
+    TypeInternet = 25,
+    TypeClientSocket = 26,
+    TypeServerSocket = 27,
+    TypeToolTip = 43,
+    TypeExtension = 52,
+    TypeToolBar = 71,
+    TypeVideoPlayer = 73
 };
 
 inline const char* ObjectTypeName(int type)
 {
     static const char* const names[kObjectTypeCount] = {
-        "Condition", "Loop", "WindowCall", "Window", "FileSystem", "Application", "Keyboard",
-        "Math", "MessageBox", "Mouse", "System", "Time", "ByteBuffer", "CdAudio", "RecordTable",
-        "DllCall", "TextFile", "Font", "IniFile", "LocalNumber", "LocalText", "DataStream",
-        "MenuBar", "PopupMenu", "MidiPlayer", "Internet", "ClientSocket", "ServerSocket",
-        "NumberVariable", "ArrayVariable", "DrawingTool", "ObjectReference", "ObjectList",
-        "Printer", "Registry", "FileDialog", "SerialPort", "WaveSound", "MediaPlayer",
-        "TextVariable", "StringList", "Bitmap", "TrayIcon", "ToolTip", "DvdPlayer", "Animation",
-        "Button", "ImageButton", "CheckBox", "ComboBox", "Picture", "EditBox", "Extension", "Grid",
-        "GroupBox", "ListView", "ShapedImage", "CustomListView", "ListBox", "MdiWindow",
-        "PdfViewer", "WebBrowser", "FlashMovie", "ProgressBar", "RadioButton", "RichEdit",
-        "ScrollBar", "Slider", "Panel", "TabControl", "ScrollingWindow", "ToolBar", "TreeView",
-        "VideoPlayer"};
+        "Condition",      "Loop",           "WindowCall",      "Window",
+        "FileSystem",     "Application",    "Keyboard",        "Math",
+        "MessageBox",     "Mouse",          "System",          "Time",
+        "ByteBuffer",     "CdAudio",        "RecordTable",     "DllCall",
+        "TextFile",       "Font",           "IniFile",         "LocalNumber",
+        "LocalText",      "DataStream",     "MenuBar",         "PopupMenu",
+        "MidiPlayer",     "Internet",       "ClientSocket",    "ServerSocket",
+        "NumberVariable", "ArrayVariable",  "DrawingTool",     "ObjectReference",
+        "ObjectList",     "Printer",        "Registry",        "FileDialog",
+        "SerialPort",     "WaveSound",      "MediaPlayer",     "TextVariable",
+        "StringList",     "Bitmap",         "TrayIcon",        "ToolTip",
+        "DvdPlayer",      "Animation",      "Button",          "ImageButton",
+        "CheckBox",       "ComboBox",       "Picture",         "EditBox",
+        "Extension",      "Grid",           "GroupBox",        "ListView",
+        "ShapedImage",    "CustomListView", "ListBox",         "MdiWindow",
+        "PdfViewer",      "WebBrowser",     "FlashMovie",      "ProgressBar",
+        "RadioButton",    "RichEdit",       "ScrollBar",       "Slider",
+        "Panel",          "TabControl",     "ScrollingWindow", "ToolBar",
+        "TreeView",       "VideoPlayer"};
     return type >= 0 && type < kObjectTypeCount ? names[type] : "";
 }
 
@@ -40,14 +66,38 @@ inline const char* ObjectTypeName(int type)
 inline int ObjectTypeEventCount(int type)
 {
     switch (type) {
-    case 2: return 100;  case 3: return 18;   case 6: return 3;    case 9: return 2;
-    case 11: return 1;   case 22: return 1;   case 23: return 1;   case 26: return 2;
-    case 27: return 4;   case 38: return 1;   case 42: return 6;   case 45: return 12;
-    case 46: return 6;   case 47: return 4;   case 48: return 3;   case 49: return 4;
-    case 51: return 5;   case 52: return 1;   case 53: return 1;   case 55: return 12;
-    case 56: return 12;  case 57: return 16;  case 58: return 4;   case 59: return 9;
-    case 64: return 3;   case 65: return 16;  case 66: return 1;   case 67: return 1;
-    case 69: return 1;   case 71: return 1;   case 72: return 14;  case 73: return 11;
+    case 2: return 100;
+    case 3: return 18;
+    case 6: return 3;
+    case 9: return 2;
+    case 11: return 1;
+    case 22: return 1;
+    case 23: return 1;
+    case 26: return 2;
+    case 27: return 4;
+    case 38: return 1;
+    case 42: return 6;
+    case 45: return 12;
+    case 46: return 6;
+    case 47: return 4;
+    case 48: return 3;
+    case 49: return 4;
+    case 51: return 5;
+    case 52: return 1;
+    case 53: return 1;
+    case 55: return 12;
+    case 56: return 12;
+    case 57: return 16;
+    case 58: return 4;
+    case 59: return 9;
+    case 64: return 3;
+    case 65: return 16;
+    case 66: return 1;
+    case 67: return 1;
+    case 69: return 1;
+    case 71: return 1;
+    case 72: return 14;
+    case 73: return 11;
     default: return 0;
     }
 }

@@ -15,14 +15,12 @@ CString WindowRecord::GetName() const
 
 CString GetPropertyValue(const char* name, const CStringArray& list)
 {
-    if (!name)
-        name = "";
+    if (!name) name = "";
     const int nameLength = int(std::strlen(name));
     for (INT_PTR i = 0; i < list.GetSize(); ++i) {
         const CString& entry = list[i];
         const int separator = entry.Find(char(qbk::kPropertySeparator));
-        if (separator == nameLength && entry.Left(separator) == name)
-            return entry.Mid(separator + 1);
+        if (separator == nameLength && entry.Left(separator) == name) return entry.Mid(separator + 1);
     }
     return CString();
 }
@@ -35,8 +33,7 @@ int SmallestFreeId(const Records& records)
 {
     std::vector<bool> used(records.size() + 1, false);
     for (const auto& record : records)
-        if (record->Id >= 0 && size_t(record->Id) < used.size())
-            used[size_t(record->Id)] = true;
+        if (record->Id >= 0 && size_t(record->Id) < used.size()) used[size_t(record->Id)] = true;
     return int(std::find(used.begin(), used.end(), false) - used.begin());
 }
 
@@ -73,13 +70,10 @@ void CProjectRuntime::SetHeaderDefaults()
 
 bool CProjectRuntime::IsValidName(const char* name)
 {
-    if (!name || !*name)
-        return false;
+    if (!name || !*name) return false;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p; ++p) {
-        const bool ok = (*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') ||
-                        (*p >= '0' && *p <= '9') || *p == '_';
-        if (!ok)
-            return false;
+        const bool ok = (*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') || (*p >= '0' && *p <= '9') || *p == '_';
+        if (!ok) return false;
     }
     return true;
 }
@@ -87,16 +81,14 @@ bool CProjectRuntime::IsValidName(const char* name)
 WindowRecord* CProjectRuntime::FindWindowRecordById(int id) const
 {
     for (const auto& window : m_windows)
-        if (window->Id == id)
-            return window.get();
+        if (window->Id == id) return window.get();
     return nullptr;
 }
 
 int CProjectRuntime::IndexOfWindowId(int id) const
 {
     for (size_t i = 0; i < m_windows.size(); ++i)
-        if (m_windows[i]->Id == id)
-            return int(i);
+        if (m_windows[i]->Id == id) return int(i);
     return -1;
 }
 
@@ -104,55 +96,45 @@ WindowRecord* CProjectRuntime::FindWindowByName(const char* name) const
 {
     for (const auto& window : m_windows) {
         const ObjectRecord* self = window->Self();
-        if (self && self->Name == (name ? name : ""))
-            return window.get();
+        if (self && self->Name == (name ? name : "")) return window.get();
     }
     return nullptr;
 }
 
 WindowRecord* CProjectRuntime::FindWindowRecordByHandle(HWND handle) const
 {
-    if (!handle || !m_hooks.windowHandle)
-        return nullptr;
+    if (!handle || !m_hooks.windowHandle) return nullptr;
     for (const auto& window : m_windows) {
         const ObjectRecord* self = window->Self();
-        if (self && self->WindowObject && m_hooks.windowHandle(self->WindowObject) == handle)
-            return window.get();
+        if (self && self->WindowObject && m_hooks.windowHandle(self->WindowObject) == handle) return window.get();
     }
     return nullptr;
 }
 
 int CProjectRuntime::FindWindowIdByName(const char* name) const
 {
-    if (!IsValidName(name))
-        return -1;
+    if (!IsValidName(name)) return -1;
     const WindowRecord* window = FindWindowByName(name);
     return window ? window->Id : -3;
 }
 
 int CProjectRuntime::FindObjectIdByName(int windowId, const char* name) const
 {
-    if (!IsValidName(name))
-        return -1;
+    if (!IsValidName(name)) return -1;
     const WindowRecord* window = FindWindowRecordById(windowId);
-    if (!window)
-        return -2;
+    if (!window) return -2;
     for (const auto& object : window->Objects)
-        if (object->Name == name)
-            return object->Id;
+        if (object->Name == name) return object->Id;
     return -3;
 }
 
 int CProjectRuntime::FindCommandNumber(int type, const char* word) const
 {
-    if (!IsValidName(word))
-        return -1;
-    if (type < 0 || type >= qbk::kObjectTypeCount)
-        return -2;
+    if (!IsValidName(word)) return -1;
+    if (type < 0 || type >= qbk::kObjectTypeCount) return -2;
     const CStringArray& words = m_commandWords[type];
     for (INT_PTR i = 0; i < words.GetSize(); ++i)
-        if (words[i] == word)
-            return int(i);
+        if (words[i] == word) return int(i);
     return -3;
 }
 
@@ -163,11 +145,9 @@ ObjectRecord* CProjectRuntime::FindObjectByIds(int windowId, int objectId) const
 
 ObjectRecord* CProjectRuntime::FindObjectById(const WindowRecord* window, int id)
 {
-    if (!window)
-        return nullptr;
+    if (!window) return nullptr;
     for (const auto& object : window->Objects)
-        if (object->Id == id)
-            return object.get();
+        if (object->Id == id) return object.get();
     return nullptr;
 }
 
@@ -181,12 +161,10 @@ ObjectRecord* CProjectRuntime::FindObjectByNumber(const WindowRecord* window, do
 
 ObjectRecord* CProjectRuntime::FindObjectByHandle(const WindowRecord* window, HWND handle) const
 {
-    if (!window || !handle || !m_hooks.windowHandle)
-        return nullptr;
+    if (!window || !handle || !m_hooks.windowHandle) return nullptr;
     for (size_t i = qbk::kWindowObjectIndex; i < window->Objects.size(); ++i) {
         ObjectRecord* object = window->Objects[i].get();
-        if (object->WindowObject && m_hooks.windowHandle(object->WindowObject) == handle)
-            return object;
+        if (object->WindowObject && m_hooks.windowHandle(object->WindowObject) == handle) return object;
     }
     return nullptr;
 }
@@ -194,11 +172,9 @@ ObjectRecord* CProjectRuntime::FindObjectByHandle(const WindowRecord* window, HW
 int CProjectRuntime::IndexOfObjectId(int windowId, int objectId) const
 {
     const WindowRecord* window = FindWindowRecordById(windowId);
-    if (!window)
-        return -1;
+    if (!window) return -1;
     for (size_t i = 0; i < window->Objects.size(); ++i)
-        if (window->Objects[i]->Id == objectId)
-            return int(i);
+        if (window->Objects[i]->Id == objectId) return int(i);
     return -1;
 }
 
@@ -218,12 +194,10 @@ int CProjectRuntime::FindForwardingIndex(CWnd* window) const
 
 int CProjectRuntime::CountInstructions(const CStringArray& texts, bool all)
 {
-    if (all)
-        return int(texts.GetSize());
+    if (all) return int(texts.GetSize());
     int count = 0;
     for (INT_PTR i = 0; i < texts.GetSize(); ++i)
-        if (texts[i].IsEmpty() || texts[i][0] != qbk::kRemarkMark)
-            ++count;
+        if (texts[i].IsEmpty() || texts[i][0] != qbk::kRemarkMark) ++count;
     return count;
 }
 
@@ -234,13 +208,11 @@ WindowRecord* CProjectRuntime::CreateWindowRecord()
     auto record = std::make_unique<WindowRecord>();
     record->Id = GetFreeWindowId();
     record->FunctionNames.SetSize(qbk::kFunctionCount);
-    for (int i = 0; i < qbk::kFunctionCount; ++i)
-        record->FunctionNames[i].Format("zzFunc%03d", i + 1);
+    for (int i = 0; i < qbk::kFunctionCount; ++i) record->FunctionNames[i].Format("zzFunc%03d", i + 1);
     WindowRecord* window = record.get();
     m_windows.push_back(std::move(record));
     ++m_recordGeneration;
-    for (int type = 0; type < qbk::kBuiltInObjectCount; ++type)
-        CreateObjectRecord(window->Id, type);
+    for (int type = 0; type < qbk::kBuiltInObjectCount; ++type) CreateObjectRecord(window->Id, type);
     // Entry 3 is named "obj3" and a number that no other window's name uses.
     ObjectRecord* self = window->Self();
     for (int number = window->Id;; ++number) {
@@ -257,8 +229,7 @@ WindowRecord* CProjectRuntime::CreateWindowRecord()
 ObjectRecord* CProjectRuntime::CreateObjectRecord(int windowId, int type)
 {
     WindowRecord* window = FindWindowRecordById(windowId);
-    if (!window)
-        return nullptr;
+    if (!window) return nullptr;
     auto object = std::make_unique<ObjectRecord>();
     object->Id = SmallestFreeId(window->Objects);
     object->Type = type;
@@ -314,8 +285,7 @@ void CProjectRuntime::CopyObjectRecord(ObjectRecord& target, const ObjectRecord&
 
 void CProjectRuntime::CloneWindowRecord(const WindowRecord& source, WindowRecord& target)
 {
-    if (&source == &target)
-        return;
+    if (&source == &target) return;
     while (!target.Objects.empty())
         if (!DeleteObjectRecord(target.Id, target.Objects.back()->Id))
             target.Objects.pop_back();  // a target outside the window list
@@ -342,16 +312,13 @@ bool CProjectRuntime::DeleteObjectRecord(int windowId, int objectId)
 {
     WindowRecord* window = FindWindowRecordById(windowId);
     const int index = window ? IndexOfObjectId(windowId, objectId) : -1;
-    if (index < 0)
-        return false;
+    if (index < 0) return false;
     ObjectRecord& object = *window->Objects[size_t(index)];
-    if (m_hooks.releaseObjectResources)
-        m_hooks.releaseObjectResources(*this, object);
+    if (m_hooks.releaseObjectResources) m_hooks.releaseObjectResources(*this, object);
     object.Data.reset();
     if (object.WindowObject) {
         const int forward = FindForwardingIndex(object.WindowObject);
-        if (forward >= 0)
-            m_forwardWindows.erase(m_forwardWindows.begin() + forward);
+        if (forward >= 0) m_forwardWindows.erase(m_forwardWindows.begin() + forward);
     }
     DestroyObjectWindows(object);
     window->Objects.erase(window->Objects.begin() + index);
@@ -362,11 +329,9 @@ bool CProjectRuntime::DeleteObjectRecord(int windowId, int objectId)
 bool CProjectRuntime::DeleteWindowRecord(int windowId)
 {
     const int index = IndexOfWindowId(windowId);
-    if (index < 0)
-        return false;
+    if (index < 0) return false;
     WindowRecord& window = *m_windows[size_t(index)];
-    while (!window.Objects.empty())
-        DeleteObjectRecord(windowId, window.Objects.back()->Id);
+    while (!window.Objects.empty()) DeleteObjectRecord(windowId, window.Objects.back()->Id);
     window.FunctionNames.RemoveAll();
     m_windows.erase(m_windows.begin() + index);
     ++m_recordGeneration;
@@ -377,23 +342,17 @@ bool CProjectRuntime::ResetProject()
 {
     for (const auto& window : m_windows)
         for (size_t i = 0; i < window->Objects.size(); ++i)
-            if (i != size_t(qbk::kWindowObjectIndex))
-                DestroyObjectWindows(*window->Objects[i]);
-    while (!m_windows.empty())
-        DeleteWindowRecord(m_windows.front()->Id);
+            if (i != size_t(qbk::kWindowObjectIndex)) DestroyObjectWindows(*window->Objects[i]);
+    while (!m_windows.empty()) DeleteWindowRecord(m_windows.front()->Id);
     SetHeaderDefaults();
-    for (CStringArray& list : m_nestedLists)
-        list.RemoveAll();
+    for (CStringArray& list : m_nestedLists) list.RemoveAll();
     m_nestedParams.clear();
-    for (int& counter : m_commandCounters)
-        counter = 0;
-    for (CString& text : m_commandTexts)
-        text.Empty();
+    for (int& counter : m_commandCounters) counter = 0;
+    for (CString& text : m_commandTexts) text.Empty();
     m_forwardWindows.clear();
     m_embeddedFiles.RemoveAll();
     // A second load must not number commands after the first one's words.
-    for (CStringArray& words : m_commandWords)
-        words.RemoveAll();
+    for (CStringArray& words : m_commandWords) words.RemoveAll();
     ++m_recordGeneration;
     return true;
 }
@@ -402,8 +361,7 @@ void CProjectRuntime::ReleaseProjectStorage()
 {
     m_windows.clear();
     m_windows.shrink_to_fit();
-    for (CStringArray& list : m_nestedLists)
-        list.FreeExtra();
+    for (CStringArray& list : m_nestedLists) list.FreeExtra();
     m_nestedParams.shrink_to_fit();
     m_forwardWindows.shrink_to_fit();
 }

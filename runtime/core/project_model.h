@@ -31,7 +31,7 @@ struct Instruction {
     WindowRecord* Window = nullptr;  // null: the row does nothing
     ObjectRecord* Object = nullptr;
     int Command = 0;
-    CString Params;                  // argument bytes, without the close byte
+    CString Params;  // argument bytes, without the close byte
     // The ids the text named, and the record generation the pointers were found in; a row whose
     // generation is old is looked up again before it runs (records may have been deleted).
     int WindowId = -1;
@@ -56,11 +56,11 @@ public:
 };
 
 struct ObjectRecord {
-    CWnd* WindowObject = nullptr;        // the object's window or control (owned)
+    CWnd* WindowObject = nullptr;  // the object's window or control (owned)
     CWnd* SecondWindowObject = nullptr;  // a second window some types own
     int CompileMark = -1;
-    HWND MdiClient = nullptr;            // for a Window object: the MDI client it is a child of
-    BYTE HasMdiClient = 0;               // the factory made an MDI client for an MdiWindow object
+    HWND MdiClient = nullptr;  // for a Window object: the MDI client it is a child of
+    BYTE HasMdiClient = 0;  // the factory made an MDI client for an MdiWindow object
     int Id = 0;
     int Type = 0;
     CString Name;
@@ -140,9 +140,9 @@ public:
     int IndexOfWindowId(int id) const;
     WindowRecord* FindWindowByName(const char* name) const;
     WindowRecord* FindWindowRecordByHandle(HWND handle) const;
-    int FindWindowIdByName(const char* name) const;           // -1 invalid, -3 none
+    int FindWindowIdByName(const char* name) const;  // -1 invalid, -3 none
     int FindObjectIdByName(int windowId, const char* name) const;  // -1, -2 no window, -3
-    int FindCommandNumber(int type, const char* word) const;   // -1, -2 bad type, -3
+    int FindCommandNumber(int type, const char* word) const;  // -1, -2 bad type, -3
     ObjectRecord* FindObjectByIds(int windowId, int objectId) const;
     static ObjectRecord* FindObjectById(const WindowRecord* window, int id);
     static ObjectRecord* FindObjectByNumber(const WindowRecord* window, double number);
@@ -191,8 +191,7 @@ public:
     bool EvaluateExpression(CString& remaining, CString& result, ScriptFrame& frame);
     int DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command, CString& params,
                               ScriptFrame& frame);
-    int ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex, int row,
-                           ScriptFrame& frame);
+    int ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex, int row, ScriptFrame& frame);
     CString RunScript(WindowRecord* window, ObjectRecord* object, int eventIndex,
                       const ArgumentBlock* arguments = nullptr);
     static int FindConditionBranch(const ObjectRecord& object, int eventIndex, int start);
@@ -209,7 +208,7 @@ public:
     uint32_t GetRecordGeneration() const { return m_recordGeneration; }
 
     HINSTANCE m_instance = nullptr;
-    int m_colorDepth = 32;      // set by the start-up from the screen
+    int m_colorDepth = 32;  // set by the start-up from the screen
     DWORD m_startTime = 0;
     BYTE m_running = 0;
     BYTE m_inMessageLoop = 0;

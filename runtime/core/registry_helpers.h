@@ -14,13 +14,16 @@ bool RegDeleteValue(HKEY root, const CString& subKey, const CString& valueName);
 // Deletes the named sub-key of root (a key without sub-keys of its own).
 bool RegDeleteSubKey(HKEY root, const CString& subKey);
 
-inline CString RegReadString(HKEY root, const CString& subKey, const CString& valueName) {
-  return RegGetString(root, subKey, valueName);
+inline CString RegReadString(HKEY root, const CString& subKey, const CString& valueName)
+{
+    return RegGetString(root, subKey, valueName);
 }
-inline bool RegWriteString(HKEY root, const CString& subKey, const CString& valueName, const CString& text) {
-  return RegSetString(root, subKey, valueName, text);
+inline bool RegWriteString(HKEY root, const CString& subKey, const CString& valueName, const CString& text)
+{
+    return RegSetString(root, subKey, valueName, text);
 }
-inline bool RegDeleteValueName(HKEY root, const CString& subKey, const CString& valueName) {
-  return RegDeleteValue(root, subKey, valueName);
+inline bool RegDeleteValueName(HKEY root, const CString& subKey, const CString& valueName)
+{
+    return RegDeleteValue(root, subKey, valueName);
 }
 inline bool RegDeleteKeyPath(HKEY root, const CString& subKey) { return RegDeleteSubKey(root, subKey); }

@@ -9,13 +9,10 @@ namespace {
 // An optional '-' and one or more digits, nothing else.
 bool IsDecimal(const CString& text, int first, int end)
 {
-    if (first < end && text[first] == '-')
-        ++first;
-    if (first >= end)
-        return false;
+    if (first < end && text[first] == '-') ++first;
+    if (first >= end) return false;
     for (int i = first; i < end; ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
+        if (text[i] < '0' || text[i] > '9') return false;
     return true;
 }
 
@@ -31,9 +28,8 @@ bool ParseObjectReference(CString& text, int& windowId, int& objectId, int& numb
     const int objectAt = length > 0 && text[0] == qbk::kRefOpen ? text.Find(qbk::kRefObject, 1) : -1;
     const int numberAt = objectAt >= 0 ? text.Find(qbk::kRefNumber, objectAt + 1) : -1;
     const int paramsAt = numberAt >= 0 ? text.Find(qbk::kRefParams, numberAt + 1) : -1;
-    if (paramsAt < 0 || paramsAt >= length - 1 || text[length - 1] != qbk::kRefClose ||
-        !IsDecimal(text, 1, objectAt) || !IsDecimal(text, objectAt + 1, numberAt) ||
-        !IsDecimal(text, numberAt + 1, paramsAt)) {
+    if (paramsAt < 0 || paramsAt >= length - 1 || text[length - 1] != qbk::kRefClose || !IsDecimal(text, 1, objectAt) ||
+        !IsDecimal(text, objectAt + 1, numberAt) || !IsDecimal(text, numberAt + 1, paramsAt)) {
         text.Empty();
         return false;
     }
@@ -54,11 +50,9 @@ CString RebindReferences(const CString& text, int windowId)
     while (i < length) {
         const char c = text[i++];
         out += c;
-        if (c != qbk::kRefOpen)
-            continue;
+        if (c != qbk::kRefOpen) continue;
         const int objectAt = text.Find(qbk::kRefObject, i);
-        if (objectAt < 0)
-            continue;  // no separator follows: the bytes stay as they are
+        if (objectAt < 0) continue;  // no separator follows: the bytes stay as they are
         out += id;
         i = objectAt;
     }
@@ -75,8 +69,7 @@ void CProjectRuntime::CompileAllScripts()
             else if (window->Objects[i]->Type == qbk::TypeLocalText)
                 ++window->LocalTextCount;
         }
-        for (const auto& object : window->Objects)
-            CompileObjectScripts(*window, *object);
+        for (const auto& object : window->Objects) CompileObjectScripts(*window, *object);
     }
 }
 
@@ -89,15 +82,13 @@ void CProjectRuntime::CompileObjectScripts(WindowRecord& window, ObjectRecord& o
         script.Rows.clear();
         script.Rows.reserve(size_t(CountInstructions(script.Texts, false)));
         for (INT_PTR t = 0; t < script.Texts.GetSize(); ++t) {
-            if (IsRemark(script.Texts[t]))
-                continue;
+            if (IsRemark(script.Texts[t])) continue;
             Instruction row;
             row.Params = script.Texts[t];
             if (ParseObjectReference(row.Params, row.WindowId, row.ObjectId, row.Command)) {
                 row.Window = FindWindowRecordById(row.WindowId);
                 row.Object = FindObjectById(row.Window, row.ObjectId);
-                if (!row.Object)
-                    row.Window = nullptr;
+                if (!row.Object) row.Window = nullptr;
             }
             row.Generation = m_recordGeneration;
             script.Rows.push_back(row);
@@ -107,12 +98,10 @@ void CProjectRuntime::CompileObjectScripts(WindowRecord& window, ObjectRecord& o
 
 void CProjectRuntime::ResolveInstruction(Instruction& row)
 {
-    if (row.Generation == m_recordGeneration)
-        return;
+    if (row.Generation == m_recordGeneration) return;
     row.Window = row.WindowId >= 0 ? FindWindowRecordById(row.WindowId) : nullptr;
     row.Object = FindObjectById(row.Window, row.ObjectId);
-    if (!row.Object)
-        row.Window = nullptr;
+    if (!row.Object) row.Window = nullptr;
     row.Generation = m_recordGeneration;
 }
 
@@ -121,11 +110,9 @@ void CProjectRuntime::FreeCompiledScripts()
     for (const auto& window : m_windows) {
         window->LocalNumberCount = window->LocalTextCount = 0;
         for (const auto& object : window->Objects)
-            for (EventScript& script : object->EventScripts)
-                std::vector<Instruction>().swap(script.Rows);
+            for (EventScript& script : object->EventScripts) std::vector<Instruction>().swap(script.Rows);
     }
-    for (CStringArray& words : m_commandWords)
-        words.RemoveAll();
+    for (CStringArray& words : m_commandWords) words.RemoveAll();
 }
 
 void CProjectRuntime::RebindWindowReferences(WindowRecord& window)
@@ -133,6 +120,5 @@ void CProjectRuntime::RebindWindowReferences(WindowRecord& window)
     for (const auto& object : window.Objects)
         for (EventScript& script : object->EventScripts)
             for (INT_PTR t = 0; t < script.Texts.GetSize(); ++t)
-                if (!IsRemark(script.Texts[t]))
-                    script.Texts[t] = RebindReferences(script.Texts[t], window.Id);
+                if (!IsRemark(script.Texts[t])) script.Texts[t] = RebindReferences(script.Texts[t], window.Id);
 }

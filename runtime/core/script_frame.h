@@ -17,20 +17,20 @@ struct ArgumentBlock {
 };
 
 struct ScriptFrame {
-    CString Result;                    // the dispatcher empties it before each command
-    std::vector<double> NumberSlots;   // one per LocalNumber object of the window
-    std::vector<CString> TextSlots;    // one per LocalText object
+    CString Result;  // the dispatcher empties it before each command
+    std::vector<double> NumberSlots;  // one per LocalNumber object of the window
+    std::vector<CString> TextSlots;  // one per LocalText object
     const ArgumentBlock* Arguments = nullptr;
 };
 
 // A command handler: reads its arguments from the front of params through the evaluator, acts,
 // and writes its answer into frame.Result.
-typedef void (*CommandHandler)(CProjectRuntime& runtime, WindowRecord& window, ObjectRecord& object,
-                               CString& params, ScriptFrame& frame);
+typedef void (*CommandHandler)(CProjectRuntime& runtime, WindowRecord& window, ObjectRecord& object, CString& params,
+                               ScriptFrame& frame);
 
 struct CommandEntry {
-    const char* Name;         // the handler's name
-    CommandHandler Handler;   // null until the handler is built: the command does nothing
+    const char* Name;  // the handler's name
+    CommandHandler Handler;  // null until the handler is built: the command does nothing
 };
 
 // Handlers by type and command number; the dispatcher adds the shared commands and flow codes.

@@ -6,8 +6,7 @@ namespace {
 
 const std::vector<Instruction>* RowsOf(const ObjectRecord& object, int eventIndex)
 {
-    if (eventIndex < 0 || eventIndex >= int(object.EventScripts.size()))
-        return nullptr;
+    if (eventIndex < 0 || eventIndex >= int(object.EventScripts.size())) return nullptr;
     return &object.EventScripts[size_t(eventIndex)].Rows;
 }
 
@@ -16,17 +15,15 @@ bool RowIs(const Instruction& row, int type) { return row.Object && row.Object->
 // Walks the rows of objects of one type from start (forward or backward), counting nesting: a row
 // with command `opens` goes one level deeper; `closes` answers at depth 0 and otherwise comes one
 // level back up; `alsoAnswers` (-1: none) answers at depth 0 and is passed over deeper down.
-int ScanRows(const ObjectRecord& object, int eventIndex, int start, int step, int type, int opens,
-             int closes, int alsoAnswers)
+int ScanRows(const ObjectRecord& object, int eventIndex, int start, int step, int type, int opens, int closes,
+             int alsoAnswers)
 {
     const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
-    if (!rows || start < 0 || start >= int(rows->size()))
-        return -1;
+    if (!rows || start < 0 || start >= int(rows->size())) return -1;
     int depth = 0;
     for (int i = start; i >= 0 && i < int(rows->size()); i += step) {
         const Instruction& row = (*rows)[size_t(i)];
-        if (!RowIs(row, type))
-            continue;
+        if (!RowIs(row, type)) continue;
         if (row.Command == opens)
             ++depth;
         else if (row.Command == alsoAnswers && depth == 0)
@@ -54,14 +51,12 @@ int CProjectRuntime::FindLoopHead(const ObjectRecord& object, int eventIndex, in
     return ScanRows(object, eventIndex, start, -1, qbk::TypeLoop, 1, 0, -1);
 }
 
-int CProjectRuntime::ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex,
-                                        int rowIndex, ScriptFrame& frame)
+int CProjectRuntime::ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex, int rowIndex,
+                                        ScriptFrame& frame)
 {
-    if (!window || !object || eventIndex < 0 || eventIndex >= int(object->EventScripts.size()))
-        return 0;
+    if (!window || !object || eventIndex < 0 || eventIndex >= int(object->EventScripts.size())) return 0;
     std::vector<Instruction>& rows = object->EventScripts[size_t(eventIndex)].Rows;
-    if (rowIndex < 0 || rowIndex >= int(rows.size()))
-        return 0;
+    if (rowIndex < 0 || rowIndex >= int(rows.size())) return 0;
     Instruction& row = rows[size_t(rowIndex)];
     ResolveInstruction(row);
     CString params = row.Params;  // the handler consumes its own copy
@@ -75,8 +70,7 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
         eventIndex >= int(object->EventScripts.size()))
         return CString();
     const int count = object->EventScripts[size_t(eventIndex)].InstructionCount();
-    if (count == 0 || m_runDepth >= kMaxRunDepth || m_endingProgram)
-        return CString();
+    if (count == 0 || m_runDepth >= kMaxRunDepth || m_endingProgram) return CString();
 
     ScriptFrame frame;
     frame.NumberSlots.assign(size_t(window->LocalNumberCount), 0.0);
@@ -86,8 +80,7 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
     CString result;
     for (int i = 0; i < object->EventScripts[size_t(eventIndex)].InstructionCount(); ++i) {
         const int code = ExecuteInstruction(window, object, eventIndex, i, frame);
-        if (m_endingProgram)
-            break;  // the program ends: every run stops
+        if (m_endingProgram) break;  // the program ends: every run stops
         if (window->Quiet && window->GetObjectCount() > 3 && m_hooks.pumpQuietMessage)
             m_hooks.pumpQuietMessage(*window);
         // A scan that finds no match ends the run: it must not restart it or leave the script.
@@ -116,15 +109,13 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
         }
         default: break;
         }
-        if (stop || found < 0)
-            break;
+        if (stop || found < 0) break;
         if (code == 2 || code == 3 || code == 6 || code == 9)
             i = found;
         else if (code == 7 || code == 8)
             i = found - 1;  // the head runs again
     }
     --m_runDepth;
-    if (m_runDepth == 0)
-        m_endingProgram = false;
+    if (m_runDepth == 0) m_endingProgram = false;
     return result;
 }

@@ -11,8 +11,9 @@ void OpenWithShell(const CString& target);
 // Writes a shell shortcut (.lnk) to target with target as working folder. True when the shortcut
 // was saved. Needs COM initialised on the calling thread.
 bool CreateShortcut(const CString& target, const CString& shortcutPath, const CString& description);
-inline bool CreateShellLink(const CString& target, const CString& shortcutPath, const CString& description) {
-  return CreateShortcut(target, shortcutPath, description);
+inline bool CreateShellLink(const CString& target, const CString& shortcutPath, const CString& description)
+{
+    return CreateShortcut(target, shortcutPath, description);
 }
 // The file-system folder the user picks, with a trailing '\' unless it is a drive root; the empty
 // text when cancelled.

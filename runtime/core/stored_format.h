@@ -11,13 +11,13 @@ constexpr const char* kProjectMagic = "APPRUNTIME";
 constexpr int kTrailerSize = 9;
 constexpr int kTrailerDigits = 8;
 
-constexpr char kListEnd[] = "&";              // ends a command-word list
+constexpr char kListEnd[] = "&";  // ends a command-word list
 constexpr unsigned char kPropertySeparator = 0xA4;
 constexpr char kPropertyListEnd[] = "END\xA4";  // ends a property list
 constexpr unsigned char kNestedListSeparator = 0x01;
 constexpr int kNestedProjectFileType = 3;
-constexpr int kTemporaryFileType = 2;           // extracted to a temporary file at load
-constexpr int kFunctionCount = 100;             // functions (WindowCall events) per window
+constexpr int kTemporaryFileType = 2;  // extracted to a temporary file at load
+constexpr int kFunctionCount = 100;  // functions (WindowCall events) per window
 
 // Object reference: 0x01 window 0x02 object 0x03 number 0x04 parameters 0x06.
 constexpr char kRefOpen = 0x01;

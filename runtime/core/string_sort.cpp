@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-void SortStrings(CStringArray& texts) {
-  CString* data = texts.GetData();
-  if (!data) return;
-  std::stable_sort(data, data + texts.GetSize(),
-                   [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+void SortStrings(CStringArray& texts)
+{
+    CString* data = texts.GetData();
+    if (!data) return;
+    std::stable_sort(data, data + texts.GetSize(),
+                     [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
 }

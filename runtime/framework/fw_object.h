@@ -8,59 +8,61 @@
 #include "fw_types.h"
 
 class CObject {
- public:
-  virtual ~CObject() = default;
+public:
+    virtual ~CObject() = default;
 
- protected:
-  CObject() = default;
-  CObject(const CObject&) = default;
-  CObject& operator=(const CObject&) = default;
+protected:
+    CObject() = default;
+    CObject(const CObject&) = default;
+    CObject& operator=(const CObject&) = default;
 };
 
 class CException : public CObject {
- public:
-  // The reason in words, for logs and tests.
-  virtual const char* Describe() const { return "framework exception"; }
+public:
+    // The reason in words, for logs and tests.
+    virtual const char* Describe() const { return "framework exception"; }
 };
 
 class CMemoryException : public CException {
- public:
-  const char* Describe() const override { return "out of memory"; }
+public:
+    const char* Describe() const override { return "out of memory"; }
 };
 
 // An index or argument outside what the operation accepts (array indices among them).
 class CInvalidArgException : public CException {
- public:
-  const char* Describe() const override { return "invalid argument"; }
+public:
+    const char* Describe() const override { return "invalid argument"; }
 };
 
 class CFileException : public CException {
- public:
-  enum Cause {
-    none = 0,
-    genericException,
-    fileNotFound,
-    badPath,
-    tooManyOpenFiles,
-    accessDenied,
-    invalidFile,
-    removeCurrentDir,
-    directoryFull,
-    badSeek,
-    hardIO,
-    sharingViolation,
-    lockViolation,
-    diskFull,
-    endOfFile
-  };
+public:
+    enum Cause {
+        none = 0,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
+    };
 
-  CFileException() = default;
-  CFileException(int cause, long osError = -1, const char* fileName = nullptr)
-      : m_cause(cause), m_lOsError(osError), m_strFileName(fileName ? fileName : "") {}
+    CFileException() = default;
+    CFileException(int cause, long osError = -1, const char* fileName = nullptr)
+        : m_cause(cause), m_lOsError(osError), m_strFileName(fileName ? fileName : "")
+    {
+    }
 
-  const char* Describe() const override { return "file operation failed"; }
+    const char* Describe() const override { return "file operation failed"; }
 
-  int m_cause = none;
-  long m_lOsError = -1;
-  std::string m_strFileName;
+    int m_cause = none;
+    long m_lOsError = -1;
+    std::string m_strFileName;
 };

@@ -47,20 +47,20 @@ typedef DWORD COLORREF;
 #endif
 
 typedef struct tagRECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
 } RECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
 typedef struct tagPOINT {
-  LONG x;
-  LONG y;
+    LONG x;
+    LONG y;
 } POINT, *LPPOINT;
 
 typedef struct tagSIZE {
-  LONG cx;
-  LONG cy;
+    LONG cx;
+    LONG cy;
 } SIZE, *LPSIZE;
 #endif

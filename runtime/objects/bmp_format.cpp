@@ -5,13 +5,15 @@
 
 namespace qbk {
 
-uint64_t CappedImageBytes(uint64_t rowBytes, uint64_t rows) {
+uint64_t CappedImageBytes(uint64_t rowBytes, uint64_t rows)
+{
     if (rowBytes == 0 || rows == 0) return 0;
     if (rowBytes > kMaxImageBytes || rows > kMaxImageBytes / rowBytes) return 0;
     return rowBytes * rows;
 }
 
-void MakeBmp24Header(uint8_t h[kBmpHeadersSize], int width, int height, bool withImageSize) {
+void MakeBmp24Header(uint8_t h[kBmpHeadersSize], int width, int height, bool withImageSize)
+{
     uint64_t rows = DibRowSize(uint64_t(width), 24) * uint64_t(height < 0 ? -int64_t(height) : height);
     std::memset(h, 0, kBmpHeadersSize);
     h[0] = 'B';
@@ -28,13 +30,15 @@ void MakeBmp24Header(uint8_t h[kBmpHeadersSize], int width, int height, bool wit
 
 namespace {
 
-bool SizeOk(int width, int height) {
+bool SizeOk(int width, int height)
+{
     return width > 0 && height > 0 && CappedImageBytes(DibRowSize(uint64_t(width), 24), uint64_t(height)) != 0;
 }
 
 }  // namespace
 
-bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, ByteWriter& out) {
+bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, ByteWriter& out)
+{
     if (!bgrRows || !SizeOk(width, height)) return false;
     uint8_t header[kBmpHeadersSize];
     MakeBmp24Header(header, width, height, false);
@@ -50,7 +54,8 @@ bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, ByteWriter& ou
     return true;
 }
 
-bool WriteDib24AsBmp(const uint8_t* paddedRows, int width, int height, ByteWriter& out) {
+bool WriteDib24AsBmp(const uint8_t* paddedRows, int width, int height, ByteWriter& out)
+{
     if (!paddedRows || !SizeOk(width, height)) return false;
     uint8_t header[kBmpHeadersSize];
     MakeBmp24Header(header, width, height, true);
@@ -61,11 +66,10 @@ bool WriteDib24AsBmp(const uint8_t* paddedRows, int width, int height, ByteWrite
 
 namespace {
 
-bool ReadExactly(ByteReader& in, void* buffer, size_t size) {
-    return in.Read(buffer, size) == size;
-}
+bool ReadExactly(ByteReader& in, void* buffer, size_t size) { return in.Read(buffer, size) == size; }
 
-bool Skip(ByteReader& in, uint64_t count) {
+bool Skip(ByteReader& in, uint64_t count)
+{
     uint8_t scratch[256];
     while (count) {
         size_t n = count < sizeof scratch ? size_t(count) : sizeof scratch;
@@ -77,7 +81,8 @@ bool Skip(ByteReader& in, uint64_t count) {
 
 }  // namespace
 
-RgbImage ReadBmpAsRgb(ByteReader& in) {
+RgbImage ReadBmpAsRgb(ByteReader& in)
+{
     RgbImage none;
     uint8_t h[kBmpHeadersSize];
     if (!ReadExactly(in, h, sizeof h) || h[0] != 'B' || h[1] != 'M') return none;
@@ -154,7 +159,8 @@ RgbImage ReadBmpAsRgb(ByteReader& in) {
     return image;
 }
 
-void SwapRedBlue(uint8_t* pixels, size_t pixelCount) {
+void SwapRedBlue(uint8_t* pixels, size_t pixelCount)
+{
     for (size_t i = 0; i < pixelCount; ++i, pixels += 3) {
         uint8_t t = pixels[0];
         pixels[0] = pixels[2];
@@ -162,7 +168,8 @@ void SwapRedBlue(uint8_t* pixels, size_t pixelCount) {
     }
 }
 
-bool FlipRows(uint8_t* pixels, size_t rowBytes, size_t rows) {
+bool FlipRows(uint8_t* pixels, size_t rowBytes, size_t rows)
+{
     if (rows < 2 || rowBytes == 0) return true;
     ByteBlock scratch(static_cast<uint8_t*>(std::malloc(rowBytes)));
     if (!scratch) return false;
@@ -176,7 +183,8 @@ bool FlipRows(uint8_t* pixels, size_t rowBytes, size_t rows) {
     return true;
 }
 
-bool ParseBmpFile(const uint8_t* data, size_t size, BmpDib* dib) {
+bool ParseBmpFile(const uint8_t* data, size_t size, BmpDib* dib)
+{
     if (!data || size < kBmpHeadersSize || data[0] != 'B' || data[1] != 'M') return false;
     const uint8_t* info = data + kBmpFileHeaderSize;
     uint64_t infoRoom = size - kBmpFileHeaderSize;
@@ -208,8 +216,7 @@ bool ParseBmpFile(const uint8_t* data, size_t size, BmpDib* dib) {
     case 3:
         if (bitCount != 16 && bitCount != 32) return false;
         break;
-    default:
-        return false;
+    default: return false;
     }
 
     // What follows the header: bit-field masks (inside headers of 52 bytes or more, else right

@@ -17,23 +17,24 @@ constexpr size_t kBmpHeadersSize = kBmpFileHeaderSize + kDibHeaderSize;  // 54
 constexpr uint64_t kMaxImageBytes = uint64_t(256) << 20;
 
 // Bytes of one DIB row, padded to 4 bytes; computed in 64 bits so that no width overflows.
-inline uint64_t DibRowSize(uint64_t width, unsigned bitsPerPixel) {
-    return (width * bitsPerPixel + 31) / 32 * 4;
-}
+inline uint64_t DibRowSize(uint64_t width, unsigned bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 // rowBytes x rows when both are positive and the product stays within kMaxImageBytes, else 0.
 uint64_t CappedImageBytes(uint64_t rowBytes, uint64_t rows);
 
-inline uint32_t ReadLe32(const uint8_t* p) {
+inline uint32_t ReadLe32(const uint8_t* p)
+{
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 inline uint16_t ReadLe16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-inline void WriteLe32(uint8_t* p, uint32_t v) {
+inline void WriteLe32(uint8_t* p, uint32_t v)
+{
     p[0] = uint8_t(v);
     p[1] = uint8_t(v >> 8);
     p[2] = uint8_t(v >> 16);
     p[3] = uint8_t(v >> 24);
 }
-inline void WriteLe16(uint8_t* p, uint16_t v) {
+inline void WriteLe16(uint8_t* p, uint16_t v)
+{
     p[0] = uint8_t(v);
     p[1] = uint8_t(v >> 8);
 }

@@ -27,7 +27,8 @@ constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
 // A photo-like picture: smooth gradients with a little noise.
-std::vector<uint8_t> Picture() {
+std::vector<uint8_t> Picture()
+{
     std::vector<uint8_t> rgb(size_t(kWidth) * kHeight * 3);
     uint32_t state = 1;
     for (int y = 0; y < kHeight; ++y)
@@ -43,7 +44,8 @@ std::vector<uint8_t> Picture() {
 }
 
 // Runs the work until about half a second has passed; answers megapixels per second.
-double Measure(const std::function<bool()>& work) {
+double Measure(const std::function<bool()>& work)
+{
     using Clock = std::chrono::steady_clock;
     int runs = 0;
     auto start = Clock::now();
@@ -56,14 +58,16 @@ double Measure(const std::function<bool()>& work) {
     return double(kWidth) * kHeight * runs / seconds / 1e6;
 }
 
-void Row(const char* what, double ours, const char* libWhat, double library) {
+void Row(const char* what, double ours, const char* libWhat, double library)
+{
     if (library > 0)
         std::printf("%-34s %9.1f MP/s   %-34s %9.1f MP/s\n", what, ours, libWhat, library);
     else
         std::printf("%-34s %9.1f MP/s\n", what, ours);
 }
 
-bool LibraryJpegDecode(const std::vector<uint8_t>& jpeg, std::vector<uint8_t>* out) {
+bool LibraryJpegDecode(const std::vector<uint8_t>& jpeg, std::vector<uint8_t>* out)
+{
     jpeg_decompress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -82,7 +86,8 @@ bool LibraryJpegDecode(const std::vector<uint8_t>& jpeg, std::vector<uint8_t>* o
     return true;
 }
 
-bool LibraryJpegEncode(const std::vector<uint8_t>& rgb, int quality) {
+bool LibraryJpegEncode(const std::vector<uint8_t>& rgb, int quality)
+{
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -107,7 +112,8 @@ bool LibraryJpegEncode(const std::vector<uint8_t>& rgb, int quality) {
     return true;
 }
 
-bool LibraryPngDecode(const std::vector<uint8_t>& png, std::vector<uint8_t>* out) {
+bool LibraryPngDecode(const std::vector<uint8_t>& png, std::vector<uint8_t>* out)
+{
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -117,7 +123,8 @@ bool LibraryPngDecode(const std::vector<uint8_t>& png, std::vector<uint8_t>* out
     return png_image_finish_read(&image, nullptr, out->data(), 0, nullptr) != 0;
 }
 
-bool LibraryPngEncode(const std::vector<uint8_t>& rgb) {
+bool LibraryPngEncode(const std::vector<uint8_t>& rgb)
+{
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -132,15 +139,15 @@ bool LibraryPngEncode(const std::vector<uint8_t>& rgb) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     std::vector<uint8_t> rgb = Picture();
     std::vector<uint8_t> bgr = rgb;
     SwapRedBlue(bgr.data(), size_t(kWidth) * kHeight);
     FlipRows(bgr.data(), size_t(kWidth) * 3, kHeight);
 
     GrowingWriter bmpOut, jpegOut, pngOut;
-    if (!WriteRgbAsBmp(bgr.data(), kWidth, kHeight, bmpOut) ||
-        !EncodeJpeg(jpegOut, rgb.data(), kWidth, kHeight, 85) ||
+    if (!WriteRgbAsBmp(bgr.data(), kWidth, kHeight, bmpOut) || !EncodeJpeg(jpegOut, rgb.data(), kWidth, kHeight, 85) ||
         BmpToPng(bmpOut.Data(), bmpOut.Size(), nullptr, &pngOut, nullptr) != kPngOk) {
         std::printf("could not prepare the picture\n");
         return 1;

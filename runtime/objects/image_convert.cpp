@@ -6,7 +6,8 @@
 
 namespace qbk {
 
-bool JpegToBmp(ByteReader& jpeg, ByteWriter& bmp) {
+bool JpegToBmp(ByteReader& jpeg, ByteWriter& bmp)
+{
     RgbImage image = DecodeJpeg(jpeg);
     if (!image) return false;
     SwapRedBlue(image.pixels.get(), size_t(image.width) * size_t(image.height));
@@ -14,7 +15,8 @@ bool JpegToBmp(ByteReader& jpeg, ByteWriter& bmp) {
     return WriteRgbAsBmp(image.pixels.get(), image.width, image.height, bmp);
 }
 
-bool BmpToJpeg(const uint8_t* bmp, size_t size, const char* fileName, ByteWriter* out, int quality) {
+bool BmpToJpeg(const uint8_t* bmp, size_t size, const char* fileName, ByteWriter* out, int quality)
+{
     if (!bmp) return false;
     MemoryReader reader(bmp, size);
     RgbImage image = ReadBmpAsRgb(reader);
@@ -23,7 +25,8 @@ bool BmpToJpeg(const uint8_t* bmp, size_t size, const char* fileName, ByteWriter
     return out && EncodeJpeg(*out, image.pixels.get(), image.width, image.height, quality);
 }
 
-int BmpToPng(const uint8_t* bmp, size_t size, const char* fileName, ByteWriter* out, char* errorText) {
+int BmpToPng(const uint8_t* bmp, size_t size, const char* fileName, ByteWriter* out, char* errorText)
+{
     PngWriteRequest request;
     request.errorText = errorText;
     uint64_t offBits = bmp && size >= kBmpFileHeaderSize ? ReadLe32(bmp + 10) : 0;

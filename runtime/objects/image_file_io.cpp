@@ -6,7 +6,8 @@
 
 namespace qbk {
 
-size_t FileReader::Read(void* buffer, size_t size) {
+size_t FileReader::Read(void* buffer, size_t size)
+{
     size_t done = 0;
     try {
         while (done < size) {
@@ -20,7 +21,8 @@ size_t FileReader::Read(void* buffer, size_t size) {
     return done;
 }
 
-uint64_t FileReader::Available() const {
+uint64_t FileReader::Available() const
+{
     try {
         ULONGLONG length = file_.GetLength(), position = file_.GetPosition();
         return length > position ? length - position : 0;
@@ -29,7 +31,8 @@ uint64_t FileReader::Available() const {
     }
 }
 
-bool FileWriter::Write(const void* data, size_t size) {
+bool FileWriter::Write(const void* data, size_t size)
+{
     try {
         size_t done = 0;
         while (done < size) {
@@ -43,7 +46,8 @@ bool FileWriter::Write(const void* data, size_t size) {
     }
 }
 
-bool FileWriter::Finish() {
+bool FileWriter::Finish()
+{
     try {
         file_.Flush();
         return true;
@@ -52,7 +56,8 @@ bool FileWriter::Finish() {
     }
 }
 
-bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, CFile* stream) {
+bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, CFile* stream)
+{
     if (!bgrRows || !stream || width <= 0 || height <= 0) return false;
     uint64_t rows = CappedImageBytes(DibRowSize(uint64_t(width), 24), uint64_t(height));
     if (rows == 0) return false;
@@ -69,13 +74,15 @@ bool WriteRgbAsBmp(const uint8_t* bgrRows, int width, int height, CFile* stream)
     }
 }
 
-RgbImage ReadBmpAsRgb(CFile* stream) {
+RgbImage ReadBmpAsRgb(CFile* stream)
+{
     if (!stream) return RgbImage();
     FileReader reader(*stream);
     return ReadBmpAsRgb(reader);
 }
 
-RgbImage DecodeJpeg(CFile* stream) {
+RgbImage DecodeJpeg(CFile* stream)
+{
     if (!stream) return RgbImage();
     try {
         stream->SeekToBegin();
@@ -86,13 +93,15 @@ RgbImage DecodeJpeg(CFile* stream) {
     return DecodeJpeg(reader);
 }
 
-bool EncodeJpeg(CFile* stream, const uint8_t* rgb, int width, int height, int quality) {
+bool EncodeJpeg(CFile* stream, const uint8_t* rgb, int width, int height, int quality)
+{
     if (!stream) return false;
     FileWriter writer(*stream);
     return EncodeJpeg(writer, rgb, width, height, quality);
 }
 
-bool ReadWholeStream(CFile* stream, ByteBlock* data, size_t* size, uint64_t maxBytes) {
+bool ReadWholeStream(CFile* stream, ByteBlock* data, size_t* size, uint64_t maxBytes)
+{
     if (!stream) return false;
     try {
         ULONGLONG saved = stream->GetPosition();

@@ -4,7 +4,8 @@
 
 namespace qbk {
 
-size_t MemoryReader::Read(void* buffer, size_t size) {
+size_t MemoryReader::Read(void* buffer, size_t size)
+{
     size_t n = size_ - pos_ < size ? size_ - pos_ : size;
     if (n) {
         std::memcpy(buffer, data_ + pos_, n);
@@ -13,7 +14,8 @@ size_t MemoryReader::Read(void* buffer, size_t size) {
     return n;
 }
 
-bool GrowingWriter::Grow(size_t size) {
+bool GrowingWriter::Grow(size_t size)
+{
     if (size <= capacity_ - size_) return true;
     size_t want = capacity_ ? capacity_ : 4096;
     while (want - size_ < size) {
@@ -28,7 +30,8 @@ bool GrowingWriter::Grow(size_t size) {
     return true;
 }
 
-bool GrowingWriter::Write(const void* data, size_t size) {
+bool GrowingWriter::Write(const void* data, size_t size)
+{
     if (size == 0) return true;
     if (!Grow(size)) return false;
     std::memcpy(data_.get() + size_, data, size);
@@ -36,7 +39,8 @@ bool GrowingWriter::Write(const void* data, size_t size) {
     return true;
 }
 
-FILE* OpenBinaryFile(const char* name, bool forWriting) {
+FILE* OpenBinaryFile(const char* name, bool forWriting)
+{
     if (!name || !*name) return nullptr;
     return std::fopen(name, forWriting ? "wb" : "rb");
 }

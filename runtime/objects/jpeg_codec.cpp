@@ -28,13 +28,15 @@ struct DecodeJob {
     int height;
 };
 
-void LimitScans(j_common_ptr cinfo) {
+void LimitScans(j_common_ptr cinfo)
+{
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->input_scan_number > kMaxJpegScans) ERREXIT(cinfo, JERR_NOT_COMPILED);
 }
 
 // No object with a destructor may live here: the library's error exit jumps back into it.
-bool RunDecode(ByteReader* in, DecodeJob* job) {
+bool RunDecode(ByteReader* in, DecodeJob* job)
+{
     jpeg_decompress_struct* cinfo = &job->cinfo;
     cinfo->err = InitJpegErrors(&job->errors);
     if (setjmp(job->errors.jump)) {
@@ -84,7 +86,8 @@ struct EncodeJob {
     JpegDestination destination;
 };
 
-bool RunEncode(ByteWriter* out, const uint8_t* rgb, int width, int height, int quality, EncodeJob* job) {
+bool RunEncode(ByteWriter* out, const uint8_t* rgb, int width, int height, int quality, EncodeJob* job)
+{
     jpeg_compress_struct* cinfo = &job->cinfo;
     cinfo->err = InitJpegErrors(&job->errors);
     if (setjmp(job->errors.jump)) {
@@ -112,7 +115,8 @@ bool RunEncode(ByteWriter* out, const uint8_t* rgb, int width, int height, int q
 
 }  // namespace
 
-RgbImage DecodeJpeg(ByteReader& in) {
+RgbImage DecodeJpeg(ByteReader& in)
+{
     RgbImage image;
     DecodeJob* job = static_cast<DecodeJob*>(std::calloc(1, sizeof(DecodeJob)));
     if (!job) return image;
@@ -125,7 +129,8 @@ RgbImage DecodeJpeg(ByteReader& in) {
     return image;
 }
 
-RgbImage DecodeJpegFile(const char* fileName) {
+RgbImage DecodeJpegFile(const char* fileName)
+{
     FILE* file = OpenBinaryFile(fileName, false);
     if (!file) return RgbImage();
     StdioReader reader(file);
@@ -134,7 +139,8 @@ RgbImage DecodeJpegFile(const char* fileName) {
     return image;
 }
 
-bool EncodeJpeg(ByteWriter& out, const uint8_t* rgb, int width, int height, int quality) {
+bool EncodeJpeg(ByteWriter& out, const uint8_t* rgb, int width, int height, int quality)
+{
     if (!rgb || width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION) return false;
     EncodeJob* job = static_cast<EncodeJob*>(std::calloc(1, sizeof(EncodeJob)));
     if (!job) return false;
@@ -143,7 +149,8 @@ bool EncodeJpeg(ByteWriter& out, const uint8_t* rgb, int width, int height, int 
     return ok;
 }
 
-bool EncodeJpegFile(const char* fileName, const uint8_t* rgb, int width, int height, int quality) {
+bool EncodeJpegFile(const char* fileName, const uint8_t* rgb, int width, int height, int quality)
+{
     if (!rgb || width <= 0 || height <= 0) return false;
     FILE* file = OpenBinaryFile(fileName, true);
     if (!file) return false;

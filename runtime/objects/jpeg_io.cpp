@@ -9,7 +9,8 @@ namespace qbk {
 
 namespace {
 
-void JumpOnError(j_common_ptr cinfo) {
+void JumpOnError(j_common_ptr cinfo)
+{
     auto* errors = reinterpret_cast<JpegErrorManager*>(cinfo->err);
     longjmp(errors->jump, 1);
 }
@@ -17,12 +18,14 @@ void JumpOnError(j_common_ptr cinfo) {
 // Codec messages never reach the user (nor the console).
 void SilentMessage(j_common_ptr) {}
 
-void InitSource(j_decompress_ptr cinfo) {
+void InitSource(j_decompress_ptr cinfo)
+{
     auto* src = reinterpret_cast<JpegSource*>(cinfo->src);
     src->startOfFile = TRUE;
 }
 
-boolean FillInputBuffer(j_decompress_ptr cinfo) {
+boolean FillInputBuffer(j_decompress_ptr cinfo)
+{
     auto* src = reinterpret_cast<JpegSource*>(cinfo->src);
     size_t n = src->reader->Read(src->buffer, kJpegBlockSize);
     if (n == 0) {
@@ -39,7 +42,8 @@ boolean FillInputBuffer(j_decompress_ptr cinfo) {
     return TRUE;
 }
 
-void SkipInputData(j_decompress_ptr cinfo, long count) {
+void SkipInputData(j_decompress_ptr cinfo, long count)
+{
     auto* src = reinterpret_cast<JpegSource*>(cinfo->src);
     if (count <= 0) return;
     while (count > long(src->pub.bytes_in_buffer)) {
@@ -52,7 +56,8 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 
 void TermSource(j_decompress_ptr) {}
 
-void InitDestination(j_compress_ptr cinfo) {
+void InitDestination(j_compress_ptr cinfo)
+{
     auto* dest = reinterpret_cast<JpegDestination*>(cinfo->dest);
     dest->buffer = static_cast<JOCTET*>(
         (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, kJpegBlockSize));
@@ -60,7 +65,8 @@ void InitDestination(j_compress_ptr cinfo) {
     dest->pub.free_in_buffer = kJpegBlockSize;
 }
 
-boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
+boolean EmptyOutputBuffer(j_compress_ptr cinfo)
+{
     auto* dest = reinterpret_cast<JpegDestination*>(cinfo->dest);
     if (!dest->writer->Write(dest->buffer, kJpegBlockSize)) ERREXIT(cinfo, JERR_FILE_WRITE);
     dest->pub.next_output_byte = dest->buffer;
@@ -68,7 +74,8 @@ boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
     return TRUE;
 }
 
-void TermDestination(j_compress_ptr cinfo) {
+void TermDestination(j_compress_ptr cinfo)
+{
     auto* dest = reinterpret_cast<JpegDestination*>(cinfo->dest);
     size_t count = kJpegBlockSize - dest->pub.free_in_buffer;
     if (count && !dest->writer->Write(dest->buffer, count)) ERREXIT(cinfo, JERR_FILE_WRITE);
@@ -77,14 +84,16 @@ void TermDestination(j_compress_ptr cinfo) {
 
 }  // namespace
 
-jpeg_error_mgr* InitJpegErrors(JpegErrorManager* errors) {
+jpeg_error_mgr* InitJpegErrors(JpegErrorManager* errors)
+{
     jpeg_error_mgr* pub = jpeg_std_error(&errors->pub);
     pub->error_exit = JumpOnError;
     pub->output_message = SilentMessage;
     return pub;
 }
 
-void AttachJpegSource(j_decompress_ptr cinfo, JpegSource* source, ByteReader* reader) {
+void AttachJpegSource(j_decompress_ptr cinfo, JpegSource* source, ByteReader* reader)
+{
     source->reader = reader;
     source->buffer = static_cast<JOCTET*>(
         (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, kJpegBlockSize));
@@ -99,7 +108,8 @@ void AttachJpegSource(j_decompress_ptr cinfo, JpegSource* source, ByteReader* re
     cinfo->src = &source->pub;
 }
 
-void AttachJpegDestination(j_compress_ptr cinfo, JpegDestination* destination, ByteWriter* writer) {
+void AttachJpegDestination(j_compress_ptr cinfo, JpegDestination* destination, ByteWriter* writer)
+{
     destination->writer = writer;
     destination->buffer = nullptr;
     destination->pub.init_destination = InitDestination;

@@ -4,7 +4,8 @@
 
 namespace qbk {
 
-void RotatePixels(const uint32_t* src, int width, int height, int mode, uint32_t* dst) {
+void RotatePixels(const uint32_t* src, int width, int height, int mode, uint32_t* dst)
+{
     size_t w = size_t(width), h = size_t(height);
     for (size_t y = 0; y < h; ++y) {
         for (size_t x = 0; x < w; ++x) {
@@ -23,14 +24,16 @@ namespace {
 
 bool Inside(int x, int y, int width, int height) { return x >= 0 && y >= 0 && x < width && y < height; }
 
-void SwapIfInside(uint32_t* pixels, int width, int height, int x1, int y1, int x2, int y2) {
+void SwapIfInside(uint32_t* pixels, int width, int height, int x1, int y1, int x2, int y2)
+{
     if (Inside(x1, y1, width, height) && Inside(x2, y2, width, height))
         std::swap(pixels[size_t(y1) * size_t(width) + size_t(x1)], pixels[size_t(y2) * size_t(width) + size_t(x2)]);
 }
 
 }  // namespace
 
-void FlipRectRows(uint32_t* pixels, int width, int height, const PixelRect& r) {
+void FlipRectRows(uint32_t* pixels, int width, int height, const PixelRect& r)
+{
     if (r.Empty()) return;
     int half = int((int64_t(r.bottom) - r.top) / 2);
     int x0 = std::max(r.left, 0), x1 = std::min(r.right, width);
@@ -38,7 +41,8 @@ void FlipRectRows(uint32_t* pixels, int width, int height, const PixelRect& r) {
         for (int x = x0; x < x1; ++x) SwapIfInside(pixels, width, height, x, r.top + i, x, r.bottom - 1 - i);
 }
 
-void FlipRectColumns(uint32_t* pixels, int width, int height, const PixelRect& r) {
+void FlipRectColumns(uint32_t* pixels, int width, int height, const PixelRect& r)
+{
     if (r.Empty()) return;
     int half = int((int64_t(r.right) - r.left) / 2);
     int y0 = std::max(r.top, 0), y1 = std::min(r.bottom, height);
@@ -46,17 +50,20 @@ void FlipRectColumns(uint32_t* pixels, int width, int height, const PixelRect& r
         for (int y = y0; y < y1; ++y) SwapIfInside(pixels, width, height, r.left + i, y, r.right - 1 - i, y);
 }
 
-int GradientValue(int i, int n, int direction) {
+int GradientValue(int i, int n, int direction)
+{
     int step = int(int64_t(i) * 250 / n);
     return direction == 0 || direction == 1 ? 5 + step : 255 - step;
 }
 
-void MaskByColour(uint32_t* pixels, size_t count, uint32_t key) {
+void MaskByColour(uint32_t* pixels, size_t count, uint32_t key)
+{
     key &= 0xFFFFFF;
     for (size_t i = 0; i < count; ++i) pixels[i] = (pixels[i] & 0xFFFFFF) == key ? 0xFFFFFF : 0;
 }
 
-std::vector<PixelRect> RegionRuns(const uint32_t* pixels, int width, int height, uint32_t key) {
+std::vector<PixelRect> RegionRuns(const uint32_t* pixels, int width, int height, uint32_t key)
+{
     std::vector<PixelRect> runs;
     key &= 0xFFFFFF;
     for (int y = 0; y < height; ++y) {

@@ -19,7 +19,8 @@ struct PixelRect {
     bool Empty() const { return right <= left || bottom <= top; }
 };
 
-inline uint32_t ColorRefToPixel(uint32_t colorRef) {
+inline uint32_t ColorRefToPixel(uint32_t colorRef)
+{
     return (colorRef & 0xFF) << 16 | (colorRef & 0xFF00) | (colorRef >> 16 & 0xFF);
 }
 inline uint32_t PixelToColorRef(uint32_t pixel) { return ColorRefToPixel(pixel & 0xFFFFFF); }

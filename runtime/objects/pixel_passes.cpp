@@ -11,7 +11,8 @@ constexpr double kFullTurn = 6.283186;
 
 // Columns outer, rows inner; cancellation and progress at the start of every column.
 template <typename Compute>
-bool RunPass(const PixelRect& rect, uint32_t* out, PassControl& control, Compute compute) {
+bool RunPass(const PixelRect& rect, uint32_t* out, PassControl& control, Compute compute)
+{
     if (rect.Empty() || !out) return false;
     int64_t width = int64_t(rect.right) - rect.left;
     for (int x = rect.left; x < rect.right; ++x) {
@@ -26,11 +27,13 @@ bool RunPass(const PixelRect& rect, uint32_t* out, PassControl& control, Compute
 }  // namespace
 
 uint32_t DominantColour(const PixelGrid& src, const PixelRect& clip, int x, int y, int radius,
-                        std::vector<std::pair<uint32_t, int>>& table) {
+                        std::vector<std::pair<uint32_t, int>>& table)
+{
     return DominantColourOf([&src](int64_t px, int64_t py) { return src.At(px, py); }, clip, x, y, radius, table);
 }
 
-bool MajorityFilterPass(const PixelGrid& src, const PixelRect& rect, int radius, uint32_t* out, PassControl& control) {
+bool MajorityFilterPass(const PixelGrid& src, const PixelRect& rect, int radius, uint32_t* out, PassControl& control)
+{
     if (rect.Empty()) return false;
     // Sized by what a window can hold inside the rectangle, whatever radius the script gave.
     int64_t span = radius > 0 ? int64_t(radius) * 2 : 0;
@@ -41,7 +44,8 @@ bool MajorityFilterPass(const PixelGrid& src, const PixelRect& rect, int radius,
 }
 
 bool DiffusePass(const PixelGrid& src, const PixelRect& rect, int amount, const RandomSource& random, uint32_t* out,
-                 PassControl& control) {
+                 PassControl& control)
+{
     int span = std::clamp(amount, 0, 30) + 2;
     int half = span / 2;
     return RunPass(rect, out, control, [&](int x, int y) {
@@ -51,7 +55,8 @@ bool DiffusePass(const PixelGrid& src, const PixelRect& rect, int amount, const 
     });
 }
 
-bool RipplePass(const PixelGrid& src, const PixelRect& rect, int amount, uint32_t* out, PassControl& control) {
+bool RipplePass(const PixelGrid& src, const PixelRect& rect, int amount, uint32_t* out, PassControl& control)
+{
     double step = double((std::clamp(amount, 0, 50) + 10) / 10);
     double angle = 0.0;
     return RunPass(rect, out, control, [&](int x, int y) {
@@ -63,7 +68,8 @@ bool RipplePass(const PixelGrid& src, const PixelRect& rect, int amount, uint32_
     });
 }
 
-bool SmoothPass(const PixelGrid& src, const PixelRect& rect, uint32_t* out, PassControl& control) {
+bool SmoothPass(const PixelGrid& src, const PixelRect& rect, uint32_t* out, PassControl& control)
+{
     // The one-pixel border of the rectangle keeps its own pixels.
     return RunPass(rect, out, control, [&](int x, int y) {
         if (x == rect.left || y == rect.top || x == rect.right - 1 || y == rect.bottom - 1) return src.At(x, y);

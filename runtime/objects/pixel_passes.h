@@ -18,7 +18,8 @@ struct PixelGrid {
     const uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
-    uint32_t At(int64_t x, int64_t y) const {
+    uint32_t At(int64_t x, int64_t y) const
+    {
         return x >= 0 && y >= 0 && x < width && y < height ? pixels[size_t(y) * size_t(width) + size_t(x)] : kNoPixel;
     }
 };
@@ -53,7 +54,8 @@ uint32_t DominantColour(const PixelGrid& src, const PixelRect& clip, int x, int 
 // The same over any source of pixels: get(x, y) answers the colour at a point.
 template <typename Get>
 uint32_t DominantColourOf(const Get& get, const PixelRect& clip, int x, int y, int radius,
-                          std::vector<std::pair<uint32_t, int>>& table) {
+                          std::vector<std::pair<uint32_t, int>>& table)
+{
     int64_t x0 = std::max<int64_t>(int64_t(x) - radius, clip.left);
     int64_t x1 = std::min<int64_t>(int64_t(x) + radius, clip.right);
     int64_t y0 = std::max<int64_t>(int64_t(y) - radius, clip.top);

@@ -8,7 +8,8 @@
 
 namespace qbk {
 
-const char* PngResultText(int code) {
+const char* PngResultText(int code)
+{
     switch (code) {
     case kPngIncompatibleVersion: return "Incompatible library version";
     case kPngNoMemory: return "Unable to allocate memory";
@@ -32,7 +33,8 @@ struct ErrorText {
     bool set;
 };
 
-void SetText(ErrorText* text, const char* format, ...) {
+void SetText(ErrorText* text, const char* format, ...)
+{
     if (text->set) return;
     va_list args;
     va_start(args, format);
@@ -41,14 +43,16 @@ void SetText(ErrorText* text, const char* format, ...) {
     text->set = true;
 }
 
-int Finish(ErrorText* text, int code) {
+int Finish(ErrorText* text, int code)
+{
     if (code != kPngOk) SetText(text, "%s", PngResultText(code));
     return code;
 }
 
 // The library's errors land here: its message becomes the text and control returns to the
 // converter, which answers code 5.
-void OnPngError(png_structp png, png_const_charp message) {
+void OnPngError(png_structp png, png_const_charp message)
+{
     auto* text = static_cast<ErrorText*>(png_get_error_ptr(png));
     if (text && !text->set) {
         std::snprintf(text->buffer, kPngErrorTextSize, "%s", message ? message : "");
@@ -65,11 +69,12 @@ struct ReadJob {
     png_infop info;
     FILE* file;
     uint8_t* dib;
-    uint8_t* packed;       // 2-bit rows before they are widened to 4 bits
+    uint8_t* packed;  // 2-bit rows before they are widened to 4 bits
     png_bytep* rows;
 };
 
-void ReleaseRead(ReadJob* job) {
+void ReleaseRead(ReadJob* job)
+{
     if (job->png) png_destroy_read_struct(&job->png, job->info ? &job->info : nullptr, nullptr);
     if (job->file) std::fclose(job->file);
     std::free(job->dib);
@@ -83,7 +88,8 @@ void ReleaseRead(ReadJob* job) {
 }
 
 // No object with a destructor lives here: libpng's error exit jumps back into this frame.
-int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io) {
+int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io)
+{
     job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning);
     if (!job->png) return kPngNoMemory;
     job->info = png_create_info_struct(job->png);
@@ -116,8 +122,7 @@ int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io) {
         dibBits = 24;
         entries = 0;
         break;
-    default:
-        return kPngInvalidPng;
+    default: return kPngInvalidPng;
     }
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
@@ -206,7 +211,8 @@ struct WriteJob {
     png_colorp palette;
 };
 
-void ReleaseWrite(WriteJob* job) {
+void ReleaseWrite(WriteJob* job)
+{
     if (job->png) png_destroy_write_struct(&job->png, job->info ? &job->info : nullptr);
     if (job->file) std::fclose(job->file);
     std::free(job->palette);
@@ -229,7 +235,8 @@ struct DibShape {
     size_t rowBytes;
 };
 
-int CheckDib(const PngWriteRequest* req, DibShape* s, ErrorText* text) {
+int CheckDib(const PngWriteRequest* req, DibShape* s, ErrorText* text)
+{
     const uint8_t* h = req->header;
     if (!h || req->headerBytes < 4) return kPngInvalidBmp;
     uint32_t headerSize = ReadLe32(h);
@@ -288,7 +295,8 @@ int CheckDib(const PngWriteRequest* req, DibShape* s, ErrorText* text) {
     return kPngOk;
 }
 
-int RunWrite(PngWriteRequest* req, const DibShape* s, WriteJob* job, ErrorText* text, PngIo* io) {
+int RunWrite(PngWriteRequest* req, const DibShape* s, WriteJob* job, ErrorText* text, PngIo* io)
+{
     job->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning);
     if (!job->png) return kPngNoMemory;
     job->info = png_create_info_struct(job->png);
@@ -307,8 +315,7 @@ int RunWrite(PngWriteRequest* req, const DibShape* s, WriteJob* job, ErrorText* 
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_sRGB(png, info, 1);
     png_set_gAMA(png, info, 0.45455);
-    if (int32_t(s->resX) > 0 && int32_t(s->resY) > 0)
-        png_set_pHYs(png, info, s->resX, s->resY, PNG_RESOLUTION_METER);
+    if (int32_t(s->resX) > 0 && int32_t(s->resY) > 0) png_set_pHYs(png, info, s->resX, s->resY, PNG_RESOLUTION_METER);
     if (indexed) {
         for (unsigned i = 0; i < s->tableEntries; ++i) {
             const uint8_t* e = s->table + size_t(i) * s->tableEntrySize;
@@ -340,7 +347,8 @@ int RunWrite(PngWriteRequest* req, const DibShape* s, WriteJob* job, ErrorText* 
 
 }  // namespace
 
-int ReadPngToDib(PngReadRequest* req) {
+int ReadPngToDib(PngReadRequest* req)
+{
     char ownText[kPngErrorTextSize];
     ErrorText text{req && req->errorText ? req->errorText : ownText, false};
     text.buffer[0] = '\0';
@@ -362,7 +370,8 @@ int ReadPngToDib(PngReadRequest* req) {
     return Finish(&text, code);
 }
 
-int WriteDibToPng(PngWriteRequest* req) {
+int WriteDibToPng(PngWriteRequest* req)
+{
     char ownText[kPngErrorTextSize];
     ErrorText text{req && req->errorText ? req->errorText : ownText, false};
     text.buffer[0] = '\0';

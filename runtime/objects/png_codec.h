@@ -28,8 +28,8 @@ constexpr size_t kPngErrorTextSize = 100;
 
 struct PngReadRequest {
     uint32_t requestSize = sizeof(PngReadRequest);
-    uint32_t flags = 0;               // 0: no background colour, no gamma correction
-    const char* fileName = nullptr;   // null: read from memory
+    uint32_t flags = 0;  // 0: no background colour, no gamma correction
+    const char* fileName = nullptr;  // null: read from memory
     const uint8_t* memory = nullptr;
     size_t memorySize = 0;
     // Result: one block from malloc (the caller frees it) holding the info header, the colour
@@ -42,12 +42,12 @@ struct PngReadRequest {
     int colorCount = 0;
     uint8_t* bits = nullptr;
     uint8_t background[3] = {0, 0, 0};  // red, green, blue; unused with flags 0
-    char* errorText = nullptr;          // at least kPngErrorTextSize bytes, or null
+    char* errorText = nullptr;  // at least kPngErrorTextSize bytes, or null
 };
 
 struct PngWriteRequest {
     uint32_t requestSize = sizeof(PngWriteRequest);
-    uint32_t flags = 0;              // 0: not interlaced, gamma chunks written
+    uint32_t flags = 0;  // 0: not interlaced, gamma chunks written
     const char* fileName = nullptr;  // null: write to memory
     // Receives the PNG when there is no file name; it grows as needed, so an image that does
     // not compress still fits.

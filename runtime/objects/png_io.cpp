@@ -5,12 +5,14 @@ namespace qbk {
 
 namespace {
 
-void ReadData(png_structp png, png_bytep data, size_t length) {
+void ReadData(png_structp png, png_bytep data, size_t length)
+{
     auto* io = static_cast<PngIo*>(png_get_io_ptr(png));
     if (io->reader->Read(data, length) != length) png_error(png, "Read Error");
 }
 
-void WriteData(png_structp png, png_bytep data, size_t length) {
+void WriteData(png_structp png, png_bytep data, size_t length)
+{
     auto* io = static_cast<PngIo*>(png_get_io_ptr(png));
     if (!io->writer->Write(data, length)) png_error(png, "Write Error");
     if (io->written) *io->written += length;

@@ -42,7 +42,8 @@ protected:
     bool OnlyTargetLeft() const
     {
         int entries = 0;
-        for (const auto& entry : fs::directory_iterator(dir)) entries += entry.path().filename() == "score.dat" ? 1 : 100;
+        for (const auto& entry : fs::directory_iterator(dir))
+            entries += entry.path().filename() == "score.dat" ? 1 : 100;
         return entries <= 1;
     }
 

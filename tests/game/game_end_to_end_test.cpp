@@ -23,9 +23,9 @@ using namespace zvtest;
 
 namespace {
 
-const std::string kGameDir = ZV_GAME_DIR;          // the built program with its data set
-const std::string kKeyFile = ZV_KEY_FILE;          // the key resource's bytes
-const int kMenuBackdrop = 13;                      // the main page's picture
+const std::string kGameDir = ZV_GAME_DIR;  // the built program with its data set
+const std::string kKeyFile = ZV_KEY_FILE;  // the key resource's bytes
+const int kMenuBackdrop = 13;  // the main page's picture
 const int kFirstBackdrop = 11, kLastBackdrop = 16;
 
 bool CopyOne(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
@@ -214,8 +214,8 @@ protected:
         std::string command = "\"" + kGameDir + program + "\"";
         STARTUPINFOA si = {};
         si.cb = sizeof si;
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                                   &game.pi))
+        ASSERT_TRUE(
+            CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &game.pi))
             << program;
         game.started = true;
     }
@@ -250,10 +250,10 @@ protected:
         IDirect3DDevice9* device = nullptr;
         IDirect3DSurface9* surface = nullptr;
         if (d3d &&
-            SUCCEEDED(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                        D3DCREATE_SOFTWARE_VERTEXPROCESSING, &pp, &device)) &&
-            SUCCEEDED(device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM,
-                                                          &surface, nullptr)) &&
+            SUCCEEDED(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window, D3DCREATE_SOFTWARE_VERTEXPROCESSING,
+                                        &pp, &device)) &&
+            SUCCEEDED(device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM, &surface,
+                                                          nullptr)) &&
             SUCCEEDED(D3DXLoadSurfaceFromFileInMemory(surface, nullptr, nullptr, file.GetData() + records[index].offset,
                                                       records[index].size, nullptr, D3DX_FILTER_TRIANGLE, 0,
                                                       nullptr))) {
@@ -263,7 +263,8 @@ protected:
                 img.height = height;
                 img.pixels.resize(static_cast<size_t>(width) * height);
                 for (int y = 0; y < height; ++y) {
-                    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(lr.pBits) + y * lr.Pitch);
+                    const auto* row =
+                        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(lr.pBits) + y * lr.Pitch);
                     for (int x = 0; x < width; ++x) img.pixels[static_cast<size_t>(y) * width + x] = row[x] & 0xFFFFFF;
                 }
                 surface->UnlockRect();

@@ -27,8 +27,8 @@ struct FlagCase {
 
 TEST(GameSettings, AFlagIsOnExactlyWhenItsValueIsOne)
 {
-    const FlagCase cases[] = {{"1", true}, {"0", false}, {"yes", false}, {" 1", false}, {"01", false},
-                              {"true", false}, {"1 ", false}, {"", false}, {"11", false}};
+    const FlagCase cases[] = {{"1", true},     {"0", false},  {"yes", false}, {" 1", false}, {"01", false},
+                              {"true", false}, {"1 ", false}, {"", false},    {"11", false}};
     for (const FlagCase& c : cases) {
         Ini ini(std::string("[AUDIO]\r\nSOUND=") + c.value + "\r\nMUSIC=" + c.value + "\r\n");
         EXPECT_EQ(ReadIniBool(ini.file, "AUDIO", "SOUND"), c.on) << "'" << c.value << "'";
@@ -45,8 +45,8 @@ struct NumberCase {
 
 TEST(GameSettings, ANumberReadsAsFarAsItsDigitsGo)
 {
-    const NumberCase cases[] = {{"800abc", 800}, {"1024", 1024}, {"  640", 640}, {"abc", 0}, {"", 0},
-                                {"-5", -5}, {"+768", 768}, {"99999999999", 2147483647}};
+    const NumberCase cases[] = {{"800abc", 800}, {"1024", 1024}, {"  640", 640}, {"abc", 0},
+                                {"", 0},         {"-5", -5},     {"+768", 768},  {"99999999999", 2147483647}};
     for (const NumberCase& c : cases) {
         Ini ini(std::string("[VIDEO]\r\nWIDTH=") + c.value + "\r\n");
         EXPECT_EQ(ReadIniInt(ini.file, "VIDEO", "WIDTH"), c.number) << "'" << c.value << "'";
@@ -82,7 +82,7 @@ struct SizeCase {
 
 TEST(GameSettings, AMissingOrImpossibleSizeFallsBackToTheDesktop)
 {
-    const SizeCase cases[] = {{800, 600, 800, 600}, {0, 0, 1280, 1024}, {800, 0, 1280, 1024},
+    const SizeCase cases[] = {{800, 600, 800, 600}, {0, 0, 1280, 1024},      {800, 0, 1280, 1024},
                               {0, 600, 1280, 1024}, {-800, 600, 1280, 1024}, {1, 1, 1, 1}};
     for (const SizeCase& c : cases) {
         GameSettings s;

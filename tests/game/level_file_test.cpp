@@ -30,7 +30,8 @@ KMemStream* Stream(const std::string& bytes)
     return stream;
 }
 
-const std::string kRecords = std::string("5\r\nfirst") + "0\r\n" + std::string("13\r\nthird\r\n\0third", 17) + "3\r\nend";
+const std::string kRecords =
+    std::string("5\r\nfirst") + "0\r\n" + std::string("13\r\nthird\r\n\0third", 17) + "3\r\nend";
 
 TEST(LevelRecords, EachRecordByItsIndex)
 {

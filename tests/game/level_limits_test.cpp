@@ -17,19 +17,18 @@ TEST(LevelLimits, EachStretchGetsItsMarginRoundedUpToWholeSeconds)
         int hundredths;
         LimitTriple seconds;
     } const cases[] = {
-        {1000, {16, 14, 12}},   // 16.0, 13.5, 11.5
-        {2000, {32, 27, 23}},   // exact products stay as they are
-        {2001, {33, 28, 24}},
-        {1, {1, 1, 1}},
-        {0, {1, 1, 1}},         // never 0: a 0 bonus would make the checkpoint a plain row
+        {1000, {16, 14, 12}},  // 16.0, 13.5, 11.5
+        {2000, {32, 27, 23}},  // exact products stay as they are
+        {2001, {33, 28, 24}}, {1, {1, 1, 1}},
+        {0, {1, 1, 1}},  // never 0: a 0 bonus would make the checkpoint a plain row
     };
     for (const Case& c : cases) EXPECT_EQ(c.seconds, StretchLimits(c.hundredths)) << c.hundredths;
 }
 
 TEST(LevelLimits, ReplacesTheHeaderAndCheckpointBonusesAndKeepsEverythingElse)
 {
-    const std::string text = "51,39,30\r\n" + kDots + "\r\n" + "..X" + kDots.substr(3) + "43,34,25\r\n" +
-                             kDots + "0,10,20\r\n" + kDots + ".\r\n" + kDots + "5,5\r\n";
+    const std::string text = "51,39,30\r\n" + kDots + "\r\n" + "..X" + kDots.substr(3) + "43,34,25\r\n" + kDots +
+                             "0,10,20\r\n" + kDots + ".\r\n" + kDots + "5,5\r\n";
     ASSERT_EQ(2, CountCheckpoints(text));
     std::string out;
     ASSERT_TRUE(ReplaceLevelLimits(text, {{10, 9, 8}, {7, 6, 5}, {4, 3, 2}}, &out));

@@ -263,7 +263,8 @@ TEST_F(DisplayTest, AFailedLevelAndAReplayEndDifferently)
     for (bool replay : {false, true}) {
         Finish(level, replay);
         if (replay) {
-            EXPECT_EQ(nullptr, Find([](const DrawnText& t) { return t.text.find("Gems To Collect") != std::string::npos; }));
+            EXPECT_EQ(nullptr,
+                      Find([](const DrawnText& t) { return t.text.find("Gems To Collect") != std::string::npos; }));
             EXPECT_EQ(nullptr, WithText("LEVEL COMPLETED"));
             EXPECT_EQ(nullptr, WithText("LEVEL FAILED"));
         } else {

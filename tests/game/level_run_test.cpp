@@ -83,8 +83,10 @@ TEST_F(RunTest, CoastingAndBrakingSlowTheCarToTheMinimumWhileRunning)
         int key;
         double perTick;
     };
-    const Case cases[] = {{0, LevelRun::kCoastLoss}, {LevelRun::kKeyDown, LevelRun::kBraking},
-                          {LevelRun::kKeySpace, LevelRun::kBraking}, {LevelRun::kKeyNumpad0, LevelRun::kBraking}};
+    const Case cases[] = {{0, LevelRun::kCoastLoss},
+                          {LevelRun::kKeyDown, LevelRun::kBraking},
+                          {LevelRun::kKeySpace, LevelRun::kBraking},
+                          {LevelRun::kKeyNumpad0, LevelRun::kBraking}};
     for (const Case& c : cases) {
         Load(TestLevel(400));
         StartRunning();
@@ -367,7 +369,7 @@ TEST(CheckMove, ContactsOfAProbeEnteringAnotherPiece)
         {1210, 1190, 18, 17, 3},  // old column ahead and new column beside both walls
         {1210, 1190, 15, 16, 1},  // new column beside is a wall, ahead free
         {1210, 1190, 14, 15, 2},  // old column ahead free, beside (5,14) free, new ahead a wall
-        {-10, 10, 16, 16, 0},     // trunc: still piece 0
+        {-10, 10, 16, 16, 0},  // trunc: still piece 0
         {-210, -190, 16, 16, 2},  // before the track: wall
         {200.0 * 17 + 10, 200.0 * 17 - 10, 16, 16, 2},  // beyond the last piece: wall
     };

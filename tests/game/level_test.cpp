@@ -19,9 +19,10 @@ TEST(LevelTextHeader, ThreeLimitsMissingOnesZero)
         const char* header;
         int a, b, c;
     };
-    const Case cases[] = {{"60,50,40", 60, 50, 40}, {" 60, 50 ,40x", 60, 50, 40}, {"60", 60, 0, 0},
-                          {"", 0, 0, 0},           {"60,,40", 60, 0, 40},        {"abc,7", 0, 7, 0},
-                          {"-5,1,2", -5, 1, 2},    {"99999999999,1,2", 2147483647, 1, 2}};
+    const Case cases[] = {{"60,50,40", 60, 50, 40}, {" 60, 50 ,40x", 60, 50, 40},
+                          {"60", 60, 0, 0},         {"", 0, 0, 0},
+                          {"60,,40", 60, 0, 40},    {"abc,7", 0, 7, 0},
+                          {"-5,1,2", -5, 1, 2},     {"99999999999,1,2", 2147483647, 1, 2}};
     for (const Case& c : cases) {
         const LevelText level = Read(std::string(c.header) + "\r\n");
         EXPECT_EQ(c.a, level.timeLimits[0]) << c.header;
@@ -34,11 +35,11 @@ TEST(LevelTextHeader, ThreeLimitsMissingOnesZero)
 TEST(LevelTextRows, OnlyLinesOf32CharactersOrWithASuffixAreRows)
 {
     const std::string text = "1,2,3\r\n" + kDots + "\r\n" +  // a row
-                             kDots + ".\r\n" +              // 33 characters: skipped, not cut
-                             kDots.substr(1) + "\r\n" +     // 31: skipped
-                             "\r\n" +                       // blank line
-                             kDots + "5,\r\n" +             // 34: a row with a suffix
-                             "; a comment\r\n" + kDots;     // last line without a line end
+                             kDots + ".\r\n" +  // 33 characters: skipped, not cut
+                             kDots.substr(1) + "\r\n" +  // 31: skipped
+                             "\r\n" +  // blank line
+                             kDots + "5,\r\n" +  // 34: a row with a suffix
+                             "; a comment\r\n" + kDots;  // last line without a line end
     const LevelText level = Read(text);
     ASSERT_EQ(3u, level.rows.size());
     EXPECT_EQ(0, level.rows[0].bonus[0]);
@@ -54,8 +55,11 @@ TEST(LevelTextRows, CheckpointSuffix)
         bool checkpoint;
         int p, q, r;
     };
-    const Case cases[] = {{"5,10,20", true, 5, 10, 20}, {"0,10,20", false, 0, 10, 20}, {" 7 ,x,3", true, 7, 0, 3},
-                          {"12", true, 12, 0, 0},       {",4,4", false, 0, 4, 4}};
+    const Case cases[] = {{"5,10,20", true, 5, 10, 20},
+                          {"0,10,20", false, 0, 10, 20},
+                          {" 7 ,x,3", true, 7, 0, 3},
+                          {"12", true, 12, 0, 0},
+                          {",4,4", false, 0, 4, 4}};
     for (const Case& c : cases) {
         const LevelText level = Read("1,1,1\r\n" + kDots + c.suffix + "\r\n");
         ASSERT_EQ(1u, level.rows.size()) << c.suffix;

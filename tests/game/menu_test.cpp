@@ -50,10 +50,9 @@ public:
 constexpr uint32_t kFrameMs = 16;
 constexpr uint32_t kAfterRepeat = 250;  // longer than the key repeat delay
 
-const char kLevelRecords[] =
-    "11\r\n0,0,0\r\nabcd"
-    "14\r\n30,25,20\r\n1234"
-    "5\r\nthird";
+const char kLevelRecords[] = "11\r\n0,0,0\r\nabcd"
+                             "14\r\n30,25,20\r\n1234"
+                             "5\r\nthird";
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -173,8 +172,8 @@ protected:
 
 TEST_F(MenuTest, PageTransitionsFromTheMainPage)
 {
-    constexpr int R = Menu::kKeyReturn, E = Menu::kKeyEscape, U = Menu::kKeyUp, D = Menu::kKeyDown,
-                  L = Menu::kKeyLeft, Ri = Menu::kKeyRight;
+    constexpr int R = Menu::kKeyReturn, E = Menu::kKeyEscape, U = Menu::kKeyUp, D = Menu::kKeyDown, L = Menu::kKeyLeft,
+                  Ri = Menu::kKeyRight;
     struct Case {
         std::vector<int> keys;
         int page, selection, backdrop;
@@ -701,9 +700,10 @@ TEST_F(MenuTest, HelpPagesShowTheirTitleTextAndPrompt)
     menu->SetResult(back);
     Frame();
     EXPECT_NE(nullptr, WithText("Lesson 4"));
-    EXPECT_NE(nullptr, WithText("Certain blocks making up the tunnel walls can be moved. It is therefore possible to move "
-                                "a block following a crash if the minimum speed is attained. In this sample, only the "
-                                "middle block can be moved."));
+    EXPECT_NE(nullptr,
+              WithText("Certain blocks making up the tunnel walls can be moved. It is therefore possible to move "
+                       "a block following a crash if the minimum speed is attained. In this sample, only the "
+                       "middle block can be moved."));
 }
 
 TEST_F(MenuTest, CreditsNameTheTeamAndEndWithThePlainNotice)

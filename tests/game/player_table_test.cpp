@@ -46,9 +46,9 @@ TEST(PlayerTableRules, ProgressPerDifficulty)
     players.SetPlayerProgress(5, 0, 3);
     players.SetPlayerProgress(5, 1, 7);
     players.SetPlayerProgress(5, 2, 12);
-    players.SetPlayerProgress(5, 3, 9);   // no such difficulty: nothing
+    players.SetPlayerProgress(5, 3, 9);  // no such difficulty: nothing
     players.SetPlayerProgress(5, -1, 9);
-    players.SetPlayerProgress(9, 0, 9);   // no such player: nothing
+    players.SetPlayerProgress(9, 0, 9);  // no such player: nothing
     EXPECT_EQ(3, players.GetPlayerProgress(5, 0));
     EXPECT_EQ(7, players.GetPlayerProgress(5, 1));
     EXPECT_EQ(12, players.GetPlayerProgress(5, 2));

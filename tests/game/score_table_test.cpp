@@ -19,8 +19,8 @@ std::vector<Entry> Entries(ScoreTable& scores, int level)
 {
     std::vector<Entry> entries;
     for (int i = 0; i < scores.GetScoreCount(level); ++i)
-        entries.push_back({scores.GetScoreName(level, i).c_str(), scores.GetScoreGems(level, i),
-                           scores.GetScoreTime(level, i)});
+        entries.push_back(
+            {scores.GetScoreName(level, i).c_str(), scores.GetScoreGems(level, i), scores.GetScoreTime(level, i)});
     return entries;
 }
 
@@ -38,10 +38,10 @@ TEST(ScoreRules, MoreGemsThenShorterTimeRankHigher)
         const char* name;
         int rank;
     };
-    const Insert inserts[] = {{5, 1000, "A", 0}, {5, 900, "B", 0},  {6, 5000, "C", 0},
-                              {5, 950, "D", 2},  {0, 10, "E", 4},   {5, 1000, "F", 3}};
+    const Insert inserts[] = {{5, 1000, "A", 0}, {5, 900, "B", 0}, {6, 5000, "C", 0},
+                              {5, 950, "D", 2},  {0, 10, "E", 4},  {5, 1000, "F", 3}};
     for (const Insert& i : inserts) EXPECT_EQ(i.rank, scores.InsertScore(4, i.gems, i.time, i.name)) << i.name;
-    const std::vector<Entry> expected = {{"C", 6, 5000}, {"B", 5, 900}, {"D", 5, 950},
+    const std::vector<Entry> expected = {{"C", 6, 5000}, {"B", 5, 900},  {"D", 5, 950},
                                          {"F", 5, 1000}, {"A", 5, 1000}, {"E", 0, 10}};
     EXPECT_EQ(expected, Entries(scores, 4));
     EXPECT_EQ(0, scores.GetScoreCount(3));

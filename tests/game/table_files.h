@@ -39,7 +39,8 @@ protected:
         KMemStream plain, scrambled;
         plain.Write(text.data(), static_cast<int>(text.size()));
         ASSERT_TRUE(plain.ScrambleStream(&key, 0, &scrambled));
-        Write(path, std::string(reinterpret_cast<const char*>(scrambled.GetData()), static_cast<size_t>(scrambled.Size())));
+        Write(path,
+              std::string(reinterpret_cast<const char*>(scrambled.GetData()), static_cast<size_t>(scrambled.Size())));
     }
     static std::string Text(KMemStream& stream)
     {

@@ -67,7 +67,8 @@ TEST(TrackGeometryWall, FacetKSpansItsAnglesAndTextureRange)
                 const double u = tri.uv[2 * i], vv = tri.uv[2 * i + 1];
                 EXPECT_NEAR(std::fabs(d0) < 1e-9 ? 1 - k / 32.0 : 1 - (k + 1) / 32.0, u, 1e-12);
                 EXPECT_DOUBLE_EQ(v.z / 200, vv);
-                minU = std::min(minU, u), maxU = std::max(maxU, u), minV = std::min(minV, vv), maxV = std::max(maxV, vv);
+                minU = std::min(minU, u), maxU = std::max(maxU, u), minV = std::min(minV, vv),
+                maxV = std::max(maxV, vv);
             }
         }
         EXPECT_DOUBLE_EQ(1 - (k + 1) / 32.0, minU);

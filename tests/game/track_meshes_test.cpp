@@ -139,7 +139,8 @@ TEST_F(TrackMeshTest, APushedBlockSlidesIntoTheNextPieceWithPushedFrontFaces)
     ASSERT_TRUE(track.PushBlock(0, 16));
     EXPECT_FALSE(block->present);
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(Tex(i == 2 || i == 3 ? kTexBlockFrontPushed : kTexPushableBlock), block->GetTriangle(i)->texture) << i;
+        EXPECT_EQ(Tex(i == 2 || i == 3 ? kTexBlockFrontPushed : kTexPushableBlock), block->GetTriangle(i)->texture)
+            << i;
     Frame(0);
     Frame(500);
     EXPECT_NEAR(100, block->GetPosition().z, 1.0) << "half way after 500 ms";

@@ -25,7 +25,7 @@ TEST(TrackPieceCells, EachRowCharacterGivesItsCellKind)
         int cell;
         bool pushable;
     };
-    const Case cases[] = {{'#', 1, true}, {'X', 1, false}, {'O', 2, false}, {'^', 3, false},
+    const Case cases[] = {{'#', 1, true},  {'X', 1, false}, {'O', 2, false}, {'^', 3, false},
                           {'.', 0, false}, {' ', 0, false}, {'o', 0, false}, {'x', 0, false}};
     for (const Case& c : cases) {
         TrackPiece piece;
@@ -82,13 +82,17 @@ TEST(TrackPieceAngles, ColumnOfAngle)
         int column;
     };
     const Case cases[] = {
-        {0.0, 16},                // the floor under a car at angle 0
-        {pi / 16 - 1e-7, 16},     {pi / 16 + 1e-7, 17},  {pi / 2, 24},  // right wall
-        {pi - 1e-6, 31},          {pi + 1e-6, 0},        // top
-        {3 * pi / 2, 8},          // left wall
-        {2 * pi - 1e-6, 15},      // just left of the floor column
-        {-0.01, 15},              // outside [0, 2pi): taken round the circle
-        {2 * pi + 0.01, 16},      {100.0, 13},
+        {0.0, 16},  // the floor under a car at angle 0
+        {pi / 16 - 1e-7, 16},
+        {pi / 16 + 1e-7, 17},
+        {pi / 2, 24},  // right wall
+        {pi - 1e-6, 31},
+        {pi + 1e-6, 0},  // top
+        {3 * pi / 2, 8},  // left wall
+        {2 * pi - 1e-6, 15},  // just left of the floor column
+        {-0.01, 15},  // outside [0, 2pi): taken round the circle
+        {2 * pi + 0.01, 16},
+        {100.0, 13},
     };
     for (const Case& c : cases) EXPECT_EQ(c.column, TrackPiece::ColumnOfAngle(c.angle)) << c.angle;
     const int nan = TrackPiece::ColumnOfAngle(std::nan(""));
@@ -326,8 +330,8 @@ TEST(TrackPieceMeshes, EveryChangeReachesTheMeshesOnce)
     piece->PushBlock(4);
     piece->ResetGems();
     piece->ResetBlocks();
-    const std::vector<std::string> expected = {"build 9",  "place 600", "turbo 31", "turbo 0",    "turbo 1",
-                                               "hide",     "gem 26",    "push 4",   "reset gems", "reset blocks"};
+    const std::vector<std::string> expected = {"build 9", "place 600", "turbo 31", "turbo 0",    "turbo 1",
+                                               "hide",    "gem 26",    "push 4",   "reset gems", "reset blocks"};
     EXPECT_EQ(expected, factory.log);
 }
 

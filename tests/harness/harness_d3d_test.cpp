@@ -18,15 +18,14 @@ TEST(HarnessDirect3D, ClearColourReadsBackFromBackBuffer)
     pp.BackBufferHeight = 240;
     pp.hDeviceWindow = hwnd;
     IDirect3DDevice9* dev = nullptr;
-    HRESULT hr = d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, hwnd, D3DCREATE_SOFTWARE_VERTEXPROCESSING,
-                                   &pp, &dev);
+    HRESULT hr =
+        d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, hwnd, D3DCREATE_SOFTWARE_VERTEXPROCESSING, &pp, &dev);
     ASSERT_TRUE(SUCCEEDED(hr)) << std::hex << hr;
 
     for (uint32_t colour : {Rgb(200, 30, 90), Rgb(10, 220, 40)}) {
-        ASSERT_TRUE(SUCCEEDED(dev->Clear(0, nullptr, D3DCLEAR_TARGET, D3DCOLOR_XRGB((colour >> 16) & 255,
-                                                                                      (colour >> 8) & 255,
-                                                                                      colour & 255),
-                                         1.0f, 0)));
+        ASSERT_TRUE(
+            SUCCEEDED(dev->Clear(0, nullptr, D3DCLEAR_TARGET,
+                                 D3DCOLOR_XRGB((colour >> 16) & 255, (colour >> 8) & 255, colour & 255), 1.0f, 0)));
         Image img = ReadBackBuffer(dev);
         ASSERT_EQ(img.width, 320);
         ASSERT_EQ(img.height, 240);

@@ -9,7 +9,10 @@ std::vector<UINT> g_seen;
 WPARAM g_lastKey = 0;
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == WM_KEYDOWN) { g_seen.push_back(msg); g_lastKey = wp; }
+    if (msg == WM_KEYDOWN) {
+        g_seen.push_back(msg);
+        g_lastKey = wp;
+    }
     if (msg == WM_LBUTTONDOWN) g_seen.push_back(msg);
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -26,10 +29,13 @@ TEST(HarnessInput, KeysAndClicksReachTheWindow)
     POINT pt = {50, 50};
     ClientToScreen(hwnd, &pt);
     Click(pt.x, pt.y);
-    EXPECT_TRUE(WaitFor([] {
-        for (UINT m : g_seen) if (m == WM_LBUTTONDOWN) return true;
-        return false;
-    }, 2000));
+    EXPECT_TRUE(WaitFor(
+        [] {
+            for (UINT m : g_seen)
+                if (m == WM_LBUTTONDOWN) return true;
+            return false;
+        },
+        2000));
     DestroyWindow(hwnd);
 }
 

@@ -31,7 +31,10 @@ TEST(HarnessSound, ToneReachesTheOutputFile)
     IDirectSoundBuffer* buf = nullptr;
     ASSERT_TRUE(SUCCEEDED(ds->CreateSoundBuffer(&desc, &buf, nullptr)));
 
-    void* p1 = nullptr; DWORD n1 = 0; void* p2 = nullptr; DWORD n2 = 0;
+    void* p1 = nullptr;
+    DWORD n1 = 0;
+    void* p2 = nullptr;
+    DWORD n2 = 0;
     ASSERT_TRUE(SUCCEEDED(buf->Lock(0, desc.dwBufferBytes, &p1, &n1, &p2, &n2, 0)));
     short* s = static_cast<short*>(p1);
     for (DWORD i = 0; i < n1 / 2; ++i) s[i] = static_cast<short>(12000 * std::sin(i * 2 * 3.14159265 * 440 / rate));

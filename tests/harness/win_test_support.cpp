@@ -92,8 +92,8 @@ Image ReadBackBuffer(IDirect3DDevice9* device)
     D3DSURFACE_DESC desc;
     back->GetDesc(&desc);
     IDirect3DSurface9* sys = nullptr;
-    if (SUCCEEDED(device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM,
-                                                      &sys, nullptr)) &&
+    if (SUCCEEDED(device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &sys,
+                                                      nullptr)) &&
         SUCCEEDED(device->GetRenderTargetData(back, sys))) {
         D3DLOCKED_RECT lr;
         if (SUCCEEDED(sys->LockRect(&lr, nullptr, D3DLOCK_READONLY))) {
@@ -153,12 +153,17 @@ void SendKey(WORD vk, bool down)
     in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
     switch (vk) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_INSERT: case VK_DELETE:
-    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        break;
-    default:
-        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT: in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY; break;
+    default: break;
     }
     SendInput(1, &in, sizeof(in));
 }
@@ -255,10 +260,7 @@ MessageBoxAnswerer::~MessageBoxAnswerer()
     if (thread_.joinable()) thread_.join();
 }
 
-std::string MessageBoxAnswerer::Text() const
-{
-    return answered_ ? text_ : std::string();
-}
+std::string MessageBoxAnswerer::Text() const { return answered_ ? text_ : std::string(); }
 
 void MessageBoxAnswerer::Run()
 {
@@ -297,15 +299,9 @@ std::string TempDir()
     return dir;
 }
 
-std::string SourceDir()
-{
-    return EnvOr("ZV_SOURCE_DIR", ".");
-}
+std::string SourceDir() { return EnvOr("ZV_SOURCE_DIR", "."); }
 
-std::string SoundOutputPath()
-{
-    return EnvOr("ZV_SOUND_OUT", "");
-}
+std::string SoundOutputPath() { return EnvOr("ZV_SOUND_OUT", ""); }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path)
 {

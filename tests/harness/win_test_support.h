@@ -76,8 +76,8 @@ private:
 };
 
 // Environment given by the test runner (cmake/wine-run.sh).
-std::string TempDir();          // a scratch folder of this test run, with a trailing backslash
-std::string SourceDir();        // the source tree
+std::string TempDir();  // a scratch folder of this test run, with a trailing backslash
+std::string SourceDir();  // the source tree
 std::string SoundOutputPath();  // the file the test sound device writes into
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 // Fraction of non-zero bytes in what the sound device has written so far (0 when nothing).

@@ -54,7 +54,8 @@ TEST_F(DataSetTest, TwentyImagesThatD3dxDecodes)
         ASSERT_GT(size, 0) << "image " << i;
         ASSERT_LE(size, file.Remaining()) << "image " << i;
         D3DXIMAGE_INFO info{};
-        EXPECT_EQ(D3DXGetImageInfoFromFileInMemory(file.GetData() + file.Tell(), static_cast<UINT>(size), &info), D3D_OK)
+        EXPECT_EQ(D3DXGetImageInfoFromFileInMemory(file.GetData() + file.Tell(), static_cast<UINT>(size), &info),
+                  D3D_OK)
             << "image " << i;
         EXPECT_GE(info.Width, 64u) << "image " << i;
         file.Seek(file.Tell() + size);

@@ -34,8 +34,15 @@ bool Decode(const std::vector<std::uint8_t>& bytes, int& width, int& height, std
 TEST(ImagesTest, TrackTexturesDecodeAtPowerOfTwoSizes)
 {
     const std::function<Canvas()> painters[] = {
-        PaintTunnelWall, PaintSlideWall, PaintFixedBlock, PaintPushableBlock, [] { return PaintPushFace(false); },
-        [] { return PaintPushFace(true); }, [] { return PaintSign(SignKind::Start); }, PaintGem, PaintTurboArrow,
+        PaintTunnelWall,
+        PaintSlideWall,
+        PaintFixedBlock,
+        PaintPushableBlock,
+        [] { return PaintPushFace(false); },
+        [] { return PaintPushFace(true); },
+        [] { return PaintSign(SignKind::Start); },
+        PaintGem,
+        PaintTurboArrow,
     };
     for (const auto& paint : painters) {
         const Canvas canvas = paint();

@@ -86,9 +86,9 @@ TEST(LevelCheckTest, RefusesWhatTheGameWouldSkipOrMisread)
 TEST(LevelCheckTest, RefusesGemsThatCannotBeReached)
 {
     // Walled in on every side, behind and ahead.
-    const std::string boxed = Level({Row(), Row(With(kOpen, 10, 'X')),
-                                     Row(With(With(With(kOpen, 9, 'X'), 11, 'X'), 10, 'O')), Row(With(kOpen, 10, 'X')),
-                                     Row()});
+    const std::string boxed =
+        Level({Row(), Row(With(kOpen, 10, 'X')), Row(With(With(With(kOpen, 9, 'X'), 11, 'X'), 10, 'O')),
+               Row(With(kOpen, 10, 'X')), Row()});
     EXPECT_TRUE(Refused(boxed, "cannot be reached"));
     // On the finish row the run ends before the gem.
     EXPECT_TRUE(Refused(Level({Row(), Row(), Row(With(kOpen, 16, 'O'))}), "finish row"));
@@ -102,9 +102,9 @@ TEST(LevelCheckTest, RefusesLevelsThatCannotBeFinished)
     EXPECT_TRUE(Refused(Level({Row(), Row(Ring({16})), Row(Ring({17}, {{16, '#'}})), Row(Ring({17}, {})), Row()}),
                         "finish cannot be reached"));
     // Two gems each reachable, but not both: once past one, the other lies behind a wall.
-    const std::string split = Level({Row(), Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21}, {{4, 'O'}, {20, 'O'}})),
-                                     Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21})),
-                                     Row()});
+    const std::string split =
+        Level({Row(), Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21}, {{4, 'O'}, {20, 'O'}})),
+               Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21})), Row(Ring({4, 5, 20, 21})), Row()});
     EXPECT_TRUE(Refused(split, "one run"));
     // Not enough time even at top speed.
     std::vector<std::string> rows(40, Row());
@@ -178,7 +178,8 @@ TEST(LevelCheckTest, LessonsNeedWhatTheirHelpPagesTeach)
     ASSERT_EQ(map.GemCount(), 1);
     EXPECT_TRUE(ExploreLevel(map).unreachableGems.empty());
     const std::size_t gem = lesson3.find('O');
-    const std::size_t wallAhead = lesson3.find('X', lesson3.find("\r\n", lesson3.find("\r\n", lesson3.find("\r\n", gem) + 2) + 2));
+    const std::size_t wallAhead =
+        lesson3.find('X', lesson3.find("\r\n", lesson3.find("\r\n", lesson3.find("\r\n", gem) + 2) + 2));
     ASSERT_NE(wallAhead, std::string::npos);
     lesson3[wallAhead] = '.';
     ASSERT_TRUE(MapOfLevelText(lesson3, map));

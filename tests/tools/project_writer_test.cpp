@@ -12,8 +12,7 @@ std::string Assemble(const std::string& description, const std::string& instruct
     const qbkw::ProjectSpec project = qbkw::ParseProjectDescription(
         description + "\nwindow MAIN\n  object Button b\n    event 0\n      " + instruction + "\n");
     for (const auto& window : project.windows)
-        if (window.Self().name == "MAIN")
-            return window.objects.back().events[0].at(0);
+        if (window.Self().name == "MAIN") return window.objects.back().events[0].at(0);
     return "";
 }
 
@@ -31,30 +30,83 @@ TEST(InstructionAssemblerTest, ReadableFormsGiveTheirBytes)
         const char* readable;
         std::string bytes;
     } cases[] = {
-        {"@b.Press()", "\x01" "1\x02" "12\x03" "0\x04\x06"},
-        {"@MAIN.b.0()", "\x01" "1\x02" "12\x03" "0\x04\x06"},
-        {"@Other.text.Get()", "\x01" "0\x02" "12\x03" "2\x04\x06"},
-        {"@0.12.7()", "\x01" "0\x02" "12\x03" "7\x04\x06"},
-        {"@Condition.IF(1, \"=\", 1)", "\x01" "1\x02" "0\x03" "0\x04" "1\x05=\x05" "1\x05\x06"},
-        {"@Condition.IF(a, >=, -2.5)", "\x01" "1\x02" "0\x03" "0\x04" "a\x05>=\x05-2.5\x05\x06"},
-        {"@b.Press(2 + 3 * 4)", "\x01" "1\x02" "12\x03" "0\x04" "2\x09" "3\x0D" "4\x05\x06"},
-        {"@b.Press(10 - 2 / 4 & \"x\")", "\x01" "1\x02" "12\x03" "0\x04" "10\x0A" "2\x0E" "4\x0Fx\x05\x06"},
-        {"@b.Press(\"a,b\", \"q\\\"\\x01\\n\")", "\x01" "1\x02" "12\x03" "0\x04" "a,b\x05q\"\x01\n\x05\x06"},
-        {"@b.Press(, )", "\x01" "1\x02" "12\x03" "0\x04\x05\x05\x06"},
-        {"@b.Press(@Other.text.Get() & 1)",
-         "\x01" "1\x02" "12\x03" "0\x04\x01" "0\x02" "12\x03" "2\x04\x06\x0F" "1\x05\x06"},
-        {"@b.Press(@b.1(@Application.23(\"r\")))",
-         "\x01" "1\x02" "12\x03" "0\x04\x01" "1\x02" "12\x03" "1\x04\x01" "1\x02" "5\x03" "23\x04r\x05\x06\x05\x06\x05\x06"},
+        {"@b.Press()", "\x01"
+                       "1\x02"
+                       "12\x03"
+                       "0\x04\x06"},
+        {"@MAIN.b.0()", "\x01"
+                        "1\x02"
+                        "12\x03"
+                        "0\x04\x06"},
+        {"@Other.text.Get()", "\x01"
+                              "0\x02"
+                              "12\x03"
+                              "2\x04\x06"},
+        {"@0.12.7()", "\x01"
+                      "0\x02"
+                      "12\x03"
+                      "7\x04\x06"},
+        {"@Condition.IF(1, \"=\", 1)", "\x01"
+                                       "1\x02"
+                                       "0\x03"
+                                       "0\x04"
+                                       "1\x05=\x05"
+                                       "1\x05\x06"},
+        {"@Condition.IF(a, >=, -2.5)", "\x01"
+                                       "1\x02"
+                                       "0\x03"
+                                       "0\x04"
+                                       "a\x05>=\x05-2.5\x05\x06"},
+        {"@b.Press(2 + 3 * 4)", "\x01"
+                                "1\x02"
+                                "12\x03"
+                                "0\x04"
+                                "2\x09"
+                                "3\x0D"
+                                "4\x05\x06"},
+        {"@b.Press(10 - 2 / 4 & \"x\")", "\x01"
+                                         "1\x02"
+                                         "12\x03"
+                                         "0\x04"
+                                         "10\x0A"
+                                         "2\x0E"
+                                         "4\x0Fx\x05\x06"},
+        {"@b.Press(\"a,b\", \"q\\\"\\x01\\n\")", "\x01"
+                                                 "1\x02"
+                                                 "12\x03"
+                                                 "0\x04"
+                                                 "a,b\x05q\"\x01\n\x05\x06"},
+        {"@b.Press(, )", "\x01"
+                         "1\x02"
+                         "12\x03"
+                         "0\x04\x05\x05\x06"},
+        {"@b.Press(@Other.text.Get() & 1)", "\x01"
+                                            "1\x02"
+                                            "12\x03"
+                                            "0\x04\x01"
+                                            "0\x02"
+                                            "12\x03"
+                                            "2\x04\x06\x0F"
+                                            "1\x05\x06"},
+        {"@b.Press(@b.1(@Application.23(\"r\")))", "\x01"
+                                                   "1\x02"
+                                                   "12\x03"
+                                                   "0\x04\x01"
+                                                   "1\x02"
+                                                   "12\x03"
+                                                   "1\x04\x01"
+                                                   "1\x02"
+                                                   "5\x03"
+                                                   "23\x04r\x05\x06\x05\x06\x05\x06"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Assemble(kNames, c.readable), c.bytes) << c.readable;
+    for (const Case& c : cases) EXPECT_EQ(Assemble(kNames, c.readable), c.bytes) << c.readable;
 }
 
 TEST(InstructionAssemblerTest, MistakesAreReportedWithTheirLine)
 {
     const char* const wrong[] = {
-        "@b.Unknown()", "@Nowhere.b.Press()", "@b.Press(", "@b.Press(\"open)", "@b.Press() extra",
-        "@b()", "@a.b.c.d()", "@b.Press(#)", "@missing.Press()", "@b.Press(\"\\x4\")",
+        "@b.Unknown()", "@Nowhere.b.Press()", "@b.Press(",   "@b.Press(\"open)", "@b.Press() extra",
+        "@b()",         "@a.b.c.d()",         "@b.Press(#)", "@missing.Press()", "@b.Press(\"\\x4\")",
     };
     for (const char* instruction : wrong) {
         try {
@@ -69,11 +121,18 @@ TEST(InstructionAssemblerTest, MistakesAreReportedWithTheirLine)
 TEST(ProjectDescriptionTest, StructureMistakesAreReported)
 {
     const char* const wrong[] = {
-        "windw MAIN", "window MAIN\n  object Nothing x", "window MAIN\n  colour 4",
-        "window MAIN\n  rect 1 2 3", "window MAIN\n  style x", "commands Nothing a",
-        "file \"a\" type 0 hex \"0g\"", "file \"a\" type 0 path \"/no/such/file\"",
-        "window MAIN\n  function 100 F", "window MAIN\n  builtin Button",
-        "window MAIN\n  event 0\n    not an instruction", "offer F \"W:f\"",
+        "windw MAIN",
+        "window MAIN\n  object Nothing x",
+        "window MAIN\n  colour 4",
+        "window MAIN\n  rect 1 2 3",
+        "window MAIN\n  style x",
+        "commands Nothing a",
+        "file \"a\" type 0 hex \"0g\"",
+        "file \"a\" type 0 path \"/no/such/file\"",
+        "window MAIN\n  function 100 F",
+        "window MAIN\n  builtin Button",
+        "window MAIN\n  event 0\n    not an instruction",
+        "offer F \"W:f\"",
     };
     for (const char* description : wrong)
         EXPECT_THROW(qbkw::ParseProjectDescription(description), qbkw::DescriptionError) << description;
@@ -81,8 +140,8 @@ TEST(ProjectDescriptionTest, StructureMistakesAreReported)
 
 TEST(ProjectDescriptionTest, BlocksFollowIndentationAndEndIsOptional)
 {
-    const qbkw::ProjectSpec a = qbkw::ParseProjectDescription(
-        "window A\n  object Button b\n    caption \"x\"\n  object Button c\nwindow B\n");
+    const qbkw::ProjectSpec a =
+        qbkw::ParseProjectDescription("window A\n  object Button b\n    caption \"x\"\n  object Button c\nwindow B\n");
     const qbkw::ProjectSpec b = qbkw::ParseProjectDescription(
         "window A\n  object Button b\n    caption \"x\"\n  end\n  object Button c\n  end\nend\nwindow B\nend\n");
     EXPECT_EQ(qbkw::WriteProjectStream(a), qbkw::WriteProjectStream(b));
@@ -98,13 +157,11 @@ TEST(ProjectStreamWriterTest, FieldsAreScrambledAndZeroTerminated)
     const std::string plain = qbkw::Unscramble(qbkw::WriteProjectStream(project));
     auto fields = [](std::initializer_list<const char*> texts) {
         std::string out;
-        for (const char* text : texts)
-            out += std::string(text) + '\0';
+        for (const char* text : texts) out += std::string(text) + '\0';
         return out;
     };
     std::string expected = fields({"APPRUNTIME", "IF", "&"});
-    for (int type = 1; type < 74; ++type)
-        expected += fields({"&"});
+    for (int type = 1; type < 74; ++type) expected += fields({"&"});
     expected += fields({"QBK Application", "MyName", "0", "0", "0"});
     EXPECT_EQ(plain, expected);
     EXPECT_EQ(qbkw::Scramble("A")[0], char('A' + 0x3A));
@@ -131,12 +188,12 @@ TEST(ProjectStreamWriterTest, AppendedProjectEndsWithTrailerPointingAtIt)
 
 TEST(ProjectStreamWriterTest, NestedListsQuoteWhatTheSplitWouldBreak)
 {
-    const qbkw::ProjectSpec project = qbkw::ParseProjectDescription(
-        "nested\n  offer F \"W:f\" plain \"with \\\"quote\\\"\" \"\" \"a\\x01b\"\n");
+    const qbkw::ProjectSpec project =
+        qbkw::ParseProjectDescription("nested\n  offer F \"W:f\" plain \"with \\\"quote\\\"\" \"\" \"a\\x01b\"\n");
     const std::string plain = qbkw::Unscramble(qbkw::WriteProjectStream(project));
-    const std::string params = "plain\x01\"with \"\"quote\"\"\"\x01\"\"\x01\"a\x01" "b\"";
-    EXPECT_NE(plain.find(std::string("APPRUNTIME\0F\0W:f\0\0", 18) + params + std::string("\0", 1)),
-              std::string::npos);
+    const std::string params = "plain\x01\"with \"\"quote\"\"\"\x01\"\"\x01\"a\x01"
+                               "b\"";
+    EXPECT_NE(plain.find(std::string("APPRUNTIME\0F\0W:f\0\0", 18) + params + std::string("\0", 1)), std::string::npos);
 }
 
 }  // namespace

@@ -34,7 +34,9 @@ protected:
             switch (kind) {
             case RecordKind::Image: records.push_back(Png(4 + i)); break;
             case RecordKind::Sound: records.push_back(Wave(10 + 3 * i)); break;
-            case RecordKind::Level: records.push_back(Text("1,2,3\r\n" + std::string(32, '.') + "\r\n" + std::to_string(i))); break;
+            case RecordKind::Level:
+                records.push_back(Text("1,2,3\r\n" + std::string(32, '.') + "\r\n" + std::to_string(i)));
+                break;
             }
         }
         return records;

@@ -65,9 +65,8 @@ int main(int argc, char** argv)
     const RecordFormat* format = argc > 2 ? FindRecordFormat(argv[2]) : nullptr;
     if (!format || (verb != "pack" && verb != "unpack") || (verb == "pack" && argc < 5) ||
         (verb == "unpack" && argc != 6)) {
-        std::fprintf(stderr,
-                     "usage: zv_datafile pack image|sound|level KEY-FILE OUTPUT RECORD...\n"
-                     "       zv_datafile unpack image|sound|level KEY-FILE INPUT FOLDER\n");
+        std::fprintf(stderr, "usage: zv_datafile pack image|sound|level KEY-FILE OUTPUT RECORD...\n"
+                             "       zv_datafile unpack image|sound|level KEY-FILE INPUT FOLDER\n");
         return 2;
     }
     KMemStream key;

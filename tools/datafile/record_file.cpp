@@ -65,8 +65,7 @@ std::string CheckRecord(RecordKind kind, const Record& r)
         if (!LoadWave(stream) || !stream.AtEnd()) return "not a WAVE image of exactly the chunks \"fmt \" and \"data\"";
         return {};
     }
-    case RecordKind::Level:
-        return r.empty() ? "empty level text" : std::string();
+    case RecordKind::Level: return r.empty() ? "empty level text" : std::string();
     }
     return "unknown record kind";
 }

@@ -16,8 +16,8 @@ enum class RecordKind { Image, Sound, Level };
 
 struct RecordFormat {
     RecordKind kind;
-    const char* name;       // "image", "sound", "level"
-    int count;              // records the game reads
+    const char* name;  // "image", "sound", "level"
+    int count;  // records the game reads
     const char* extension;  // of an unpacked record
 };
 

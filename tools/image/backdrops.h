@@ -7,9 +7,9 @@
 namespace zvtools {
 
 struct BackdropStyle {
-    std::string title;     // big caption
+    std::string title;  // big caption
     std::string subtitle;  // smaller caption under it (may be empty)
-    Rgb tint;              // colour of the tunnel's glow
+    Rgb tint;  // colour of the tunnel's glow
     bool centred = false;  // caption in the middle of the screen (pages that show no menu text)
 };
 

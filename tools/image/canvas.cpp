@@ -7,10 +7,7 @@ namespace zvtools {
 
 Rgb Mix(Rgb a, Rgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
-Rgb HexRgb(std::uint32_t v)
-{
-    return {((v >> 16) & 255) / 255.0f, ((v >> 8) & 255) / 255.0f, (v & 255) / 255.0f};
-}
+Rgb HexRgb(std::uint32_t v) { return {((v >> 16) & 255) / 255.0f, ((v >> 8) & 255) / 255.0f, (v & 255) / 255.0f}; }
 
 Canvas::Canvas(int width, int height, Rgb fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill)
@@ -50,8 +47,7 @@ void Canvas::Shade(float x0, float y0, float x1, float y1, Rgb c, float alpha, C
             }
             int hits = 0;
             for (int sy = 0; sy < 4; ++sy)
-                for (int sx = 0; sx < 4; ++sx)
-                    hits += inside(x + (sx + 0.5f) / 4, y + (sy + 0.5f) / 4) ? 1 : 0;
+                for (int sx = 0; sx < 4; ++sx) hits += inside(x + (sx + 0.5f) / 4, y + (sy + 0.5f) / 4) ? 1 : 0;
             if (hits) Blend(x, y, c, alpha * hits / 16.0f);
         }
     }
@@ -59,8 +55,9 @@ void Canvas::Shade(float x0, float y0, float x1, float y1, Rgb c, float alpha, C
 
 void Canvas::FillRect(float x0, float y0, float x1, float y1, Rgb c, float alpha)
 {
-    Shade(x0, y0, x1, y1, c, alpha, [&](float x, float y) { return x >= x0 && x < x1 && y >= y0 && y < y1; },
-          NoDistance{});
+    Shade(
+        x0, y0, x1, y1, c, alpha, [&](float x, float y) { return x >= x0 && x < x1 && y >= y0 && y < y1; },
+        NoDistance{});
 }
 
 void Canvas::VerticalGradient(float y0, float y1, Rgb top, Rgb bottom)
@@ -74,18 +71,22 @@ void Canvas::VerticalGradient(float y0, float y1, Rgb top, Rgb bottom)
 
 void Canvas::Disc(Point o, float r, Rgb c, float alpha)
 {
-    Shade(o.x - r, o.y - r, o.x + r, o.y + r, c, alpha,
-          [&](float x, float y) { return (x - o.x) * (x - o.x) + (y - o.y) * (y - o.y) <= r * r; },
-          [&](float x, float y) { return std::hypot(x - o.x, y - o.y) - r; });
+    Shade(
+        o.x - r, o.y - r, o.x + r, o.y + r, c, alpha,
+        [&](float x, float y) { return (x - o.x) * (x - o.x) + (y - o.y) * (y - o.y) <= r * r; },
+        [&](float x, float y) { return std::hypot(x - o.x, y - o.y) - r; });
 }
 
 void Canvas::Ring(Point o, float r, float w, Rgb c, float alpha)
 {
     const float outer = r + w / 2, inner = std::max(0.0f, r - w / 2);
-    Shade(o.x - outer, o.y - outer, o.x + outer, o.y + outer, c, alpha, [&](float x, float y) {
-        const float d2 = (x - o.x) * (x - o.x) + (y - o.y) * (y - o.y);
-        return d2 <= outer * outer && d2 >= inner * inner;
-    }, [&](float x, float y) { return std::fabs(std::hypot(x - o.x, y - o.y) - r) - w / 2; });
+    Shade(
+        o.x - outer, o.y - outer, o.x + outer, o.y + outer, c, alpha,
+        [&](float x, float y) {
+            const float d2 = (x - o.x) * (x - o.x) + (y - o.y) * (y - o.y);
+            return d2 <= outer * outer && d2 >= inner * inner;
+        },
+        [&](float x, float y) { return std::fabs(std::hypot(x - o.x, y - o.y) - r) - w / 2; });
 }
 
 void Canvas::Line(Point a, Point b, float w, Rgb c, float alpha)
@@ -98,9 +99,10 @@ void Canvas::Line(Point a, Point b, float w, Rgb c, float alpha)
         const float px = a.x + t * dx - x, py = a.y + t * dy - y;
         return px * px + py * py;
     };
-    Shade(std::min(a.x, b.x) - h, std::min(a.y, b.y) - h, std::max(a.x, b.x) + h, std::max(a.y, b.y) + h, c, alpha,
-          [&](float x, float y) { return offset2(x, y) <= h * h; },
-          [&](float x, float y) { return std::sqrt(offset2(x, y)) - h; });
+    Shade(
+        std::min(a.x, b.x) - h, std::min(a.y, b.y) - h, std::max(a.x, b.x) + h, std::max(a.y, b.y) + h, c, alpha,
+        [&](float x, float y) { return offset2(x, y) <= h * h; },
+        [&](float x, float y) { return std::sqrt(offset2(x, y)) - h; });
 }
 
 void Canvas::Polygon(const std::vector<Point>& pts, Rgb c, float alpha)
@@ -111,21 +113,24 @@ void Canvas::Polygon(const std::vector<Point>& pts, Rgb c, float alpha)
         x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
         y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
     }
-    Shade(x0, y0, x1, y1, c, alpha, [&](float x, float y) {
-        bool in = false;  // even-odd rule
-        for (std::size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-            const Point& p = pts[i];
-            const Point& q = pts[j];
-            if ((p.y > y) != (q.y > y) && x < (q.x - p.x) * (y - p.y) / (q.y - p.y) + p.x) in = !in;
-        }
-        return in;
-    }, NoDistance{});
+    Shade(
+        x0, y0, x1, y1, c, alpha,
+        [&](float x, float y) {
+            bool in = false;  // even-odd rule
+            for (std::size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+                const Point& p = pts[i];
+                const Point& q = pts[j];
+                if ((p.y > y) != (q.y > y) && x < (q.x - p.x) * (y - p.y) / (q.y - p.y) + p.x) in = !in;
+            }
+            return in;
+        },
+        NoDistance{});
 }
 
 static std::uint32_t Hash(std::int32_t x, std::int32_t y, std::uint32_t seed)
 {
-    std::uint32_t h = seed * 0x9E3779B1u ^ static_cast<std::uint32_t>(x) * 0x85EBCA77u ^
-                      static_cast<std::uint32_t>(y) * 0xC2B2AE3Du;
+    std::uint32_t h =
+        seed * 0x9E3779B1u ^ static_cast<std::uint32_t>(x) * 0x85EBCA77u ^ static_cast<std::uint32_t>(y) * 0xC2B2AE3Du;
     h ^= h >> 15;
     h *= 0x2C1B3C6Du;
     h ^= h >> 12;
@@ -151,7 +156,8 @@ void Canvas::Grain(float amount, float cell, std::uint32_t seed)
 {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
-            const float n = ValueNoise(x / cell, y / cell, seed) * 0.7f + ValueNoise(x / cell * 4, y / cell * 4, seed + 1) * 0.3f;
+            const float n =
+                ValueNoise(x / cell, y / cell, seed) * 0.7f + ValueNoise(x / cell * 4, y / cell * 4, seed + 1) * 0.3f;
             Set(x, y, Scale(At(x, y), 1 + amount * (n - 0.5f) * 2));
         }
 }

@@ -31,12 +31,24 @@ int main(int argc, char** argv)
         [] { return PaintSign(SignKind::Finish); },
         [] { return PaintSign(SignKind::Start); },
         PaintGem,
-        [&] { return PaintBackdrop({"ZORVANE", "PILOTS - HELP - CREDITS", teal, false}); },
-        [&] { return PaintBackdrop({"SELECT LEVEL", "", violet, false}); },
-        [&] { return PaintBackdrop({"ZORVANE", "RACE THE TUNNEL", blue, false}); },
-        [&] { return PaintBackdrop({"HIGH SCORES", "", amber, false}); },
-        [&] { return PaintBackdrop({"GET READY", "LOADING THE TUNNEL", green, true}); },
-        [&] { return PaintBackdrop({"SEE YOU SOON", "THANKS FOR PLAYING", red, true}); },
+        [&] {
+            return PaintBackdrop({"ZORVANE", "PILOTS - HELP - CREDITS", teal, false});
+        },
+        [&] {
+            return PaintBackdrop({"SELECT LEVEL", "", violet, false});
+        },
+        [&] {
+            return PaintBackdrop({"ZORVANE", "RACE THE TUNNEL", blue, false});
+        },
+        [&] {
+            return PaintBackdrop({"HIGH SCORES", "", amber, false});
+        },
+        [&] {
+            return PaintBackdrop({"GET READY", "LOADING THE TUNNEL", green, true});
+        },
+        [&] {
+            return PaintBackdrop({"SEE YOU SOON", "THANKS FOR PLAYING", red, true});
+        },
         PaintTunnelWall,
         PaintSlideWall,
         PaintTurboArrow,

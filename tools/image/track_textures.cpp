@@ -33,8 +33,8 @@ template <class Painter>
 Canvas Panorama(int columnWidth, int height, Painter paint)
 {
     Canvas c(columnWidth * kColumns, height);
-    for (int col = 0; col < kColumns; ++col) paint(c, col, static_cast<float>(col * columnWidth),
-                                                   static_cast<float>((col + 1) * columnWidth));
+    for (int col = 0; col < kColumns; ++col)
+        paint(c, col, static_cast<float>(col * columnWidth), static_cast<float>((col + 1) * columnWidth));
     return c;
 }
 
@@ -58,7 +58,7 @@ Canvas PaintTunnelWall()
         Bevel(c, x0, 0, x1, 256, 2, base);
         c.FillRect(x0 + 6, 8, x1 - 6, 248, Scale(base, 0.85f));
         c.FillRect(x0 + 14, 20, x0 + 18, 236, HexRgb(0x79D8FF), 0.22f);  // guide line
-        c.FillRect(x0, 0, x0 + 1, 256, HexRgb(0x8FE4FF), 0.6f);          // column seam glow
+        c.FillRect(x0, 0, x0 + 1, 256, HexRgb(0x8FE4FF), 0.6f);  // column seam glow
         for (float y : {12.0f, 128.0f, 244.0f}) {
             Rivet(c, {x0 + 6, y}, 2.2f);
             Rivet(c, {x1 - 6, y}, 2.2f);

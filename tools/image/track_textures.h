@@ -5,9 +5,9 @@
 
 namespace zvtools {
 
-Canvas PaintTunnelWall();     // the plain wall, every column a panel
-Canvas PaintSlideWall();      // the wall under a pushable block: rails the block slides on
-Canvas PaintFixedBlock();     // a block that never moves
+Canvas PaintTunnelWall();  // the plain wall, every column a panel
+Canvas PaintSlideWall();  // the wall under a pushable block: rails the block slides on
+Canvas PaintFixedBlock();  // a block that never moves
 Canvas PaintPushableBlock();  // the sides of a pushable block
 Canvas PaintPushFace(bool pushed);  // the front faces of a pushable block, before and after a push
 enum class SignKind { Start, Finish, Checkpoint };

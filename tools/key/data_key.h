@@ -8,7 +8,7 @@
 namespace zvtools {
 
 constexpr std::size_t kKeyResourceSize = 10000;  // bytes stored in the resource
-constexpr std::size_t kKeyLength = 8561;         // bytes the game keeps as its key
+constexpr std::size_t kKeyLength = 8561;  // bytes the game keeps as its key
 
 // Always the same bytes: the key is part of the data set, so two builds must agree on it.
 std::vector<std::uint8_t> MakeDataKey(std::size_t size = kKeyResourceSize);

@@ -23,9 +23,10 @@ void CheckTime(const LevelMap& map, std::vector<LevelProblem>& problems)
             const double needed = (piece - map.start) * kPieceLength / kTopSpeed;
             if (available < needed) {
                 char message[160];
-                std::snprintf(message, sizeof message, "%s: %s at row %d needs %.1f s even at top speed, only %.0f s given",
-                              kDifficulty[d], k < map.checkpoints.size() ? "the checkpoint" : "the finish",
-                              piece - map.start + 1, needed, available);
+                std::snprintf(message, sizeof message,
+                              "%s: %s at row %d needs %.1f s even at top speed, only %.0f s given", kDifficulty[d],
+                              k < map.checkpoints.size() ? "the checkpoint" : "the finish", piece - map.start + 1,
+                              needed, available);
                 problems.push_back({0, message});
                 break;
             }
@@ -56,7 +57,8 @@ std::vector<LevelProblem> CheckLevelText(const std::string& text, LevelSummary* 
                                    std::to_string(gem.second) +
                                    (gem.first == map.finish ? " lies on the finish row, where it cannot be collected"
                                                             : " cannot be reached")});
-    if (!reach.finishReachable) problems.push_back({0, "the finish cannot be reached"});
+    if (!reach.finishReachable)
+        problems.push_back({0, "the finish cannot be reached"});
     else if (reach.unreachableGems.empty() && !reach.allGemsInOneRun)
         problems.push_back({0, "the gems cannot all be collected in one run that reaches the finish"});
     CheckTime(map, problems);

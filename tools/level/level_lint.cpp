@@ -80,7 +80,8 @@ std::vector<LevelProblem> LintLevelText(const std::string& text)
         if (line.size() > kRowLength) {
             long bonus[3];
             if (line.size() == kRowLength + 1 || !ReadTriple(line.substr(kRowLength), bonus)) {
-                fail(number, "row of " + std::to_string(line.size()) + " characters: 32 cells, then nothing or a bonus \"p,q,r\"");
+                fail(number, "row of " + std::to_string(line.size()) +
+                                 " characters: 32 cells, then nothing or a bonus \"p,q,r\"");
                 continue;
             }
             if (bonus[0] == 0) {

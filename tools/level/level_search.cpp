@@ -9,8 +9,8 @@
 namespace zvtools {
 namespace {
 
-constexpr int kMaxRun = 3;      // straight pieces that count towards a bounce
-constexpr int kBehind = 2;      // pieces a bounce can carry the car back at most
+constexpr int kMaxRun = 3;  // straight pieces that count towards a bounce
+constexpr int kBehind = 2;  // pieces a bounce can carry the car back at most
 constexpr int kReversing = 10;  // mode = kReversing + pieces still to go back
 // A level with many pushable blocks close together has very many states; past this many the
 // search gives up rather than run for ever.
@@ -18,8 +18,8 @@ constexpr std::size_t kMaxStates = 300000;
 
 struct State {
     int piece = 0, column = 0, mode = 0;  // mode < kReversing: run-up in pieces
-    std::vector<int> pushed;              // cells (piece * 32 + column) whose block was pushed away
-    std::vector<int> collected;           // gem cells collected within reach behind the car
+    std::vector<int> pushed;  // cells (piece * 32 + column) whose block was pushed away
+    std::vector<int> collected;  // gem cells collected within reach behind the car
 
     std::string Key() const
     {
@@ -142,8 +142,8 @@ private:
         if (s.mode == 0) return;  // too slow to bounce: the car just stops against the block
         State after = s;
         const int ahead = s.piece + 1;
-        if (ahead < map_.PieceCount() && map_.At(ahead, s.column) == Cell::Pushable && !Contains(s.pushed, CellId(ahead, s.column)) &&
-            !Solid(s, ahead + 1, s.column))
+        if (ahead < map_.PieceCount() && map_.At(ahead, s.column) == Cell::Pushable &&
+            !Contains(s.pushed, CellId(ahead, s.column)) && !Solid(s, ahead + 1, s.column))
             Insert(after.pushed, CellId(ahead, s.column));
         const int back = std::min(s.mode, kMaxRun) - 1;
         MoveTo(after, s.piece, s.column, back > 0 ? kReversing + back : 0);
@@ -170,7 +170,8 @@ LevelReach ExploreLevel(const LevelMap& map)
     }
     for (int p = 0; p < map.PieceCount(); ++p)
         for (int c = 0; c < LevelMap::kColumns; ++c)
-            if (map.At(p, c) == Cell::Gem && !anyWay.VisitedCells().count(CellId(p, c))) reach.unreachableGems.push_back({p, c});
+            if (map.At(p, c) == Cell::Gem && !anyWay.VisitedCells().count(CellId(p, c)))
+                reach.unreachableGems.push_back({p, c});
     if (reach.finishReachable && reach.unreachableGems.empty()) {
         Search oneRun(map, true);
         reach.allGemsInOneRun = oneRun.Run();

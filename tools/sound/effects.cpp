@@ -6,21 +6,26 @@ namespace zvtools {
 namespace {
 
 const EffectInfo kEffects[kEffectCount] = {
-    {"reverse-bump", false}, {"engine", true},     {"checkpoint", false}, {"level-complete", false},
-    {"tunnel", true},        {"missed-gems", false}, {"replay-finish", false}, {"crash", false},
-    {"gem", false},          {"time-warning", false}, {"narrow", true},   {"block-push", false},
-    {"scrape", false},       {"side-hit", false},  {"start", false},      {"time-out", false},
+    {"reverse-bump", false}, {"engine", true},        {"checkpoint", false},    {"level-complete", false},
+    {"tunnel", true},        {"missed-gems", false},  {"replay-finish", false}, {"crash", false},
+    {"gem", false},          {"time-warning", false}, {"narrow", true},         {"block-push", false},
+    {"scrape", false},       {"side-hit", false},     {"start", false},         {"time-out", false},
     {"turbo", false},
 };
 
-auto Decay(double rate) { return [rate](double t) { return static_cast<float>(std::exp(-t * rate)); }; }
+auto Decay(double rate)
+{
+    return [rate](double t) { return static_cast<float>(std::exp(-t * rate)); };
+}
 
 // A bell: a sine with two inharmonic partials.
 void Bell(Signal& s, double at, double length, double f, float gain)
 {
     s.AddTone(at, length, f, f, Wave::Sine, gain, [](double t) { return Percussive(t, 0.005); });
-    s.AddTone(at, length * 0.6, f * 2.76, f * 2.76, Wave::Sine, gain * 0.3f, [](double t) { return Percussive(t, 0.005); });
-    s.AddTone(at, length * 0.4, f * 5.4, f * 5.4, Wave::Sine, gain * 0.12f, [](double t) { return Percussive(t, 0.005); });
+    s.AddTone(at, length * 0.6, f * 2.76, f * 2.76, Wave::Sine, gain * 0.3f,
+              [](double t) { return Percussive(t, 0.005); });
+    s.AddTone(at, length * 0.4, f * 5.4, f * 5.4, Wave::Sine, gain * 0.12f,
+              [](double t) { return Percussive(t, 0.005); });
 }
 
 Signal Make(int index)
@@ -54,8 +59,10 @@ Signal Make(int index)
         const double notes[] = {523.25, 659.26, 783.99, 1046.5};
         for (int i = 0; i < 4; ++i) {
             const double len = i == 3 ? 1.0 : 0.18;
-            s.AddTone(i * 0.18, len, notes[i], notes[i], Wave::Square, 0.25f, [](double t) { return Sustained(t, 0.02, 0.4); });
-            s.AddTone(i * 0.18, len, notes[i] * 2, notes[i] * 2, Wave::Sine, 0.2f, [](double t) { return Sustained(t, 0.02, 0.4); });
+            s.AddTone(i * 0.18, len, notes[i], notes[i], Wave::Square, 0.25f,
+                      [](double t) { return Sustained(t, 0.02, 0.4); });
+            s.AddTone(i * 0.18, len, notes[i] * 2, notes[i] * 2, Wave::Sine, 0.2f,
+                      [](double t) { return Sustained(t, 0.02, 0.4); });
         }
         return s;
     }
@@ -83,7 +90,8 @@ Signal Make(int index)
     }
     case 7: {  // frontal crash
         Signal s(r, 0.8);
-        s.AddNoise(0, 0.8, 0.9f, [](double t) { return 5000 * std::exp(-t * 4) + 200; }, Decay(5), 21);
+        s.AddNoise(
+            0, 0.8, 0.9f, [](double t) { return 5000 * std::exp(-t * 4) + 200; }, Decay(5), 21);
         s.AddTone(0, 0.5, 90, 35, Wave::Sine, 0.9f, [](double t) { return Percussive(t, 0.01); });
         return s;
     }
@@ -110,19 +118,22 @@ Signal Make(int index)
     case 11: {  // block pushed: a heavy grind
         Signal s(r, 0.9);
         s.AddTone(0, 0.9, 95, 70, Wave::Saw, 0.4f, [](double t) { return Sustained(t, 0.02, 0.5); });
-        s.AddNoise(0, 0.9, 0.6f, [](double) { return 1200; }, [](double t) { return Sustained(t, 0.02, 0.5); }, 23);
+        s.AddNoise(
+            0, 0.9, 0.6f, [](double) { return 1200; }, [](double t) { return Sustained(t, 0.02, 0.5); }, 23);
         return s;
     }
     case 12: {  // scraping along a side wall
         Signal s(r, 0.35);
-        s.AddNoise(0, 0.35, 0.7f, [](double) { return 6000; }, [](double t) { return Sustained(t, 0.1, 0.3); }, 29);
+        s.AddNoise(
+            0, 0.35, 0.7f, [](double) { return 6000; }, [](double t) { return Sustained(t, 0.1, 0.3); }, 29);
         s.AddTone(0, 0.35, 160, 150, Wave::Saw, 0.15f, [](double t) { return Sustained(t, 0.1, 0.3); });
         return s;
     }
     case 13: {  // first touch of a side wall
         Signal s(r, 0.12);
         s.AddTone(0, 0.12, 200, 120, Wave::Sine, 0.8f, [](double t) { return Percussive(t, 0.01); });
-        s.AddNoise(0, 0.04, 0.4f, [](double) { return 4000; }, [](double t) { return Percussive(t, 0.01); }, 31);
+        s.AddNoise(
+            0, 0.04, 0.4f, [](double) { return 4000; }, [](double t) { return Percussive(t, 0.01); }, 31);
         return s;
     }
     case 14: {  // the run starts
@@ -140,7 +151,9 @@ Signal Make(int index)
     case 16: {  // turbo: a rising rush
         Signal s(r, 0.9);
         s.AddTone(0, 0.9, 180, 1100, Wave::Saw, 0.3f, [](double t) { return Sustained(t, 0.05, 0.35); });
-        s.AddNoise(0, 0.9, 0.5f, [](double t) { return 800 + 6000 * t; }, [](double t) { return Sustained(t, 0.05, 0.35); }, 37);
+        s.AddNoise(
+            0, 0.9, 0.5f, [](double t) { return 800 + 6000 * t; }, [](double t) { return Sustained(t, 0.05, 0.35); },
+            37);
         return s;
     }
     }

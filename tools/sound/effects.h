@@ -11,7 +11,7 @@ constexpr int kEffectRate = 22050;
 
 struct EffectInfo {
     const char* name;  // the record's first line in the sound file
-    bool looping;      // played as a looped buffer: its end joins its start without a click
+    bool looping;  // played as a looped buffer: its end joins its start without a click
 };
 
 const EffectInfo& EffectAt(int index);

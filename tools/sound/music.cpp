@@ -13,14 +13,16 @@ void Kick(Signal& s, double at)
 }
 void Snare(Signal& s, double at, std::uint32_t seed)
 {
-    s.AddNoise(at, 0.18, 0.5f, [](double) { return 5000; }, [](double t) { return Percussive(t, 0.005); }, seed);
+    s.AddNoise(
+        at, 0.18, 0.5f, [](double) { return 5000; }, [](double t) { return Percussive(t, 0.005); }, seed);
     s.AddTone(at, 0.1, 200, 160, Wave::Triangle, 0.3f, [](double t) { return Percussive(t, 0.005); });
 }
 void Hat(Signal& s, double at, float gain, std::uint32_t seed)
 {
     // Noise minus its low-passed self would be a high-pass; a bright low-pass with a very short
     // envelope sounds close enough and stays cheap.
-    s.AddNoise(at, 0.05, gain, [](double) { return 12000; }, [](double t) { return Percussive(t, 0.01); }, seed);
+    s.AddNoise(
+        at, 0.05, gain, [](double) { return 12000; }, [](double t) { return Percussive(t, 0.01); }, seed);
 }
 
 // Arpeggio steps over the chord's tones (0 root, 1 third, 2 fifth, 3 octave), varied per bar.
@@ -59,7 +61,8 @@ Signal RenderSong(const Song& song)
         for (int k = 0; k < 3; ++k) {
             const double f = NoteHz(chord.root + tones[k]);
             s.AddTone(t0, bar, f, f, Wave::Triangle, 0.07f, [](double t) { return Sustained(t, 0.15, 0.15); });
-            s.AddTone(t0, bar, f * 1.003, f * 1.003, Wave::Sine, 0.05f, [](double t) { return Sustained(t, 0.15, 0.15); });
+            s.AddTone(t0, bar, f * 1.003, f * 1.003, Wave::Sine, 0.05f,
+                      [](double t) { return Sustained(t, 0.15, 0.15); });
         }
         // Bass: the root in eighths (driving) or on the beats.
         const int bassSteps = song.driving ? 8 : 4;

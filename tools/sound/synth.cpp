@@ -99,8 +99,7 @@ std::vector<std::int16_t> Signal::ToPcm16() const
 {
     std::vector<std::int16_t> pcm;
     pcm.reserve(samples_.size());
-    for (float s : samples_)
-        pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767)));
+    for (float s : samples_) pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767)));
     return pcm;
 }
 

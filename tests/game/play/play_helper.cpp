@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr DWORD kHoldMs = 180;    // long enough for a frame to see it, too short to repeat
-constexpr DWORD kReleaseMs = 300; // longer than the game's key repeat delay
+constexpr DWORD kHoldMs = 180;  // long enough for a frame to see it, too short to repeat
+constexpr DWORD kReleaseMs = 300;  // longer than the game's key repeat delay
 constexpr int kKeyLength = 8561;
 
 HWND FindGame(DWORD timeoutMs)
@@ -35,13 +35,12 @@ int KeyCode(const std::string& name)
     static const struct {
         const char* name;
         int vk;
-    } kNames[] = {{"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"UP", VK_UP},       {"DOWN", VK_DOWN},
-                  {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},   {"SPACE", VK_SPACE}, {"BACK", VK_BACK},
-                  {"DELETE", VK_DELETE}};
+    } kNames[] = {{"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"UP", VK_UP},
+                  {"DOWN", VK_DOWN},     {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},
+                  {"SPACE", VK_SPACE},   {"BACK", VK_BACK},     {"DELETE", VK_DELETE}};
     for (const auto& k : kNames)
         if (name == k.name) return k.vk;
-    if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
-        return name[0];
+    if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
     char* end = nullptr;
     const long vk = std::strtol(name.c_str(), &end, 10);
     return (!name.empty() && *end == 0 && vk > 0 && vk < 256) ? static_cast<int>(vk) : -1;

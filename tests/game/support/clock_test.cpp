@@ -12,7 +12,10 @@ namespace {
 
 struct FakeTime {
     uint32_t now = 0;
-    KMillisecondSource Source() { return [this] { return now; }; }
+    KMillisecondSource Source()
+    {
+        return [this] { return now; };
+    }
 };
 
 std::string Formatted(int ms, const char* pattern)
@@ -33,11 +36,11 @@ TEST(ClockSplit, CarriesEachUnitIntoTheNext)
     const Case cases[] = {
         {{3723004, 0, 0, 0, 0, 0, 0}, {4, 3, 2, 1, 0, 0, 0}},
         {{0, 0, 0, 25, 0, 0, 0}, {0, 0, 0, 1, 1, 0, 0}},
-        {{0, 0, 0, 0, 30, 0, 0}, {0, 0, 0, 0, 0, 1, 0}},       // a month counts 30 days
+        {{0, 0, 0, 0, 30, 0, 0}, {0, 0, 0, 0, 0, 1, 0}},  // a month counts 30 days
         {{0, 0, 0, 0, 0, 25, 0}, {0, 0, 0, 0, 0, 1, 2}},
         {{999, 59, 59, 23, 29, 11, 7}, {999, 59, 59, 23, 29, 11, 7}},
-        {{1000, 59, 59, 23, 29, 11, 0}, {0, 0, 0, 0, 0, 0, 1}}, // one more millisecond carries all the way
-        {{-5, -3, -2, -1, -4, -6, -9}, {0, 0, 0, 0, 0, 0, -9}}, // negatives stored as 0, years as they come
+        {{1000, 59, 59, 23, 29, 11, 0}, {0, 0, 0, 0, 0, 0, 1}},  // one more millisecond carries all the way
+        {{-5, -3, -2, -1, -4, -6, -9}, {0, 0, 0, 0, 0, 0, -9}},  // negatives stored as 0, years as they come
     };
     for (const Case& c : cases) {
         KClock clock([] { return 0u; });
@@ -81,10 +84,15 @@ TEST(ClockFormat, EveryTokenWithAndWithoutLeadingZeros)
         const char* text;
     };
     const Case cases[] = {
-        {"%Y", "2026"}, {"%+M", "01"}, {"%M", "1"},   {"%+D", "02"},  {"%D", "2"},   {"%+H", "03"},
-        {"%H", "3"},    {"%+m", "04"}, {"%m", "4"},   {"%+S", "05"},  {"%S", "5"},   {"%+1s", "0"},
-        {"%+2s", "00"}, {"%+s", "007"}, {"%s", "7"},  {"no tokens", "no tokens"}, {"", ""},
-        {"%D/%+M/%Y %H:%+m:%+S.%+s", "2/01/2026 3:04:05.007"},
+        {"%Y", "2026"}, {"%+M", "01"},
+        {"%M", "1"},    {"%+D", "02"},
+        {"%D", "2"},    {"%+H", "03"},
+        {"%H", "3"},    {"%+m", "04"},
+        {"%m", "4"},    {"%+S", "05"},
+        {"%S", "5"},    {"%+1s", "0"},
+        {"%+2s", "00"}, {"%+s", "007"},
+        {"%s", "7"},    {"no tokens", "no tokens"},
+        {"", ""},       {"%D/%+M/%Y %H:%+m:%+S.%+s", "2/01/2026 3:04:05.007"},
     };
     for (const Case& c : cases) EXPECT_EQ(std::string(clock.Format(c.pattern).c_str()), c.text) << c.pattern;
 }
@@ -129,10 +137,10 @@ TEST(ClockNames, EnglishByDefaultAndForUnknownCodes)
         KClock clock([] { return 0u; });
         if (code != 0) clock.SetLanguage(code);
         EXPECT_EQ(Texts(clock.Weekdays()), (std::vector<std::string>{"Sunday", "Monday", "Tuesday", "Wednesday",
-                                                                      "Thursday", "Friday", "Saturday"}));
+                                                                     "Thursday", "Friday", "Saturday"}));
         EXPECT_EQ(Texts(clock.Months()),
-                  (std::vector<std::string>{"January", "February", "March", "April", "May", "June", "July",
-                                            "August", "September", "October", "November", "December"}));
+                  (std::vector<std::string>{"January", "February", "March", "April", "May", "June", "July", "August",
+                                            "September", "October", "November", "December"}));
         EXPECT_EQ(Texts(clock.Seasons()), (std::vector<std::string>{"Spring", "Summer", "Autumn", "Winter"}));
     }
 }
@@ -142,13 +150,14 @@ TEST(ClockNames, FrenchInCodePage1252)
     for (int code : {1, 2, 4}) {
         KClock clock([] { return 0u; });
         clock.SetLanguage(code);
-        EXPECT_EQ(Texts(clock.Weekdays()), (std::vector<std::string>{"Dimanche", "Lundi", "Mardi", "Mercredi",
-                                                                      "Jeudi", "Vendredi", "Samedi"}));
+        EXPECT_EQ(Texts(clock.Weekdays()),
+                  (std::vector<std::string>{"Dimanche", "Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi"}));
         // Byte values written out: e acute is 0xE9, u circumflex 0xFB.
         EXPECT_EQ(Texts(clock.Months()),
                   (std::vector<std::string>{"Janvier", "F\xE9vrier", "Mars", "Avril", "Mai", "Juin", "Juillet",
-                                            "Ao\xFBt", "Septembre", "Octobre", "Novembre", "D\xE9"
-                                                                                          "cembre"}));
+                                            "Ao\xFBt", "Septembre", "Octobre", "Novembre",
+                                            "D\xE9"
+                                            "cembre"}));
         EXPECT_EQ(Texts(clock.Seasons()), (std::vector<std::string>{"Printemps", "Et\xE9", "Automne", "Hiver"}));
     }
     KClock clock([] { return 0u; });
@@ -165,8 +174,8 @@ TEST(ClockNames, Italian)
 {
     KClock clock([] { return 0u; });
     clock.SetLanguage(3);
-    EXPECT_EQ(Texts(clock.Weekdays()), (std::vector<std::string>{"Domenica", "Lunedi", "Martedi", "Mercoledi",
-                                                                  "Giovedi", "Venerdi", "Sabato"}));
+    EXPECT_EQ(Texts(clock.Weekdays()),
+              (std::vector<std::string>{"Domenica", "Lunedi", "Martedi", "Mercoledi", "Giovedi", "Venerdi", "Sabato"}));
     EXPECT_EQ(Texts(clock.Months()),
               (std::vector<std::string>{"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno", "Luglio",
                                         "Agosto", "Settembre", "Ottobre", "Novembre", "Dicembre"}));

@@ -205,7 +205,7 @@ TEST_F(Engine, ATimedMoveFollowsTheDeviceClockAndStandsStillWhilePaused)
     KMesh* mesh = Square(0, 0, 100, 10, Texture(0xFF0000));
     Frame();
     mesh->MoveTo({0, 0, -100}, 1000);  // 100 units in 1 s, towards negative z
-    ticks += 50000 - 1600;             // half a second (Frame adds its own 1600)
+    ticks += 50000 - 1600;  // half a second (Frame adds its own 1600)
     Frame();
     EXPECT_NEAR(mesh->GetPosition().z, -50, 1e-6);
     EXPECT_TRUE(device.Pause());

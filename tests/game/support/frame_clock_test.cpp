@@ -83,10 +83,10 @@ TEST_F(FrameClock, StepsStayRightAcrossTheWrapOf32BitTicks)
 
 TEST(FrameClockCounter, TicksFromAnyCounterFrequency)
 {
-    EXPECT_EQ(KTicksFromCounter(1000, 1000), 100000u);           // 1 kHz: one second
-    EXPECT_EQ(KTicksFromCounter(1, 1000), 100u);                 // below 100 kHz: no division by zero
-    EXPECT_EQ(KTicksFromCounter(3579545, 3579545), 100000u);     // the classic 3.58 MHz counter
-    EXPECT_EQ(KTicksFromCounter(10000000, 10000000), 100000u);   // 10 MHz
+    EXPECT_EQ(KTicksFromCounter(1000, 1000), 100000u);  // 1 kHz: one second
+    EXPECT_EQ(KTicksFromCounter(1, 1000), 100u);  // below 100 kHz: no division by zero
+    EXPECT_EQ(KTicksFromCounter(3579545, 3579545), 100000u);  // the classic 3.58 MHz counter
+    EXPECT_EQ(KTicksFromCounter(10000000, 10000000), 100000u);  // 10 MHz
     EXPECT_EQ(KTicksFromCounter(5, 0), 0u);
     // A counter of a year at 10 MHz does not overflow.
     const uint64_t year = 10000000ull * 3600 * 24 * 365;

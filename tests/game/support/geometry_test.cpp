@@ -24,9 +24,8 @@ TEST(NormalizeAngle, BringsEveryAngleIntoOneTurn)
         double in, out;
     };
     const Case cases[] = {
-        {0, 0},         {1.5, 1.5},          {6.28, 6.28},        {7.0, 7.0 - 2 * kPi},
-        {-0.5, 5.783185308}, {kTwoPi, 0},    {-kTwoPi, 0},        {3 * kPi, kPi},
-        {-kPi / 2, 3 * kPi / 2}, {100.0, std::fmod(100.0, 2 * kPi)},
+        {0, 0},      {1.5, 1.5},   {6.28, 6.28},   {7.0, 7.0 - 2 * kPi},    {-0.5, 5.783185308},
+        {kTwoPi, 0}, {-kTwoPi, 0}, {3 * kPi, kPi}, {-kPi / 2, 3 * kPi / 2}, {100.0, std::fmod(100.0, 2 * kPi)},
     };
     for (const Case& c : cases) EXPECT_NEAR(KNumberFormat::NormalizeAngle(c.in), c.out, 1e-6) << c.in;
     EXPECT_NEAR(KNumberFormat::NormalizeAngle(7.0), 0.7168146928, 1e-6);

@@ -36,7 +36,13 @@ TEST(KArraySize, CapacityGrowsAndShrinksByTheRule)
 
 TEST(KArrayInsert, PositionsCountsAndSelfReference)
 {
-    struct Case { int index; int n; int value; const char* after; int returned; };
+    struct Case {
+        int index;
+        int n;
+        int value;
+        const char* after;
+        int returned;
+    };
     const Case cases[] = {
         {-1, 1, 9, "1239", 3}, {0, 1, 9, "9123", 0}, {1, 2, 9, "19923", 1},
         {7, 1, 9, "1239", 3},  {1, 0, 9, "1923", 1}, {3, -4, 9, "1239", 3},

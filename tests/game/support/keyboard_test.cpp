@@ -125,14 +125,14 @@ TEST(KeyNames, NamesByCode)
         const char* name;
     };
     const Case cases[] = {
-        {1, "LBUTTON"}, {4, "MBUTTON"},  {5, ""},         {8, "BACK"},     {9, "TAB"},       {10, ""},
-        {12, "CLEAR"},  {13, "RETURN"},  {16, "SHIFT"},   {20, "CAPITAL"}, {27, "ESCAPE"},   {32, "SPACE"},
-        {33, "PRIOR"},  {37, "LEFT"},    {40, "DOWN"},    {41, "SELECT"},  {42, ""},         {43, "EXECUTE"},
-        {47, "HELP"},   {48, "0"},       {57, "9"},       {58, ""},        {65, "A"},        {90, "Z"},
-        {91, "LWIN"},   {93, "APPS"},    {94, ""},        {96, "NUM0"},    {105, "NUM9"},    {106, "MULTIPLY"},
-        {111, "DIVIDE"}, {112, "F1"},    {127, "F16"},    {128, ""},       {144, "NUMLOCK"}, {145, "SCROLL"},
-        {246, "ATTN"},  {253, "PA1"},    {254, ""},       {255, ""},       {0, ""},
-        {-1, ""},       {256, ""},
+        {1, "LBUTTON"},  {4, "MBUTTON"}, {5, ""},       {8, "BACK"},     {9, "TAB"},       {10, ""},
+        {12, "CLEAR"},   {13, "RETURN"}, {16, "SHIFT"}, {20, "CAPITAL"}, {27, "ESCAPE"},   {32, "SPACE"},
+        {33, "PRIOR"},   {37, "LEFT"},   {40, "DOWN"},  {41, "SELECT"},  {42, ""},         {43, "EXECUTE"},
+        {47, "HELP"},    {48, "0"},      {57, "9"},     {58, ""},        {65, "A"},        {90, "Z"},
+        {91, "LWIN"},    {93, "APPS"},   {94, ""},      {96, "NUM0"},    {105, "NUM9"},    {106, "MULTIPLY"},
+        {111, "DIVIDE"}, {112, "F1"},    {127, "F16"},  {128, ""},       {144, "NUMLOCK"}, {145, "SCROLL"},
+        {246, "ATTN"},   {253, "PA1"},   {254, ""},     {255, ""},       {0, ""},          {-1, ""},
+        {256, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(std::string(KKeyboard::KeyName(c.code).c_str()), c.name) << c.code;
 }

@@ -15,14 +15,21 @@ TEST(KFileOpen, ModesFromTheFlags)
 {
     std::string path = scratch::Path("modes.txt");
     ASSERT_TRUE(scratch::WriteFile(path, "old"));
-    struct Case { bool write; bool create; bool read; bool opens; const char* text; const char* after; };
+    struct Case {
+        bool write;
+        bool create;
+        bool read;
+        bool opens;
+        const char* text;
+        const char* after;
+    };
     const Case cases[] = {
-        {false, false, true, true, "x", "old"},    // "rb": writes fail
-        {true, true, true, true, "new", "new"},    // "w+b"
-        {true, false, true, true, "N", "New"},     // "r+b"
-        {true, true, false, true, "w", "w"},       // "wb"
-        {true, false, false, true, "+a", "w+a"},   // "ab"
-        {false, false, false, false, "", "w+a"},   // neither read nor write
+        {false, false, true, true, "x", "old"},  // "rb": writes fail
+        {true, true, true, true, "new", "new"},  // "w+b"
+        {true, false, true, true, "N", "New"},  // "r+b"
+        {true, true, false, true, "w", "w"},  // "wb"
+        {true, false, false, true, "+a", "w+a"},  // "ab"
+        {false, false, false, false, "", "w+a"},  // neither read nor write
     };
     for (const Case& c : cases) {
         KFile f;
@@ -63,7 +70,10 @@ TEST(KFileClosed, AnswersWithoutAFile)
 
 TEST(KFileLines, ReadLinesLoopEndsAfterTheLastLine)
 {
-    struct Case { std::string bytes; std::vector<std::string> lines; };
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
     const Case cases[] = {
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\r\nb", {"a", "b"}},

@@ -31,12 +31,24 @@ TEST_F(IniText, GetValueFindsKeysOfTheirSection)
     Use("; settings\r\n[VIDEO]\r\nWIDTH=800\r\nHEIGHT=600\r\n"
         "[AUDIO]\r\nSOUND=1\r\nNAME = x\r\nTITLE= a b \r\nEMPTY=\r\nEQ=a=b\r\n"
         "  [SPACED]\r\nSPACEDKEY=5\r\n");
-    struct Case { const char* section; const char* key; const char* value; };
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
     const Case cases[] = {
-        {"video", "width", "800"},   {"VIDEO", "HEIGHT", "600"}, {"Audio", "Sound", "1"},
-        {"VIDEO", "SOUND", ""},      {"AUDIO", "WIDTH", ""},     {"AUDIO", "NAME", ""},
-        {"AUDIO", "NAME ", " x"},    {"AUDIO", "TITLE", " a b "}, {"AUDIO", "EMPTY", ""},
-        {"AUDIO", "EQ", "a=b"},      {"MISSING", "WIDTH", ""},   {"spaced", "SPACEDKEY", "5"},
+        {"video", "width", "800"},
+        {"VIDEO", "HEIGHT", "600"},
+        {"Audio", "Sound", "1"},
+        {"VIDEO", "SOUND", ""},
+        {"AUDIO", "WIDTH", ""},
+        {"AUDIO", "NAME", ""},
+        {"AUDIO", "NAME ", " x"},
+        {"AUDIO", "TITLE", " a b "},
+        {"AUDIO", "EMPTY", ""},
+        {"AUDIO", "EQ", "a=b"},
+        {"MISSING", "WIDTH", ""},
+        {"spaced", "SPACEDKEY", "5"},
         // A header with leading blanks is found, but does not end the section before it.
         {"AUDIO", "SPACEDKEY", "5"},
     };

@@ -11,10 +11,7 @@
 
 namespace {
 
-HINSTANCE Self()
-{
-    return GetModuleHandleA(nullptr);
-}
+HINSTANCE Self() { return GetModuleHandleA(nullptr); }
 
 class Library : public ::testing::Test {
 protected:
@@ -195,8 +192,8 @@ TEST(CreateFontSimple, FlagsChooseWeightAndStyle)
         bool italic, underline, strike;
     };
     const Case cases[] = {
-        {0, 0, false, false, false},  {1, FW_BOLD, false, false, false}, {3, FW_BOLD, true, false, false},
-        {4, 0, false, true, false},   {8, 0, false, false, true},        {15, FW_BOLD, true, true, true},
+        {0, 0, false, false, false}, {1, FW_BOLD, false, false, false}, {3, FW_BOLD, true, false, false},
+        {4, 0, false, true, false},  {8, 0, false, false, true},        {15, FW_BOLD, true, true, true},
     };
     for (const Case& c : cases) {
         HFONT font = CreateFontSimple("Arial", -17, c.flags);

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         case 1:
             s.Seek(a - 100);
-            pos = (a - 100 < 0 || static_cast<size_t>(a - 100) > model.size()) ? model.size() : static_cast<size_t>(a - 100);
+            pos = (a - 100 < 0 || static_cast<size_t>(a - 100) > model.size()) ? model.size()
+                                                                               : static_cast<size_t>(a - 100);
             break;
         case 2:
             Check(s.SetSize(b));
@@ -67,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         case 4: {
             bool ok = s.Remove(a, b % 40);
-            Check(ok == (a < static_cast<int>(model.size()) && b % 40 >= 1 &&
-                         a + b % 40 <= static_cast<int>(model.size())));
+            Check(ok ==
+                  (a < static_cast<int>(model.size()) && b % 40 >= 1 && a + b % 40 <= static_cast<int>(model.size())));
             if (ok) {
                 model.erase(static_cast<size_t>(a), static_cast<size_t>(b % 40));
                 pos = pos > model.size() ? model.size() : pos;

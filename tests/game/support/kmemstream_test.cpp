@@ -23,7 +23,10 @@ void Fill(KMemStream& s, const std::string& bytes)
 
 TEST(KMemStreamBlock, GrowsInSteps)
 {
-    struct Case { int size; int capacity; };
+    struct Case {
+        int size;
+        int capacity;
+    };
     const Case cases[] = {{0, 1024}, {1023, 1024}, {1024, 2048}, {2047, 2048}, {-1, 1024}};
     for (const Case& c : cases) {
         EXPECT_EQ(KMemStream::CapacityFor(c.size), c.capacity) << c.size;
@@ -45,7 +48,10 @@ TEST(KMemStreamPosition, SeekWriteRead)
 {
     KMemStream s;
     Fill(s, "abcdef");
-    struct SeekCase { int to; int at; };
+    struct SeekCase {
+        int to;
+        int at;
+    };
     for (SeekCase c : {SeekCase{-5, 6}, SeekCase{7, 6}, SeekCase{0, 0}, SeekCase{6, 6}, SeekCase{3, 3}}) {
         EXPECT_EQ(s.Seek(c.to), c.at) << c.to;
         EXPECT_EQ(s.Tell(), c.at);
@@ -103,7 +109,11 @@ TEST(KMemStreamText, ReadTextAndReadString)
 
 TEST(KMemStreamText, ReadLineEndsAtCrLfOnly)
 {
-    struct Case { std::string bytes; bool keepBlanks; std::vector<std::string> lines; };
+    struct Case {
+        std::string bytes;
+        bool keepBlanks;
+        std::vector<std::string> lines;
+    };
     const Case cases[] = {
         {"a\r\nb", false, {"a", "b"}},
         {"a\r\n", false, {"a"}},
@@ -137,14 +147,17 @@ TEST(KMemStreamText, ReadLineEndsAtCrLfOnly)
 
 TEST(KMemStreamEdit, SetSizeKeepsThePositionAtTheEnd)
 {
-    struct Case { int size; int position; int newSize; int newPosition; const char* after; };
+    struct Case {
+        int size;
+        int position;
+        int newSize;
+        int newPosition;
+        const char* after;
+    };
     const Case cases[] = {
-        {6, 5, 3, 3, "abc"},      // a position beyond the cut goes to the new end
-        {6, 6, 6, 6, "abcdef"},   // cutting at the current end leaves the position there
-        {6, 3, 3, 3, "abc"},
-        {6, 2, 4, 2, "abcd"},
-        {6, 4, 0, 0, ""},
-        {6, 6, 8, 6, "abcdef"},
+        {6, 5, 3, 3, "abc"},  // a position beyond the cut goes to the new end
+        {6, 6, 6, 6, "abcdef"},  // cutting at the current end leaves the position there
+        {6, 3, 3, 3, "abc"},    {6, 2, 4, 2, "abcd"}, {6, 4, 0, 0, ""}, {6, 6, 8, 6, "abcdef"},
     };
     for (const Case& c : cases) {
         KMemStream s;
@@ -181,7 +194,11 @@ TEST(KMemStreamEdit, InsertAndRemove)
     ASSERT_TRUE(s.Insert(9, 1));
     EXPECT_EQ(s.Size(), 10);
 
-    struct RemoveCase { int pos; int n; bool ok; };
+    struct RemoveCase {
+        int pos;
+        int n;
+        bool ok;
+    };
     const RemoveCase bad[] = {{-1, 1, false}, {10, 1, false}, {2, 0, false}, {8, 3, false}};
     for (const RemoveCase& c : bad) {
         EXPECT_EQ(s.Remove(c.pos, c.n), c.ok) << c.pos << " " << c.n;

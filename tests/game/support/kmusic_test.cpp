@@ -126,7 +126,9 @@ TEST_F(MusicTest, VolumeIsClampedToItsRange)
     std::string file = WriteWaveFile("volume.wav", 200);
     KMusic music;
     ASSERT_TRUE(music.Open(file.c_str()));
-    struct { int asked, got; } cases[] = {{150, 100}, {100, 100}, {50, 50}, {0, 0}, {-5, 0}};
+    struct {
+        int asked, got;
+    } cases[] = {{150, 100}, {100, 100}, {50, 50}, {0, 0}, {-5, 0}};
     for (auto c : cases) {
         EXPECT_TRUE(music.SetVolume(c.asked));
         EXPECT_EQ(music.GetVolume(), c.got) << c.asked;

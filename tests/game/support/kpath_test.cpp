@@ -116,8 +116,7 @@ protected:
             ASSERT_TRUE(scratch::WriteFile(root + name, "x"));
         }
     }
-    std::vector<std::string> Scan(const std::string& pattern, bool recurse, bool folders, bool files,
-                                  int* count)
+    std::vector<std::string> Scan(const std::string& pattern, bool recurse, bool folders, bool files, int* count)
     {
         KStringList list;
         list.Add("earlier");
@@ -137,7 +136,13 @@ protected:
 TEST_F(FolderScan, WildcardsFoldersAndRecursion)
 {
     using Names = std::vector<std::string>;
-    struct Case { const char* mask; bool recurse; bool folders; bool files; Names names; };
+    struct Case {
+        const char* mask;
+        bool recurse;
+        bool folders;
+        bool files;
+        Names names;
+    };
     const Case cases[] = {
         {"*.mp3", false, false, true, {"a.mp3"}},
         {"*.mp3", true, false, true, {"a.mp3", "sub\\c.mp3", "sub\\deeper\\d.mp3"}},

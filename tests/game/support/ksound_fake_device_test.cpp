@@ -21,7 +21,11 @@ public:
     int locks = 0, restores = 0, plays = 0, unlocks = 0;
     ULONG refs = 1;
 
-    STDMETHOD(QueryInterface)(REFIID, void** out) override { *out = nullptr; return E_NOINTERFACE; }
+    STDMETHOD(QueryInterface)(REFIID, void** out) override
+    {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
     STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
     STDMETHOD_(ULONG, Release)() override { return --refs; }
     STDMETHOD(GetCaps)(LPDSBCAPS) override { return E_NOTIMPL; }
@@ -30,7 +34,11 @@ public:
     STDMETHOD(GetVolume)(LPLONG) override { return E_NOTIMPL; }
     STDMETHOD(GetPan)(LPLONG) override { return E_NOTIMPL; }
     STDMETHOD(GetFrequency)(LPDWORD) override { return E_NOTIMPL; }
-    STDMETHOD(GetStatus)(LPDWORD status) override { *status = 0; return S_OK; }
+    STDMETHOD(GetStatus)(LPDWORD status) override
+    {
+        *status = 0;
+        return S_OK;
+    }
     STDMETHOD(Initialize)(LPDIRECTSOUND, LPCDSBUFFERDESC) override { return E_NOTIMPL; }
     STDMETHOD(Lock)(DWORD, DWORD, LPVOID* p1, LPDWORD n1, LPVOID* p2, LPDWORD n2, DWORD) override
     {
@@ -45,15 +53,27 @@ public:
         *n1 = static_cast<DWORD>(memory.size());
         return S_OK;
     }
-    STDMETHOD(Play)(DWORD, DWORD, DWORD) override { ++plays; return Next(playResults); }
+    STDMETHOD(Play)(DWORD, DWORD, DWORD) override
+    {
+        ++plays;
+        return Next(playResults);
+    }
     STDMETHOD(SetCurrentPosition)(DWORD) override { return S_OK; }
     STDMETHOD(SetFormat)(LPCWAVEFORMATEX) override { return E_NOTIMPL; }
     STDMETHOD(SetVolume)(LONG) override { return E_NOTIMPL; }
     STDMETHOD(SetPan)(LONG) override { return E_NOTIMPL; }
     STDMETHOD(SetFrequency)(DWORD) override { return E_NOTIMPL; }
     STDMETHOD(Stop)() override { return S_OK; }
-    STDMETHOD(Unlock)(LPVOID, DWORD, LPVOID, DWORD) override { ++unlocks; return S_OK; }
-    STDMETHOD(Restore)() override { ++restores; return S_OK; }
+    STDMETHOD(Unlock)(LPVOID, DWORD, LPVOID, DWORD) override
+    {
+        ++unlocks;
+        return S_OK;
+    }
+    STDMETHOD(Restore)() override
+    {
+        ++restores;
+        return S_OK;
+    }
 
 private:
     static HRESULT Next(std::deque<HRESULT>& results)
@@ -71,7 +91,11 @@ public:
     DSBUFFERDESC desc = {};
     std::vector<uint8_t> format;  // the format block as handed over, 18 bytes
 
-    STDMETHOD(QueryInterface)(REFIID, void** out) override { *out = nullptr; return E_NOINTERFACE; }
+    STDMETHOD(QueryInterface)(REFIID, void** out) override
+    {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
     STDMETHOD_(ULONG, AddRef)() override { return 1; }
     STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(CreateSoundBuffer)(LPCDSBUFFERDESC d, LPLPDIRECTSOUNDBUFFER out, IUnknown*) override

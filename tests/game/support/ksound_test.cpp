@@ -237,11 +237,8 @@ TEST(SoundDevice, RetriesOnlyWhileBusyOrWithoutDriver)
         int tries;
         bool device;
     } cases[] = {
-        {DSERR_ALLOCATED, 2, 3, true},
-        {DSERR_NODRIVER, 100, 10, false},
-        {DSERR_ALLOCATED, 100, 10, false},
-        {E_OUTOFMEMORY, 100, 1, false},
-        {DSERR_NODRIVER, 0, 1, true},
+        {DSERR_ALLOCATED, 2, 3, true},  {DSERR_NODRIVER, 100, 10, false}, {DSERR_ALLOCATED, 100, 10, false},
+        {E_OUTOFMEMORY, 100, 1, false}, {DSERR_NODRIVER, 0, 1, true},
     };
     HWND window = CreateTestWindow(100, 100);
     for (const Case& c : cases) {

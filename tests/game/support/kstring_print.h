@@ -5,7 +5,4 @@
 
 #include <ostream>
 
-inline void PrintTo(const KString& s, std::ostream* os)
-{
-    *os << '"' << s.c_str() << '"';
-}
+inline void PrintTo(const KString& s, std::ostream* os) { *os << '"' << s.c_str() << '"'; }

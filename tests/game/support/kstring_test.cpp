@@ -11,7 +11,10 @@ namespace {
 
 TEST(KStringCapacity, FollowsTheRuleAndNeverShrinks)
 {
-    struct Case { int length; int capacity; };
+    struct Case {
+        int length;
+        int capacity;
+    };
     const Case cases[] = {{0, 16}, {1, 16}, {14, 16}, {15, 32}, {30, 32}, {31, 48}, {-4, 16}};
     for (const Case& c : cases) {
         EXPECT_EQ(KString::CapacityFor(c.length), c.capacity) << c.length;
@@ -92,11 +95,15 @@ TEST(KStringConstruction, FromNullSizeAndCopy)
 
 TEST(KStringCompare, ByteWiseAndIgnoringCase)
 {
-    struct Case { const char* a; const char* b; int compare; bool equalNoCase; };
+    struct Case {
+        const char* a;
+        const char* b;
+        int compare;
+        bool equalNoCase;
+    };
     const Case cases[] = {
-        {"abc", "abc", 0, true},   {"abc", "abd", -1, false}, {"abd", "abc", 1, false},
-        {"ABC", "abc", -1, true},  {"ab", "abc", -1, false},  {"\xE9", "a", 1, false},
-        {"Video", "VIDEO", 1, true},
+        {"abc", "abc", 0, true},  {"abc", "abd", -1, false}, {"abd", "abc", 1, false},    {"ABC", "abc", -1, true},
+        {"ab", "abc", -1, false}, {"\xE9", "a", 1, false},   {"Video", "VIDEO", 1, true},
     };
     for (const Case& c : cases) {
         KString s(c.a);
@@ -130,8 +137,7 @@ TEST(KStringFormat, MeasuresTheExactLength)
 
     // An argument that is the string itself.
     KString self("abc");
-    self.Format("%s%s%s%s%s%s", self.c_str(), self.c_str(), self.c_str(), self.c_str(), self.c_str(),
-                self.c_str());
+    self.Format("%s%s%s%s%s%s", self.c_str(), self.c_str(), self.c_str(), self.c_str(), self.c_str(), self.c_str());
     EXPECT_EQ(self, "abcabcabcabcabcabc");
     self.Format("[%s]", self.c_str());
     EXPECT_EQ(self, "[abcabcabcabcabcabc]");
@@ -174,11 +180,15 @@ TEST(KStringSetLength, KeepsOrDropsText)
 TEST(KStringSearch, FindFindCharFindLastOf)
 {
     KString s("a/b\\c/d.e");
-    struct FindCase { const char* text; int start; int count; int expected; };
+    struct FindCase {
+        const char* text;
+        int start;
+        int count;
+        int expected;
+    };
     const FindCase finds[] = {
-        {"", 0, -1, -1},  {"b", 0, -1, 2},     {"/", 2, -1, 5}, {"d.e", 0, -1, 6},
-        {"d.e", 0, 8, -1}, {"a", -5, -1, 0},   {"e", 99, -1, -1}, {"c/d", 3, 3, -1},
-        {"c/d", 4, 3, 4},
+        {"", 0, -1, -1},  {"b", 0, -1, 2},   {"/", 2, -1, 5},   {"d.e", 0, -1, 6}, {"d.e", 0, 8, -1},
+        {"a", -5, -1, 0}, {"e", 99, -1, -1}, {"c/d", 3, 3, -1}, {"c/d", 4, 3, 4},
     };
     for (const FindCase& c : finds) {
         EXPECT_EQ(s.Find(c.text, c.start, c.count), c.expected) << c.text << " " << c.start;
@@ -210,11 +220,17 @@ TEST(KStringCut, LeftMidDropDelete)
     EXPECT_EQ(six.Left(-1), "");
     EXPECT_EQ(six.Left(2), "ab");
 
-    struct DropCase { const char* text; int n; bool left; const char* after; int result; };
+    struct DropCase {
+        const char* text;
+        int n;
+        bool left;
+        const char* after;
+        int result;
+    };
     const DropCase drops[] = {
-        {"  \tab ", -1, true, "ab ", 3},  {"ab ", -1, false, "ab", 1}, {"abc", 0, true, "abc", 0},
-        {"abcdef", 2, true, "cdef", 0},   {"abcdef", 2, false, "abcd", 0},
-        {"abc", 9, true, "", 0},          {"abc", 9, false, "", 0},    {" \t ", -1, true, "", 3},
+        {"  \tab ", -1, true, "ab ", 3}, {"ab ", -1, false, "ab", 1},     {"abc", 0, true, "abc", 0},
+        {"abcdef", 2, true, "cdef", 0},  {"abcdef", 2, false, "abcd", 0}, {"abc", 9, true, "", 0},
+        {"abc", 9, false, "", 0},        {" \t ", -1, true, "", 3},
     };
     for (const DropCase& c : drops) {
         KString s(c.text);
@@ -245,7 +261,13 @@ TEST(KStringEdit, InsertCharsAndReplaceRange)
     EXPECT_EQ(s.Length(), 25);
     EXPECT_EQ(s.Mid(5, 3), "---");
 
-    struct RangeCase { const char* text; int start; int count; const char* with; const char* after; };
+    struct RangeCase {
+        const char* text;
+        int start;
+        int count;
+        const char* with;
+        const char* after;
+    };
     const RangeCase ranges[] = {
         {"hello world", 0, 5, "bye", "bye world"},
         {"hello world", 6, -1, "there!", "hello there!"},
@@ -266,8 +288,15 @@ TEST(KStringEdit, InsertCharsAndReplaceRange)
 
 TEST(KStringReplace, TokensWithinAFixedWindow)
 {
-    struct Case { const char* text; const char* find; const char* with; int start; int count;
-                  const char* after; int replaced; };
+    struct Case {
+        const char* text;
+        const char* find;
+        const char* with;
+        int start;
+        int count;
+        const char* after;
+        int replaced;
+    };
     const Case cases[] = {
         {"%m : %+S : %+2s", "%m", "5", 0, -1, "5 : %+S : %+2s", 1},
         {"a-b-c", "-", "+", 0, -1, "a+b+c", 2},

@@ -43,10 +43,7 @@ public:
     }
 };
 
-RECT Rect(int left, int top, int right, int bottom)
-{
-    return RECT{left, top, right, bottom};
-}
+RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
 int WindowsOfClass()
 {
@@ -395,11 +392,11 @@ TEST(KWndScroll, OwnScrollBarsMoveByStepsWithinTheRange)
         int expected;
     };
     const Step steps[] = {
-        {WM_VSCROLL, SB_LINEDOWN, 0, 2},  {WM_VSCROLL, SB_PAGEDOWN, 0, 22}, {WM_VSCROLL, SB_THUMBTRACK, 90, 90},
-        {WM_VSCROLL, SB_PAGEDOWN, 0, 100}, {WM_VSCROLL, SB_LINEUP, 0, 98},  {WM_VSCROLL, SB_TOP, 0, 0},
-        {WM_VSCROLL, SB_LINEUP, 0, 0},    {WM_VSCROLL, SB_BOTTOM, 0, 100},
-        {WM_HSCROLL, SB_LINEDOWN, 0, 5},  {WM_HSCROLL, SB_PAGEDOWN, 0, 35}, {WM_HSCROLL, SB_PAGEDOWN, 0, 50},
-        {WM_HSCROLL, SB_THUMBPOSITION, 7, 7}, {WM_HSCROLL, SB_PAGEUP, 0, 0},
+        {WM_VSCROLL, SB_LINEDOWN, 0, 2},   {WM_VSCROLL, SB_PAGEDOWN, 0, 22}, {WM_VSCROLL, SB_THUMBTRACK, 90, 90},
+        {WM_VSCROLL, SB_PAGEDOWN, 0, 100}, {WM_VSCROLL, SB_LINEUP, 0, 98},   {WM_VSCROLL, SB_TOP, 0, 0},
+        {WM_VSCROLL, SB_LINEUP, 0, 0},     {WM_VSCROLL, SB_BOTTOM, 0, 100},  {WM_HSCROLL, SB_LINEDOWN, 0, 5},
+        {WM_HSCROLL, SB_PAGEDOWN, 0, 35},  {WM_HSCROLL, SB_PAGEDOWN, 0, 50}, {WM_HSCROLL, SB_THUMBPOSITION, 7, 7},
+        {WM_HSCROLL, SB_PAGEUP, 0, 0},
     };
     for (const Step& s : steps) {
         EXPECT_EQ(w.Send(s.msg, MAKEWPARAM(s.code, s.thumb), 0), 0);

@@ -38,10 +38,7 @@ inline std::string Folder()
     return folder;
 }
 
-inline std::string Path(const std::string& name)
-{
-    return Folder() + name;
-}
+inline std::string Path(const std::string& name) { return Folder() + name; }
 
 inline bool WriteFile(const std::string& path, const std::string& bytes)
 {

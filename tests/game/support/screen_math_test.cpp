@@ -20,7 +20,7 @@ TEST(FitRect, CentresTheLargestBandOfTheAspect)
     ExpectRect(FitRect(0, 0, 400, 300, 4, 3), 0, 0, 400, 300);
     ExpectRect(FitRect(0, 0, 400, 300, 1, 1), 50, 0, 350, 300);
     ExpectRect(FitRect(10, 20, 410, 320, 16, 9), 10, 57, 410, 282);  // 225 high, (300-225)/2 = 37 cut
-    ExpectRect(FitRect(0, 0, 101, 100, 1, 1), 0, 0, 100, 100);        // half of 1 is cut to 0
+    ExpectRect(FitRect(0, 0, 101, 100, 1, 1), 0, 0, 100, 100);  // half of 1 is cut to 0
 }
 
 TEST(FitRect, AnAspectSideBelowOneCountsAsSquare)

@@ -12,7 +12,7 @@ struct WaveSpec {
     uint32_t rate = 22050;
     uint16_t channels = 1;
     uint16_t bits = 16;
-    uint32_t formatLength = 16;   // bytes stored in the "fmt " chunk
+    uint32_t formatLength = 16;  // bytes stored in the "fmt " chunk
     uint32_t milliseconds = 100;
     double frequency = 440.0;
 };
@@ -28,10 +28,7 @@ inline void Put16(std::vector<uint8_t>& out, uint16_t v)
     out.push_back(uint8_t(v >> 8));
 }
 
-inline void PutTag(std::vector<uint8_t>& out, const char* tag)
-{
-    out.insert(out.end(), tag, tag + 4);
-}
+inline void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
 inline std::vector<uint8_t> FormatChunk(const WaveSpec& s)
 {

@@ -13,17 +13,27 @@ TEST_F(ApplicationCommandsTest, ConversionsColoursAndCharacters)
         const char* expression;
         const char* value;
     } cases[] = {
-        {"@Application.Color(255, 0, 0)", "255"}, {"@Application.Color(0, 0, 255)", "16711680"},
-        {"@Application.Color(256, -1, 1)", "130816"}, {"@Application.Blue(16711680)", "255"},
-        {"@Application.Green(65280)", "255"}, {"@Application.Red(-1)", "255"},
-        {"@Application.ToHex(255)", "FF"}, {"@Application.ToHex(-1)", "FFFFFFFF"},
-        {"@Application.FromHex(\"FF\")", "255"}, {"@Application.FromHex(\"ff\")", "918"},
-        {"@Application.ToBinary(5)", "101"}, {"@Application.ToBinary(0)", "0"},
+        {"@Application.Color(255, 0, 0)", "255"},
+        {"@Application.Color(0, 0, 255)", "16711680"},
+        {"@Application.Color(256, -1, 1)", "130816"},
+        {"@Application.Blue(16711680)", "255"},
+        {"@Application.Green(65280)", "255"},
+        {"@Application.Red(-1)", "255"},
+        {"@Application.ToHex(255)", "FF"},
+        {"@Application.ToHex(-1)", "FFFFFFFF"},
+        {"@Application.FromHex(\"FF\")", "255"},
+        {"@Application.FromHex(\"ff\")", "918"},
+        {"@Application.ToBinary(5)", "101"},
+        {"@Application.ToBinary(0)", "0"},
         {"@Application.FromBinary(101)", "5"},
         {"@Application.FromBinary(\"11111111111111111111111111111111\")", "-1"},
-        {"@Application.Char(65)", "A"}, {"@Application.Char(300)", ""}, {"@Application.Char(0)", ""},
-        {"@Application.Code(\"A\")", "65"}, {"@Application.Code(\"\")", "-1"},
-        {"@Application.Code(\"\\xE9\")", "233"}, {"@Application.NewLine()", "\r\n"},
+        {"@Application.Char(65)", "A"},
+        {"@Application.Char(300)", ""},
+        {"@Application.Char(0)", ""},
+        {"@Application.Code(\"A\")", "65"},
+        {"@Application.Code(\"\")", "-1"},
+        {"@Application.Code(\"\\xE9\")", "233"},
+        {"@Application.NewLine()", "\r\n"},
         {"@Application.Format(\"%.2f\", 3.14159)", "3.14"},
         {"@Application.Format(\"%5.1f|%-6g|%e\", 2.25, 0.5, 1000)", "  2.2|0.5   |1.000000e+03"},
         {"@Application.Format(\"%d%% of %x\", 12.9, 255)", "12% of ff"},
@@ -44,7 +54,8 @@ TEST_F(ApplicationCommandsTest, ConversionsColoursAndCharacters)
 
 TEST_F(ApplicationCommandsTest, ParametersOfTheRun)
 {
-    Start("window MAIN\n  event 0\n    @Application.Return(@Application.Param(0) & @Application.Param(2) & @Application.Param(-1) & @Application.ParamCount())\n");
+    Start("window MAIN\n  event 0\n    @Application.Return(@Application.Param(0) & @Application.Param(2) & "
+          "@Application.Param(-1) & @Application.ParamCount())\n");
     EXPECT_EQ(Run("MAIN", 0, {"first", "second"}), "first2");
     EXPECT_EQ(runtime_.RunScript(&Window("MAIN"), Window("MAIN").Self(), 0, nullptr), "0");
 }
@@ -61,12 +72,15 @@ TEST(CommandLineTest, ArgumentsFollowTheProgramPath)
     struct Case {
         const char *line, *arguments;
     } cases[] = {
-        {"\"C:\\Program Files\\qbk.exe\" -x 1", "-x 1"}, {"\"C:\\a b\\qbk.exe\"", ""},
-        {"\"C:\\qbk.exe\"  two", " two"}, {"C:\\qbk.exe", ""}, {"qbk.exe a b", "a b"},
-        {"\"unclosed", ""}, {"", ""},
+        {"\"C:\\Program Files\\qbk.exe\" -x 1", "-x 1"},
+        {"\"C:\\a b\\qbk.exe\"", ""},
+        {"\"C:\\qbk.exe\"  two", " two"},
+        {"C:\\qbk.exe", ""},
+        {"qbk.exe a b", "a b"},
+        {"\"unclosed", ""},
+        {"", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CommandLineArguments(c.line), c.arguments) << c.line;
+    for (const Case& c : cases) EXPECT_EQ(CommandLineArguments(c.line), c.arguments) << c.line;
 }
 
 struct FakeSystem {

@@ -27,8 +27,8 @@ TEST_F(ApplicationSystemWinTest, ClipboardCommandLineClockAndWindows)
 {
     EXPECT_EQ(Value("@Application.SetClip(\"from a script\") & @Application.Clip()"), "from a script");
     EXPECT_EQ(Value("@Application.Arguments()"), CommandLineArguments(GetCommandLineA()));
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, "EDIT", "", WS_POPUP | WS_VISIBLE, 40, 40, 60, 60,
-                                  nullptr, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, "EDIT", "", WS_POPUP | WS_VISIBLE, 40, 40, 60, 60, nullptr, nullptr,
+                                  nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Value("@Application.WindowAt(70, 70)"), FormatNumber(int64_t(reinterpret_cast<uintptr_t>(window))));
     DestroyWindow(window);

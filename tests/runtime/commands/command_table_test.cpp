@@ -16,13 +16,10 @@ TEST(CommandTableTest, EveryHandlerNameIsBoundOnce)
     std::set<std::string> names;
     for (int type = 0; type < 74; ++type)
         for (int command = 0; command < 100; ++command)
-            if (const CommandEntry* entry = table.FindOwn(type, command))
-                names.insert(entry->Name);
+            if (const CommandEntry* entry = table.FindOwn(type, command)) names.insert(entry->Name);
     for (int command = 0; command < 31; ++command) {
-        if (const CommandEntry* entry = table.FindObjectCommand(command))
-            names.insert(entry->Name);
-        if (const CommandEntry* entry = table.FindControlCommand(command))
-            names.insert(entry->Name);
+        if (const CommandEntry* entry = table.FindObjectCommand(command)) names.insert(entry->Name);
+        if (const CommandEntry* entry = table.FindControlCommand(command)) names.insert(entry->Name);
     }
     EXPECT_EQ(names.size(), 1033u);
 }
@@ -32,8 +29,7 @@ TEST(CommandTableTest, SharedHandlersAndGaps)
     const ScriptCommandTable& table = GetScriptCommandTable();
     EXPECT_EQ(NameOf(table.FindOwn(67, 33)), "Slider_GetRange");
     EXPECT_EQ(NameOf(table.FindOwn(67, 34)), "Slider_GetRange");
-    for (int gap : {32, 35, 37, 38})
-        EXPECT_EQ(table.FindOwn(67, gap), nullptr) << gap;
+    for (int gap : {32, 35, 37, 38}) EXPECT_EQ(table.FindOwn(67, gap), nullptr) << gap;
     EXPECT_EQ(table.FindOwn(55, 52), nullptr);
     EXPECT_EQ(table.FindOwn(32, 10), nullptr);
     EXPECT_EQ(NameOf(table.FindOwn(23, 9)), NameOf(table.FindOwn(22, 10)));

@@ -38,13 +38,11 @@ window MAIN
 
 double TclSeconds()
 {
-    const char* script =
-        "puts [lindex [time {set i 0; while {$i < 1000000} {incr i; set acc [expr {$i * 2 + 1}]; "
-        "set t \"x$i\"}} 1] 0]";
+    const char* script = "puts [lindex [time {set i 0; while {$i < 1000000} {incr i; set acc [expr {$i * 2 + 1}]; "
+                         "set t \"x$i\"}} 1] 0]";
     const std::string command = std::string("echo '") + script + "' | tclsh 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
+    if (!pipe) return -1;
     char line[64] = {};
     const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
     pclose(pipe);
@@ -74,8 +72,8 @@ int main()
     // Each pass runs the loop head and three instructions; then the set before and the last head.
     const double instructions = 4.0 * kPasses + 2;
     const double passes = main.Objects[12]->Numbers.at(0);
-    std::printf("qbk script: %.0f passes, %.0f instructions in %.3f s: %.0f instructions/s, %.3f us per pass\n",
-                passes, instructions, seconds, instructions / seconds, seconds / kPasses * 1e6);
+    std::printf("qbk script: %.0f passes, %.0f instructions in %.3f s: %.0f instructions/s, %.3f us per pass\n", passes,
+                instructions, seconds, instructions / seconds, seconds / kPasses * 1e6);
     const double tcl = TclSeconds();
     if (tcl > 0)
         std::printf("tclsh: the same loop in %.3f s; qbk takes %.2f times as long\n", tcl, seconds / tcl);

@@ -17,25 +17,40 @@ TEST_F(ExpressionTest, ArithmeticJoinsAndTexts)
         const char* expression;
         const char* value;
     } cases[] = {
-        {"2 + 3 * 4", "14"}, {"2 * 3 + 4", "10"}, {"10 - 2 - 3", "5"}, {"7 / 2", "3.5"},
-        {"\"ab\" & \"cd\"", "abcd"}, {"1 + 2 & \"x\"", "3x"}, {"abc + 1", "1"}, {"007", "007"},
-        {"abc", "abc"}, {"1 & 2", "12"}, {"0.1 + 0.2", "0.3"}, {"1 / 3", "0.333333"},
+        {"2 + 3 * 4", "14"},
+        {"2 * 3 + 4", "10"},
+        {"10 - 2 - 3", "5"},
+        {"7 / 2", "3.5"},
+        {"\"ab\" & \"cd\"", "abcd"},
+        {"1 + 2 & \"x\"", "3x"},
+        {"abc + 1", "1"},
+        {"007", "007"},
+        {"abc", "abc"},
+        {"1 & 2", "12"},
+        {"0.1 + 0.2", "0.3"},
+        {"1 / 3", "0.333333"},
         {"\"x\" & 2 * 3", "x6"},  // a computed chain joins with its value
-        {"2 * 3 & \"y\"", "6y"}, {"\"-4\" * \"2x\"", "-8"}, {"\"1e3\" + 1", "1001"},
-        {"@n.Get() * 2", "10"}, {"@b.GetId()", "12"}, {"@MAIN.b.GetName() & \"!\"", "b!"},
+        {"2 * 3 & \"y\"", "6y"},
+        {"\"-4\" * \"2x\"", "-8"},
+        {"\"1e3\" + 1", "1001"},
+        {"@n.Get() * 2", "10"},
+        {"@b.GetId()", "12"},
+        {"@MAIN.b.GetName() & \"!\"", "b!"},
         {"@9.1.0() & \"z\"", "z"},  // a reference to a missing window is the empty text
         {"@n.Get(@n.Get() + 1, \"\\x05\") + 1", "6"},
         {"", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Value(c.expression), c.value) << c.expression;
+    for (const Case& c : cases) EXPECT_EQ(Value(c.expression), c.value) << c.expression;
 }
 
 TEST_F(ExpressionTest, ArgumentsComeOneAtATimeOffTheFront)
 {
     Start("window MAIN\n  object Button b\n");
     ScriptFrame frame;
-    CString params(std::string("1\x09" "2\x05\x05" "abc\x05tail", 13));
+    CString params(std::string("1\x09"
+                               "2\x05\x05"
+                               "abc\x05tail",
+                               13));
     CString value;
     EXPECT_TRUE(runtime_.EvaluateExpression(params, value, frame));
     EXPECT_EQ(value, "3");
@@ -54,14 +69,23 @@ TEST_F(ExpressionTest, MarkersOutsidePlaceAreText)
 {
     Start("window MAIN\n  object Button b\n");
     ScriptFrame frame;
-    const std::string reference = "\x01" "0\x02" "12\x03" "0\x04\x06";
+    const std::string reference = "\x01"
+                                  "0\x02"
+                                  "12\x03"
+                                  "0\x04\x06";
     struct Case {
         std::string params, value;
     } cases[] = {
         {reference + "\x05", "12"},
         {"ab" + reference + "\x05", "ab" + reference},  // not at the start: plain text
-        {"\x06\x06" "7\x09" "1\x05", "1"},   // stray closers leave the depth at 0: + still adds
-        {"\x06" "5\x05", "\x06" "5"},
+        {"\x06\x06"
+         "7\x09"
+         "1\x05",
+         "1"},  // stray closers leave the depth at 0: + still adds
+        {"\x06"
+         "5\x05",
+         "\x06"
+         "5"},
     };
     for (const Case& c : cases) {
         CString params(c.params);
@@ -76,14 +100,12 @@ TEST(CompareValuesTest, NumbersCompareAsNumbersAndEverythingElseAsText)
     struct Case {
         const char *left, *op, *right, *result;
     } cases[] = {
-        {"10", "<", "9", "0"}, {"10a", "<", "9", "1"}, {"abc", "=", "ABC", "0"},
-        {"0.0", "=", "0", "0"}, {"-5", "<", "3", "1"}, {"1.2.3", "<", "1.3", "1"},
-        {"", "=", "", "1"}, {"1", "==", "1", ""}, {"2", "!=", "2.0", "0"}, {"3", ">=", "3", "1"},
-        {"3", "<=", "2", "0"}, {"b", ">", "a", "1"}, {".5", "=", "0.5", "1"}, {"1-2", "=", "1-2", "1"},
-        {"+1", "=", "1", "0"}, {"\xE9", ">", "z", "1"},
+        {"10", "<", "9", "0"},   {"10a", "<", "9", "1"},     {"abc", "=", "ABC", "0"}, {"0.0", "=", "0", "0"},
+        {"-5", "<", "3", "1"},   {"1.2.3", "<", "1.3", "1"}, {"", "=", "", "1"},       {"1", "==", "1", ""},
+        {"2", "!=", "2.0", "0"}, {"3", ">=", "3", "1"},      {"3", "<=", "2", "0"},    {"b", ">", "a", "1"},
+        {".5", "=", "0.5", "1"}, {"1-2", "=", "1-2", "1"},   {"+1", "=", "1", "0"},    {"\xE9", ">", "z", "1"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CompareValues(c.left, c.op, c.right), c.result) << c.left << c.op << c.right;
+    for (const Case& c : cases) EXPECT_EQ(CompareValues(c.left, c.op, c.right), c.result) << c.left << c.op << c.right;
 }
 
 const char* const kBranches = R"(
@@ -149,7 +171,8 @@ window MAIN
 
 TEST_F(FlowTest, OnlyReturnHandsTheResultBack)
 {
-    Start("window MAIN\n  event 0\n    @Application.Color(1, 2, 3)\n  event 1\n    @Application.Return(\"r\")\n    @Application.Return(\"never\")\n");
+    Start("window MAIN\n  event 0\n    @Application.Color(1, 2, 3)\n  event 1\n    @Application.Return(\"r\")\n    "
+          "@Application.Return(\"never\")\n");
     EXPECT_EQ(Run("MAIN", 0), "");
     EXPECT_EQ(Run("MAIN", 1), "r");
 }
@@ -217,7 +240,10 @@ window MAIN
     @n.Add(10)
 )");
     CloseLog::calls = 0;
-    runtime_.m_hooks.closeWindow = [](WindowRecord&) { ++CloseLog::calls; return CloseLog::answer; };
+    runtime_.m_hooks.closeWindow = [](WindowRecord&) {
+        ++CloseLog::calls;
+        return CloseLog::answer;
+    };
     runtime_.m_running = 1;
     ObjectRecord& n = *Window("MAIN").Objects[12];
 
@@ -329,24 +355,24 @@ TEST_F(DispatchTest, SharedCommandsAndGapsFollowTheTypeGroups)
         return std::make_pair(code, std::string(frame.Result.Str()));
     };
     using R = std::pair<int, std::string>;
-    EXPECT_EQ(dispatch(12, 0), R(0, "12"));     // Button: Object_GetId
-    EXPECT_EQ(dispatch(12, 1), R(0, "b"));      // Object_GetName
-    EXPECT_EQ(dispatch(12, 2), R(0, ""));       // a control command, not built here
-    EXPECT_EQ(dispatch(12, 31), R(0, ""));      // no own commands
-    EXPECT_EQ(dispatch(8, 1), R(0, ""));        // MessageBox has no shared commands
+    EXPECT_EQ(dispatch(12, 0), R(0, "12"));  // Button: Object_GetId
+    EXPECT_EQ(dispatch(12, 1), R(0, "b"));  // Object_GetName
+    EXPECT_EQ(dispatch(12, 2), R(0, ""));  // a control command, not built here
+    EXPECT_EQ(dispatch(12, 31), R(0, ""));  // no own commands
+    EXPECT_EQ(dispatch(8, 1), R(0, ""));  // MessageBox has no shared commands
     EXPECT_EQ(dispatch(13, 0), R(0, "13"));
-    EXPECT_EQ(dispatch(14, 32), R(0, ""));      // Slider gap
+    EXPECT_EQ(dispatch(14, 32), R(0, ""));  // Slider gap
     EXPECT_EQ(dispatch(14, -1), R(0, ""));
-    EXPECT_EQ(dispatch(3, 0), R(0, "3"));       // the window itself
+    EXPECT_EQ(dispatch(3, 0), R(0, "3"));  // the window itself
     EXPECT_EQ(dispatch(0, 1), R(3, ""));
     EXPECT_EQ(dispatch(0, 2), R(4, ""));
-    EXPECT_EQ(dispatch(0, 0), R(2, ""));        // IF without operands: the result is not "1"
+    EXPECT_EQ(dispatch(0, 0), R(2, ""));  // IF without operands: the result is not "1"
     EXPECT_EQ(dispatch(1, 1), R(7, ""));
     EXPECT_EQ(dispatch(5, 0), R(9, ""));
     EXPECT_EQ(dispatch(5, 1), R(8, ""));
     EXPECT_EQ(dispatch(5, 2), R(11, ""));
     EXPECT_EQ(dispatch(5, 23), R(10, ""));
-    main.Objects[13]->Type = 80;                // beyond the table: the shared path
+    main.Objects[13]->Type = 80;  // beyond the table: the shared path
     EXPECT_EQ(dispatch(13, 1), R(0, "bb"));
     CString params;
     frame.Result = "kept";

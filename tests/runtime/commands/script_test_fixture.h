@@ -34,16 +34,16 @@ protected:
     }
     void TearDown() override
     {
-        for (int w = 0; w < runtime_.GetWindowCount(); ++w)
-            runtime_.GetWindowAt(w)->Self()->WindowObject = nullptr;
+        for (int w = 0; w < runtime_.GetWindowCount(); ++w) runtime_.GetWindowAt(w)->Self()->WindowObject = nullptr;
         StoredProjectTest::TearDown();
     }
     // Runs event e of the named object (the window itself by default) of window W.
     CString Run(const char* windowName, int event, std::vector<CString> args = {}, const char* object = nullptr)
     {
         WindowRecord& window = Window(windowName);
-        ObjectRecord* target = object ? CProjectRuntime::FindObjectById(&window, runtime_.FindObjectIdByName(window.Id, object))
-                                      : window.Self();
+        ObjectRecord* target =
+            object ? CProjectRuntime::FindObjectById(&window, runtime_.FindObjectIdByName(window.Id, object))
+                   : window.Self();
         ArgumentBlock block;
         block.Texts = args;
         return runtime_.RunScript(&window, target, event, &block);
@@ -51,7 +51,8 @@ protected:
     // The value of one expression, through a function that returns it.
     CString Value(const std::string& expression)
     {
-        Start("window MAIN\n  object Button b\n  object NumberVariable n\n  event 0\n    @n.Set(5)\n    @Application.Return(" +
+        Start("window MAIN\n  object Button b\n  object NumberVariable n\n  event 0\n    @n.Set(5)\n    "
+              "@Application.Return(" +
               expression + ")\n");
         return Run("MAIN", 0);
     }

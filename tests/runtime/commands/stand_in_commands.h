@@ -15,13 +15,10 @@ public:
     {
         static const CommandEntry number[] = {{"Set", Set}, {"Get", Get}, {"Add", Add}};
         static const CommandEntry local[] = {{"SetLocal", SetLocal}, {"GetLocal", GetLocal}};
-        if (type == 28 && command >= 2 && command <= 4)
-            return &number[command - 2];
+        if (type == 28 && command >= 2 && command <= 4) return &number[command - 2];
         static const CommandEntry text = {"SetText", SetText};
-        if (type == 19 && command >= 2 && command <= 3)
-            return &local[command - 2];
-        if (type == 39 && command == 2)
-            return &text;
+        if (type == 19 && command >= 2 && command <= 3) return &local[command - 2];
+        if (type == 39 && command == 2) return &text;
         return GetScriptCommandTable().FindOwn(type, command);
     }
     const CommandEntry* FindObjectCommand(int command) const override
@@ -62,8 +59,7 @@ private:
     static int Slot(WindowRecord& w, ObjectRecord& o)
     {
         int slot = 0;
-        for (int i = 12; i < w.GetObjectCount() && w.Objects[i].get() != &o; ++i)
-            slot += w.Objects[i]->Type == o.Type;
+        for (int i = 12; i < w.GetObjectCount() && w.Objects[i].get() != &o; ++i) slot += w.Objects[i]->Type == o.Type;
         return slot;
     }
     static void SetLocal(CProjectRuntime& rt, WindowRecord& w, ObjectRecord& o, CString& p, ScriptFrame& f)

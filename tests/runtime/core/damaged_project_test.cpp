@@ -46,8 +46,7 @@ std::vector<std::string> Fields(const std::string& plain)
 std::string Join(const std::vector<std::string>& fields)
 {
     std::string plain;
-    for (const std::string& field : fields)
-        plain += field + '\0';
+    for (const std::string& field : fields) plain += field + '\0';
     return plain;
 }
 
@@ -113,9 +112,8 @@ TEST_F(DamagedProjectTest, ObjectTypesAndEventCountsOutsideTheTypeAreRefused)
         std::optional<int> events;
         bool loads;
     } cases[] = {
-        {46, std::nullopt, true}, {46, 6, true}, {46, 2, true}, {46, 7, false},
-        {46, -1, false}, {74, 0, false}, {-1, 0, false}, {12, 0, true}, {12, 1, false},
-        {73, 11, true},
+        {46, std::nullopt, true}, {46, 6, true},  {46, 2, true}, {46, 7, false}, {46, -1, false},
+        {74, 0, false},           {-1, 0, false}, {12, 0, true}, {12, 1, false}, {73, 11, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.events.value_or(-99)));
@@ -132,7 +130,7 @@ TEST_F(DamagedProjectTest, BuiltInEntryCannotHaveMoreEventsThanItsType)
 {
     qbkw::ProjectSpec project;
     project.windows.push_back(qbkw::WindowSpec::Make("MAIN"));
-    project.windows[0].objects[11].type = 46;             // the stored type does not count...
+    project.windows[0].objects[11].type = 46;  // the stored type does not count...
     project.windows[0].objects[11].eventCountOverride = 2;  // ...Time has one event
     EXPECT_FALSE(Load(project));
     project.windows[0].objects[11].eventCountOverride = 1;
@@ -217,13 +215,21 @@ TEST(TextToIntTest, ReadsLikeAtoiAndClampsToThirtyTwoBits)
         const char* text;
         int32_t value;
     } cases[] = {
-        {"0", 0}, {"00001234", 1234}, {"  \t\n-17x", -17}, {"+5", 5}, {"x5", 0}, {"", 0},
-        {"- 5", 0}, {"2147483647", 2147483647}, {"2147483648", 2147483647},
-        {"-2147483648", INT32_MIN}, {"-2147483649", INT32_MIN},
-        {"99999999999999999999999", 2147483647}, {"12.9", 12},
+        {"0", 0},
+        {"00001234", 1234},
+        {"  \t\n-17x", -17},
+        {"+5", 5},
+        {"x5", 0},
+        {"", 0},
+        {"- 5", 0},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"-2147483649", INT32_MIN},
+        {"99999999999999999999999", 2147483647},
+        {"12.9", 12},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(TextToInt(c.text), c.value) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(TextToInt(c.text), c.value) << c.text;
     EXPECT_EQ(TextToInt(nullptr), 0);
 }
 
@@ -237,13 +243,31 @@ TEST(TextToDoubleTest, ReadsLikeAtofWithoutPlatformSpellings)
         const char* text;
         double value;
     } cases[] = {
-        {"0", 0}, {"12", 12}, {"-7", -7}, {"1.5", 1.5}, {"-0.25x", -0.25}, {"  +3", 3}, {".5", 0.5},
-        {"5.", 5}, {"1e3", 1000}, {"2E-2", 0.02}, {"1e", 1}, {"1e+", 1}, {"abc", 0}, {"", 0},
-        {"-", 0}, {".", 0}, {"inf", 0}, {"nan", 0}, {"0x10", 0}, {"123456789012345", 123456789012345.0},
-        {"12345678901234567890", 12345678901234567890.0}, {"007", 7}, {"1.2.3", 1.2},
+        {"0", 0},
+        {"12", 12},
+        {"-7", -7},
+        {"1.5", 1.5},
+        {"-0.25x", -0.25},
+        {"  +3", 3},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"2E-2", 0.02},
+        {"1e", 1},
+        {"1e+", 1},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"inf", 0},
+        {"nan", 0},
+        {"0x10", 0},
+        {"123456789012345", 123456789012345.0},
+        {"12345678901234567890", 12345678901234567890.0},
+        {"007", 7},
+        {"1.2.3", 1.2},
     };
-    for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(TextToDouble(c.text), c.value) << c.text;
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(TextToDouble(c.text), c.value) << c.text;
     EXPECT_TRUE(std::signbit(TextToDouble("-0")));
 }
 

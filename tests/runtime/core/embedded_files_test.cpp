@@ -20,8 +20,7 @@ protected:
             for (int n = 0;; ++n) {
                 CString name;
                 name.Format("%s~qbktmp%d.tmp", tempFolder.c_str(), n);
-                if (!std::ifstream(name.GetString()))
-                    return name;
+                if (!std::ifstream(name.GetString())) return name;
             }
         };
     }
@@ -96,8 +95,7 @@ TEST_F(EmbeddedFilesTest, OnlyPicturesOfTheImageFolderAreConverted)
         BYTE head[2] = {};
         file.Read(head, 2);
         converted.push_back(std::string(reinterpret_cast<char*>(head), 2) + (png ? "/png" : "/jpg"));
-        if (head[0] == 'X')
-            return false;
+        if (head[0] == 'X') return false;
         file.SetLength(0);
         file.Write("BM", 2);
         return true;

@@ -47,8 +47,7 @@ TEST_F(ProjectModelTest, NewWindowHasBuiltInObjectsDefaultsAndFunctionNames)
 
 TEST_F(ProjectModelTest, NewWindowTakesSmallestFreeIdAndAFreeName)
 {
-    for (int i = 0; i < 4; ++i)
-        runtime.CreateWindowRecord();
+    for (int i = 0; i < 4; ++i) runtime.CreateWindowRecord();
     runtime.DeleteWindowRecord(2);  // ids 0, 1 and 3 remain
     runtime.FindWindowRecordById(3)->Self()->Name = "Other";
     WindowRecord& second = *runtime.CreateWindowRecord();
@@ -88,13 +87,11 @@ TEST_F(ProjectModelTest, NameLookupsAnswerInvalidMissingWindowAndNoMatch)
         int window, object, command;
     } cases[] = {
         {"MAIN", 0, 3, -3},  // the window object bears the name
-        {"okButton", -3, 12, -3},
-        {"Press_2", -3, -3, 1},
-        {"main", -3, -3, -3},          // case counts
-        {"ok Button", -1, -1, -1},     // blank
-        {"ok-Button", -1, -1, -1},     // hyphen
-        {"", -1, -1, -1},
-        {"\xC3\xA9t\xC3\xA9", -1, -1, -1},  // bytes above 0x7F
+        {"okButton", -3, 12, -3},  {"Press_2", -3, -3, 1},
+        {"main", -3, -3, -3},  // case counts
+        {"ok Button", -1, -1, -1},  // blank
+        {"ok-Button", -1, -1, -1},  // hyphen
+        {"", -1, -1, -1},          {"\xC3\xA9t\xC3\xA9", -1, -1, -1},  // bytes above 0x7F
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,7 +148,8 @@ TEST_F(ProjectModelTest, CloneCopiesEveryObjectKeepingIdsAndItsOwnWindowId)
     edit.Caption = "text";
     edit.Left = -4;
     edit.Style = 0x80000000u;
-    edit.Properties.Add("A\xA4" "1");
+    edit.Properties.Add("A\xA4"
+                        "1");
     edit.EventScripts[2].Texts.Add("instruction");
     edit.Numbers = {1.5, 2};
     source.FunctionNames.SetAt(7, "Helper");
@@ -175,7 +173,8 @@ TEST_F(ProjectModelTest, CloneCopiesEveryObjectKeepingIdsAndItsOwnWindowId)
     EXPECT_EQ(copy.Type, 28);
     EXPECT_EQ(target.Objects[13]->Caption, "New Object");
     // Changing the copy leaves the source alone (deep copy).
-    target.Objects[13]->Properties.Add("B\xA4" "2");
+    target.Objects[13]->Properties.Add("B\xA4"
+                                       "2");
     EXPECT_EQ(source.Objects[13]->Properties.GetSize(), 0);
 }
 

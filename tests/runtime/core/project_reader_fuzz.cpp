@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CProjectRuntime runtime;
     if (runtime.ReadStoredProject(file)) {
         runtime.CompileAllScripts();
-        for (int w = 0; w < runtime.GetWindowCount(); ++w)
-            runtime.RebindWindowReferences(*runtime.GetWindowAt(w));
+        for (int w = 0; w < runtime.GetWindowCount(); ++w) runtime.RebindWindowReferences(*runtime.GetWindowAt(w));
         runtime.FreeCompiledScripts();
     }
     runtime.ResetProject();

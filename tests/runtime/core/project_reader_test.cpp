@@ -89,8 +89,10 @@ TEST_F(ProjectReaderTest, EveryFieldRoundTrips)
     EXPECT_EQ(main.FunctionNames[4], "Compute");
     EXPECT_EQ(main.FunctionNames[5], "zzFunc006");
     ASSERT_EQ(main.Objects[2]->EventScripts[4].Texts.GetSize(), 1);
-    EXPECT_EQ(main.Objects[2]->EventScripts[4].Texts[0],
-              std::string("\x01" "0\x02" "5\x03" "23\x04x\x05\x06"));
+    EXPECT_EQ(main.Objects[2]->EventScripts[4].Texts[0], std::string("\x01"
+                                                                     "0\x02"
+                                                                     "5\x03"
+                                                                     "23\x04x\x05\x06"));
 
     const ObjectRecord& ok = *main.Objects[12];
     EXPECT_EQ(ok.Type, 46);
@@ -101,14 +103,26 @@ TEST_F(ProjectReaderTest, EveryFieldRoundTrips)
     EXPECT_EQ(ok.Style, 0x50000000u);
     ASSERT_EQ(ok.EventScripts[0].Texts.GetSize(), 2);
     EXPECT_EQ(ok.EventScripts[0].Texts[0], "$ says hello");
-    EXPECT_EQ(ok.EventScripts[0].Texts[1],
-              std::string("\x01" "0\x02" "12\x03" "0\x04" "a\x05" "1\x09" "2\x05\x06"));
-    EXPECT_EQ(ok.EventScripts[5].Texts[0], std::string("\x01" "0\x02" "3\x03" "1\x04\x06"));
+    EXPECT_EQ(ok.EventScripts[0].Texts[1], std::string("\x01"
+                                                       "0\x02"
+                                                       "12\x03"
+                                                       "0\x04"
+                                                       "a\x05"
+                                                       "1\x09"
+                                                       "2\x05\x06"));
+    EXPECT_EQ(ok.EventScripts[5].Texts[0], std::string("\x01"
+                                                       "0\x02"
+                                                       "3\x03"
+                                                       "1\x04\x06"));
     EXPECT_EQ(main.Objects[13]->Type, 19);
     EXPECT_EQ(main.Objects[11]->Name, "ticker");
     EXPECT_EQ(main.Objects[11]->Type, 11);
-    EXPECT_EQ(main.Objects[11]->EventScripts[0].Texts[0],
-              std::string("\x01" "0\x02" "0\x03" "0\x04" "1\x05=\x05" "1\x05\x06"));
+    EXPECT_EQ(main.Objects[11]->EventScripts[0].Texts[0], std::string("\x01"
+                                                                      "0\x02"
+                                                                      "0\x03"
+                                                                      "0\x04"
+                                                                      "1\x05=\x05"
+                                                                      "1\x05\x06"));
 }
 
 TEST_F(ProjectReaderTest, TrailerOffsetIsEightScrambledDigits)
@@ -146,7 +160,10 @@ TEST_F(ProjectReaderTest, PropertyListEndsOnlyAtEndWithSeparator)
 {
     qbkw::ProjectSpec project;
     project.windows.push_back(qbkw::WindowSpec::Make("MAIN"));
-    project.windows[0].Self().properties = {"END", "Key\xA4" "END", "Last\xA4v"};
+    project.windows[0].Self().properties = {"END",
+                                            "Key\xA4"
+                                            "END",
+                                            "Last\xA4v"};
     ASSERT_TRUE(Load(project));
     const CStringArray& properties = Window("MAIN").Self()->Properties;
     ASSERT_EQ(properties.GetSize(), 3);
@@ -198,12 +215,17 @@ end
         EXPECT_EQ(clone.Id, 3 + k);
         ASSERT_EQ(clone.GetObjectCount(), 13);
         EXPECT_EQ(clone.Objects[12]->Id, 12);
-        EXPECT_EQ(clone.Objects[12]->EventScripts[0].Texts[0],
-                  ("\x01" + std::to_string(3 + k) + "\x02" "12\x03" "0\x04\x06").c_str());
+        EXPECT_EQ(clone.Objects[12]->EventScripts[0].Texts[0], ("\x01" + std::to_string(3 + k) +
+                                                                "\x02"
+                                                                "12\x03"
+                                                                "0\x04\x06")
+                                                                   .c_str());
         EXPECT_EQ(clone.Objects[12]->EventScripts[0].Texts[1], "$ @Page.b.0() stays");
     }
-    EXPECT_EQ(Window("Page").Objects[12]->EventScripts[0].Texts[0],
-              std::string("\x01" "1\x02" "12\x03" "0\x04\x06"));
+    EXPECT_EQ(Window("Page").Objects[12]->EventScripts[0].Texts[0], std::string("\x01"
+                                                                                "1\x02"
+                                                                                "12\x03"
+                                                                                "0\x04\x06"));
     EXPECT_EQ(runtime_.FindWindowByName("Other0"), nullptr);
 }
 
@@ -228,8 +250,10 @@ file "after.txt" type 0 text "x"
     ASSERT_EQ(runtime_.GetWindowCount(), 2);
     WindowRecord& calc = Window("Calc");
     EXPECT_EQ(calc.Id, 1);
-    EXPECT_EQ(calc.Objects[2]->EventScripts[1].Texts[0],
-              std::string("\x01" "1\x02" "5\x03" "23\x04hi\x05\x06"))
+    EXPECT_EQ(calc.Objects[2]->EventScripts[1].Texts[0], std::string("\x01"
+                                                                     "1\x02"
+                                                                     "5\x03"
+                                                                     "23\x04hi\x05\x06"))
         << "a nested window's references address the window itself";
     ASSERT_EQ(runtime_.m_nestedLists[0].GetSize(), 2);
     EXPECT_EQ(runtime_.m_nestedLists[0][1], "Hello");

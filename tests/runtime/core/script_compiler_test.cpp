@@ -10,7 +10,11 @@ using ScriptCompilerTest = StoredProjectTest;
 
 TEST(ObjectReferenceTest, TheWorkedExampleSplitsIntoIdsNumberAndParameters)
 {
-    CString text("\x01" "2\x02" "15\x03" "40\x04" "abc\x05\x06");
+    CString text("\x01"
+                 "2\x02"
+                 "15\x03"
+                 "40\x04"
+                 "abc\x05\x06");
     int window, object, number;
     ASSERT_TRUE(ParseObjectReference(text, window, object, number));
     EXPECT_EQ(window, 2);
@@ -21,11 +25,23 @@ TEST(ObjectReferenceTest, TheWorkedExampleSplitsIntoIdsNumberAndParameters)
 
 TEST(ObjectReferenceTest, NestedReferencesStayInTheParameters)
 {
-    CString text("\x01" "0\x02" "12\x03" "3\x04" "\x01" "1\x02" "4\x03" "5\x04" "q\x05\x06\x05\x06");
+    CString text("\x01"
+                 "0\x02"
+                 "12\x03"
+                 "3\x04"
+                 "\x01"
+                 "1\x02"
+                 "4\x03"
+                 "5\x04"
+                 "q\x05\x06\x05\x06");
     int window, object, number;
     ASSERT_TRUE(ParseObjectReference(text, window, object, number));
     EXPECT_EQ(object, 12);
-    EXPECT_EQ(text, "\x01" "1\x02" "4\x03" "5\x04" "q\x05\x06\x05");
+    EXPECT_EQ(text, "\x01"
+                    "1\x02"
+                    "4\x03"
+                    "5\x04"
+                    "q\x05\x06\x05");
 }
 
 TEST(ObjectReferenceTest, MalformedTextsAreRefusedWithoutReadingOutside)
@@ -34,16 +50,40 @@ TEST(ObjectReferenceTest, MalformedTextsAreRefusedWithoutReadingOutside)
         "",
         "\x06",
         "\x01",
-        "\x01" "2",
-        "\x01" "2\x02" "15",
-        "\x01" "2\x02" "15\x03" "40",
-        "\x01" "2\x02" "15\x03" "40\x04",         // no close byte
-        "\x01" "2\x02" "15\x03" "40\x04" "abc\x05", // close byte missing
-        "\x01\x02\x03\x04\x06",                     // no numbers
-        "\x01" "x\x02" "1\x03" "2\x04\x06",
-        "\x01" "1\x03" "2\x02" "3\x04\x06",         // separators out of order
-        "2\x02" "15\x03" "40\x04\x06",              // no open byte
-        "\x01" "1\x02" "2\x03" "3\x04\x05",
+        "\x01"
+        "2",
+        "\x01"
+        "2\x02"
+        "15",
+        "\x01"
+        "2\x02"
+        "15\x03"
+        "40",
+        "\x01"
+        "2\x02"
+        "15\x03"
+        "40\x04",  // no close byte
+        "\x01"
+        "2\x02"
+        "15\x03"
+        "40\x04"
+        "abc\x05",  // close byte missing
+        "\x01\x02\x03\x04\x06",  // no numbers
+        "\x01"
+        "x\x02"
+        "1\x03"
+        "2\x04\x06",
+        "\x01"
+        "1\x03"
+        "2\x02"
+        "3\x04\x06",  // separators out of order
+        "2\x02"
+        "15\x03"
+        "40\x04\x06",  // no open byte
+        "\x01"
+        "1\x02"
+        "2\x03"
+        "3\x04\x05",
     };
     for (const char* source : texts) {
         CString text(source);
@@ -54,7 +94,9 @@ TEST(ObjectReferenceTest, MalformedTextsAreRefusedWithoutReadingOutside)
         EXPECT_EQ(number, 0);
         EXPECT_TRUE(text.IsEmpty());
     }
-    CString negative("\x01-1\x02" "2\x03" "3\x04\x06");
+    CString negative("\x01-1\x02"
+                     "2\x03"
+                     "3\x04\x06");
     int window, object, number;
     EXPECT_TRUE(ParseObjectReference(negative, window, object, number));
     EXPECT_EQ(window, -1);
@@ -65,18 +107,58 @@ TEST(RebindTest, EveryReferenceAddressesTheGivenWindow)
     struct Case {
         std::string text, rebound;
     } cases[] = {
-        {"\x01" "2\x02" "15\x03" "1\x04\x06", "\x01" "7\x02" "15\x03" "1\x04\x06"},
-        {"\x01\x02" "3\x03" "1\x04\x06", "\x01" "7\x02" "3\x03" "1\x04\x06"},
-        {"\x01" "12\x02" "1\x03" "1\x04" "a\x01" "0\x02" "9\x03" "2\x04\x06\x05\x06",
-         "\x01" "7\x02" "1\x03" "1\x04" "a\x01" "7\x02" "9\x03" "2\x04\x06\x05\x06"},
+        {"\x01"
+         "2\x02"
+         "15\x03"
+         "1\x04\x06",
+         "\x01"
+         "7\x02"
+         "15\x03"
+         "1\x04\x06"},
+        {"\x01\x02"
+         "3\x03"
+         "1\x04\x06",
+         "\x01"
+         "7\x02"
+         "3\x03"
+         "1\x04\x06"},
+        {"\x01"
+         "12\x02"
+         "1\x03"
+         "1\x04"
+         "a\x01"
+         "0\x02"
+         "9\x03"
+         "2\x04\x06\x05\x06",
+         "\x01"
+         "7\x02"
+         "1\x03"
+         "1\x04"
+         "a\x01"
+         "7\x02"
+         "9\x03"
+         "2\x04\x06\x05\x06"},
         {"plain text", "plain text"},
-        {"\x01" "55 no separator", "\x01" "55 no separator"},
-        {"\x01" "2\x02" "1\x03" "1\x04" "x\x01" "3", "\x01" "7\x02" "1\x03" "1\x04" "x\x01" "3"},
+        {"\x01"
+         "55 no separator",
+         "\x01"
+         "55 no separator"},
+        {"\x01"
+         "2\x02"
+         "1\x03"
+         "1\x04"
+         "x\x01"
+         "3",
+         "\x01"
+         "7\x02"
+         "1\x03"
+         "1\x04"
+         "x\x01"
+         "3"},
         {"", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(std::string(RebindReferences(CString(c.text), 7).Str()), c.rebound)
-            << testing::PrintToString(c.text);
+        EXPECT_EQ(std::string(RebindReferences(CString(c.text), 7).Str()), c.rebound) << testing::PrintToString(c.text);
 }
 
 TEST_F(ScriptCompilerTest, RowsSkipRemarksAndPointAtTheRecords)
@@ -158,7 +240,8 @@ end
 
 TEST_F(ScriptCompilerTest, FreeingReleasesRowsCountsAndCommandWords)
 {
-    ASSERT_TRUE(Load("commands Button Press\nwindow MAIN\n object LocalText\n object Button b\n  event 0\n   @b.Press()\n  end\n end\nend"));
+    ASSERT_TRUE(Load("commands Button Press\nwindow MAIN\n object LocalText\n object Button b\n  event 0\n   "
+                     "@b.Press()\n  end\n end\nend"));
     runtime_.CompileAllScripts();
     WindowRecord& main = Window("MAIN");
     ASSERT_EQ(main.Objects[13]->EventScripts[0].InstructionCount(), 1);

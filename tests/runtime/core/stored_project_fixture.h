@@ -54,8 +54,7 @@ protected:
     WindowRecord& Window(const char* name)
     {
         WindowRecord* window = runtime_.FindWindowByName(name);
-        if (!window)
-            throw std::runtime_error(std::string("no window ") + name);
+        if (!window) throw std::runtime_error(std::string("no window ") + name);
         return *window;
     }
 

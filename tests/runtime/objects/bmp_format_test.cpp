@@ -11,20 +11,23 @@ using qbktest::MakeBmp;
 
 namespace {
 
-Bytes WriteBmp(const Bytes& bgrBottomFirst, int width, int height) {
+Bytes WriteBmp(const Bytes& bgrBottomFirst, int width, int height)
+{
     GrowingWriter out;
     EXPECT_TRUE(WriteRgbAsBmp(bgrBottomFirst.data(), width, height, out));
     return Bytes(out.Data(), out.Data() + out.Size());
 }
 
-RgbImage Read(const Bytes& bytes) {
+RgbImage Read(const Bytes& bytes)
+{
     MemoryReader reader(bytes.data(), bytes.size());
     return ReadBmpAsRgb(reader);
 }
 
 }  // namespace
 
-TEST(BmpWrite, OnePixelImageIs58BytesWithTheSystemsHeader) {
+TEST(BmpWrite, OnePixelImageIs58BytesWithTheSystemsHeader)
+{
     Bytes bmp = WriteBmp({1, 2, 3}, 1, 1);
     ASSERT_EQ(bmp.size(), 58u);
     EXPECT_EQ(bmp[0], 'B');
@@ -37,7 +40,8 @@ TEST(BmpWrite, OnePixelImageIs58BytesWithTheSystemsHeader) {
     EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.end()), (Bytes{1, 2, 3, 0}));
 }
 
-TEST(BmpWrite, PaddedRowsCarryTheImageSize) {
+TEST(BmpWrite, PaddedRowsCarryTheImageSize)
+{
     Bytes rows(8, 7);  // 2 x 1 pixels: 6 bytes + 2 padding
     GrowingWriter out;
     ASSERT_TRUE(WriteDib24AsBmp(rows.data(), 2, 1, out));
@@ -45,7 +49,8 @@ TEST(BmpWrite, PaddedRowsCarryTheImageSize) {
     EXPECT_EQ(ReadLe32(out.Data() + 34), 8u);
 }
 
-TEST(BmpWrite, RefusesMissingBufferAndEmptyOrHugeSizes) {
+TEST(BmpWrite, RefusesMissingBufferAndEmptyOrHugeSizes)
+{
     GrowingWriter out;
     uint8_t px[3] = {};
     EXPECT_FALSE(WriteRgbAsBmp(nullptr, 1, 1, out));
@@ -55,7 +60,8 @@ TEST(BmpWrite, RefusesMissingBufferAndEmptyOrHugeSizes) {
     EXPECT_EQ(out.Size(), 0u);
 }
 
-TEST(BmpRead, RoundTripOfOddWidthsKeepsEveryPixel) {
+TEST(BmpRead, RoundTripOfOddWidthsKeepsEveryPixel)
+{
     for (int width : {1, 2, 3, 5, 7}) {
         int height = 3;
         Bytes rgb = qbktest::PatternRgb(width, height);
@@ -70,7 +76,8 @@ TEST(BmpRead, RoundTripOfOddWidthsKeepsEveryPixel) {
     }
 }
 
-TEST(BmpRead, IndexedRowsTakeColoursFromTheTableAndIndicesPastItGiveBlack) {
+TEST(BmpRead, IndexedRowsTakeColoursFromTheTableAndIndicesPastItGiveBlack)
+{
     // 4-bit, 3 x 1, table of two entries; the third pixel's index 9 lies past the table.
     Bytes rows = {0x01, 0x90, 0, 0};
     Bytes bmp = MakeBmp(40, 3, 1, 4, {0x00112233, 0x00AABBCC}, rows);
@@ -79,7 +86,8 @@ TEST(BmpRead, IndexedRowsTakeColoursFromTheTableAndIndicesPastItGiveBlack) {
     EXPECT_EQ(Bytes(img.pixels.get(), img.pixels.get() + 9), (Bytes{0x11, 0x22, 0x33, 0xAA, 0xBB, 0xCC, 0, 0, 0}));
 }
 
-TEST(BmpRead, OneBitRowsReadFromTheHighBitAndTopDownStaysInOrder) {
+TEST(BmpRead, OneBitRowsReadFromTheHighBitAndTopDownStaysInOrder)
+{
     Bytes rows = {0x80, 0, 0, 0, 0x40, 0, 0, 0};  // height -2: first stored row is the top one
     Bytes bmp = MakeBmp(40, 2, -2, 1, {0x00000000, 0x00FFFFFF}, rows);
     RgbImage img = Read(bmp);
@@ -92,14 +100,16 @@ TEST(BmpRead, OneBitRowsReadFromTheHighBitAndTopDownStaysInOrder) {
     EXPECT_EQ(p[9], 0xFF);  // (1,1) white
 }
 
-TEST(BmpRead, LargerHeadersAndAGapBeforeThePixelsAreHonoured) {
+TEST(BmpRead, LargerHeadersAndAGapBeforeThePixelsAreHonoured)
+{
     Bytes rows = {1, 2, 3, 0};
     RgbImage img = Read(MakeBmp(124, 1, 1, 24, {}, rows, 10));
     ASSERT_TRUE(img);
     EXPECT_EQ(Bytes(img.pixels.get(), img.pixels.get() + 3), (Bytes{3, 2, 1}));
 }
 
-TEST(BmpRead, DamagedFilesFail) {
+TEST(BmpRead, DamagedFilesFail)
+{
     Bytes good = MakeBmp(40, 2, 2, 24, {}, Bytes(16, 9));
     struct Case {
         const char* what;
@@ -132,7 +142,8 @@ TEST(BmpRead, DamagedFilesFail) {
     EXPECT_TRUE(Read(good));
 }
 
-TEST(BmpTransforms, SwapRedBlueAndFlipRows) {
+TEST(BmpTransforms, SwapRedBlueAndFlipRows)
+{
     Bytes px = {1, 2, 3, 4, 5, 6};
     SwapRedBlue(px.data(), 2);
     EXPECT_EQ(px, (Bytes{3, 2, 1, 6, 5, 4}));
@@ -141,7 +152,8 @@ TEST(BmpTransforms, SwapRedBlueAndFlipRows) {
     EXPECT_EQ(rows, (Bytes{3, 3, 2, 2, 1, 1}));
 }
 
-TEST(BmpParse, V5HeaderAndPixelOffsetAreUsed) {
+TEST(BmpParse, V5HeaderAndPixelOffsetAreUsed)
+{
     Bytes rows = {10, 20, 30, 0};
     Bytes bmp = MakeBmp(124, 1, 1, 24, {}, rows, 16);
     BmpDib dib;
@@ -153,7 +165,8 @@ TEST(BmpParse, V5HeaderAndPixelOffsetAreUsed) {
     EXPECT_EQ(dib.bits[0], 10);
 }
 
-TEST(BmpParse, ColourTableIsWidenedToEveryIndex) {
+TEST(BmpParse, ColourTableIsWidenedToEveryIndex)
+{
     Bytes rows = {0x0F, 0, 0, 0};
     Bytes bmp = MakeBmp(40, 2, 1, 4, {0x00123456}, rows);
     BmpDib dib;
@@ -164,7 +177,8 @@ TEST(BmpParse, ColourTableIsWidenedToEveryIndex) {
     EXPECT_EQ(ReadLe32(dib.info.data() + 40 + 15 * 4), 0u);
 }
 
-TEST(BmpParse, BitFieldMasksComeFromInsideOrBehindTheHeader) {
+TEST(BmpParse, BitFieldMasksComeFromInsideOrBehindTheHeader)
+{
     Bytes rows(4, 0);
     for (int headerSize : {40, 108}) {
         Bytes bmp = MakeBmp(headerSize, 1, 1, 32, {}, rows, headerSize == 40 ? 12 : 0, 3);
@@ -179,7 +193,8 @@ TEST(BmpParse, BitFieldMasksComeFromInsideOrBehindTheHeader) {
     }
 }
 
-TEST(BmpParse, RowsTimesHeightMustFitTheData) {
+TEST(BmpParse, RowsTimesHeightMustFitTheData)
+{
     struct Case {
         const char* what;
         int width, height, bits;
@@ -205,7 +220,8 @@ TEST(BmpParse, RowsTimesHeightMustFitTheData) {
     }
 }
 
-TEST(BmpParse, HeaderOrTablePastTheEndFails) {
+TEST(BmpParse, HeaderOrTablePastTheEndFails)
+{
     Bytes bmp = MakeBmp(40, 1, 1, 8, std::vector<uint32_t>(256, 0), Bytes(4, 0));
     BmpDib dib;
     ASSERT_TRUE(ParseBmpFile(bmp.data(), bmp.size(), &dib));

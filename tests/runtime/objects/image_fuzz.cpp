@@ -10,7 +10,8 @@
 namespace {
 
 // Touches every byte a result claims to hold, so that a short block shows up under the sanitizers.
-unsigned Sum(const uint8_t* data, size_t size) {
+unsigned Sum(const uint8_t* data, size_t size)
+{
     unsigned s = 0;
     for (size_t i = 0; i < size; ++i) s += data[i];
     return s;
@@ -18,7 +19,8 @@ unsigned Sum(const uint8_t* data, size_t size) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     using namespace qbk;
     volatile unsigned sink = 0;
 

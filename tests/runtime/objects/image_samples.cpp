@@ -18,7 +18,8 @@ extern "C" {
 
 namespace qbktest {
 
-Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality) {
+Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality)
+{
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -45,14 +46,16 @@ Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int 
 }
 
 namespace {
-void Append(png_structp png, png_bytep data, size_t length) {
+void Append(png_structp png, png_bytep data, size_t length)
+{
     auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
 void NoFlush(png_structp) {}
 }  // namespace
 
-Bytes MakePng(const PngSpec& s) {
+Bytes MakePng(const PngSpec& s)
+{
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -79,12 +82,14 @@ Bytes MakePng(const PngSpec& s) {
     return out;
 }
 
-static void Put32(Bytes& b, size_t at, uint32_t v) {
+static void Put32(Bytes& b, size_t at, uint32_t v)
+{
     for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
 }
 
 Bytes MakeBmp(int headerSize, int width, int height, int bitCount, const std::vector<uint32_t>& table,
-              const Bytes& rows, int gap, uint32_t compression) {
+              const Bytes& rows, int gap, uint32_t compression)
+{
     size_t off = 14 + size_t(headerSize) + table.size() * 4 + size_t(gap);
     Bytes b(off, 0);
     b[0] = 'B';
@@ -103,7 +108,8 @@ Bytes MakeBmp(int headerSize, int width, int height, int bitCount, const std::ve
     return b;
 }
 
-Bytes PatternRgb(int width, int height) {
+Bytes PatternRgb(int width, int height)
+{
     Bytes p(size_t(width) * height * 3);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -115,7 +121,8 @@ Bytes PatternRgb(int width, int height) {
     return p;
 }
 
-unsigned long ProcessId() {
+unsigned long ProcessId()
+{
 #ifdef _WIN32
     return (unsigned long)_getpid();
 #else
@@ -123,7 +130,8 @@ unsigned long ProcessId() {
 #endif
 }
 
-std::vector<std::string> PngChunks(const Bytes& png) {
+std::vector<std::string> PngChunks(const Bytes& png)
+{
     std::vector<std::string> chunks;
     size_t at = 8;
     while (at + 8 <= png.size()) {

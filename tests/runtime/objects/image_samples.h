@@ -19,7 +19,7 @@ struct PngSpec {
     int colorType = 2;  // PNG_COLOR_TYPE_*
     int depth = 8;
     bool interlaced = false;
-    Bytes rows;                   // packed rows as the format stores them, top first
+    Bytes rows;  // packed rows as the format stores them, top first
     std::vector<uint8_t> palette;  // red, green, blue triples
     uint32_t pixelsPerMetre = 0;  // a physical-size chunk when not 0
 };

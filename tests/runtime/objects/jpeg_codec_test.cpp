@@ -16,18 +16,21 @@ using qbktest::Bytes;
 
 namespace {
 
-RgbImage Decode(const Bytes& bytes) {
+RgbImage Decode(const Bytes& bytes)
+{
     MemoryReader reader(bytes.data(), bytes.size());
     return DecodeJpeg(reader);
 }
 
-Bytes Encode(const Bytes& rgb, int width, int height, int quality) {
+Bytes Encode(const Bytes& rgb, int width, int height, int quality)
+{
     GrowingWriter out;
     EXPECT_TRUE(EncodeJpeg(out, rgb.data(), width, height, quality));
     return Bytes(out.Data(), out.Data() + out.Size());
 }
 
-Bytes Noise(int width, int height) {
+Bytes Noise(int width, int height)
+{
     Bytes b(size_t(width) * height * 3);
     uint32_t state = 12345;
     for (uint8_t& v : b) {
@@ -37,7 +40,8 @@ Bytes Noise(int width, int height) {
     return b;
 }
 
-int MaxDifference(const uint8_t* a, const uint8_t* b, size_t size) {
+int MaxDifference(const uint8_t* a, const uint8_t* b, size_t size)
+{
     int worst = 0;
     for (size_t i = 0; i < size; ++i) worst = std::max(worst, std::abs(int(a[i]) - int(b[i])));
     return worst;
@@ -47,7 +51,8 @@ int MaxDifference(const uint8_t* a, const uint8_t* b, size_t size) {
 class FullDisk : public ByteWriter {
 public:
     explicit FullDisk(size_t room) : room_(room) {}
-    bool Write(const void*, size_t size) override {
+    bool Write(const void*, size_t size) override
+    {
         if (size > room_) return false;
         room_ -= size;
         return true;
@@ -58,14 +63,17 @@ private:
 };
 
 // A scratch file of this process alone: test programs of several trees may run at once.
-std::string TempPath(const char* name) {
+std::string TempPath(const char* name)
+{
     return (std::filesystem::temp_directory_path() /
-            ("qbk_jpeg_test_" + std::to_string(qbktest::ProcessId()) + "_" + name)).string();
+            ("qbk_jpeg_test_" + std::to_string(qbktest::ProcessId()) + "_" + name))
+        .string();
 }
 
 }  // namespace
 
-TEST(Jpeg, EncodeThenDecodeStaysCloseAtHighQuality) {
+TEST(Jpeg, EncodeThenDecodeStaysCloseAtHighQuality)
+{
     const int w = 37, h = 21;  // not multiples of the block size
     Bytes rgb = qbktest::PatternRgb(w, h);
     Bytes jpeg = Encode(rgb, w, h, 100);
@@ -79,12 +87,14 @@ TEST(Jpeg, EncodeThenDecodeStaysCloseAtHighQuality) {
     EXPECT_LE(MaxDifference(back.pixels.get(), rgb.data(), rgb.size()), 24);
 }
 
-TEST(Jpeg, LowerQualityGivesSmallerFiles) {
+TEST(Jpeg, LowerQualityGivesSmallerFiles)
+{
     Bytes rgb = qbktest::PatternRgb(64, 64);
     EXPECT_LT(Encode(rgb, 64, 64, 10).size(), Encode(rgb, 64, 64, 95).size());
 }
 
-TEST(Jpeg, GreyImagesGiveEqualRedGreenBlue) {
+TEST(Jpeg, GreyImagesGiveEqualRedGreenBlue)
+{
     Bytes grey(16 * 8);
     for (size_t i = 0; i < grey.size(); ++i) grey[i] = uint8_t(i * 2);
     RgbImage img = Decode(qbktest::MakeJpeg(16, 8, 1, grey));
@@ -96,12 +106,14 @@ TEST(Jpeg, GreyImagesGiveEqualRedGreenBlue) {
     EXPECT_NEAR(img.pixels[3 * 20], grey[20], 6);
 }
 
-TEST(Jpeg, CmykImagesFailCleanly) {
+TEST(Jpeg, CmykImagesFailCleanly)
+{
     Bytes cmyk(8 * 8 * 4, 100);
     EXPECT_FALSE(Decode(qbktest::MakeJpeg(8, 8, 4, cmyk)));
 }
 
-TEST(Jpeg, EmptyAndDamagedStreamsFail) {
+TEST(Jpeg, EmptyAndDamagedStreamsFail)
+{
     EXPECT_FALSE(Decode({}));
     EXPECT_FALSE(Decode({0xFF, 0xD8}));
     EXPECT_FALSE(Decode({'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'}));
@@ -111,7 +123,8 @@ TEST(Jpeg, EmptyAndDamagedStreamsFail) {
     EXPECT_FALSE(Decode(header));
 }
 
-TEST(Jpeg, AStreamCutInTheMiddleStillDecodesAtFullSize) {
+TEST(Jpeg, AStreamCutInTheMiddleStillDecodesAtFullSize)
+{
     const int w = 64, h = 64;
     Bytes rgb = Noise(w, h);
     Bytes jpeg = Encode(rgb, w, h, 100);
@@ -124,11 +137,14 @@ TEST(Jpeg, AStreamCutInTheMiddleStillDecodesAtFullSize) {
     EXPECT_EQ(img.width, w);
     EXPECT_EQ(img.height, h);
     int same = 0;
-    while (same < h && std::memcmp(img.pixels.get() + size_t(same) * w * 3, whole.pixels.get() + size_t(same) * w * 3, size_t(w) * 3) == 0) ++same;
+    while (same < h && std::memcmp(img.pixels.get() + size_t(same) * w * 3, whole.pixels.get() + size_t(same) * w * 3,
+                                   size_t(w) * 3) == 0)
+        ++same;
     EXPECT_GE(same, 8) << "rows that survived";
 }
 
-TEST(Jpeg, EncoderRefusesBadArgumentsAndReportsAFullDisk) {
+TEST(Jpeg, EncoderRefusesBadArgumentsAndReportsAFullDisk)
+{
     Bytes rgb = Noise(64, 64);
     GrowingWriter out;
     EXPECT_FALSE(EncodeJpeg(out, nullptr, 4, 4, 80));
@@ -140,13 +156,15 @@ TEST(Jpeg, EncoderRefusesBadArgumentsAndReportsAFullDisk) {
     EXPECT_FALSE(EncodeJpeg(tail, rgb.data(), 64, 64, 100));  // fails on the last part
 }
 
-TEST(Jpeg, QualityOutsideTheRangeIsClamped) {
+TEST(Jpeg, QualityOutsideTheRangeIsClamped)
+{
     Bytes rgb = qbktest::PatternRgb(8, 8);
     EXPECT_TRUE(Decode(Encode(rgb, 8, 8, -5)));
     EXPECT_TRUE(Decode(Encode(rgb, 8, 8, 500)));
 }
 
-TEST(JpegFile, WriteThenReadAFile) {
+TEST(JpegFile, WriteThenReadAFile)
+{
     std::string path = TempPath("file.jpg");
     Bytes rgb = qbktest::PatternRgb(20, 10);
     ASSERT_TRUE(EncodeJpegFile(path.c_str(), rgb.data(), 20, 10, 90));
@@ -160,7 +178,8 @@ TEST(JpegFile, WriteThenReadAFile) {
     EXPECT_FALSE(EncodeJpegFile("/nonexistent-folder/x.jpg", rgb.data(), 20, 10, 90));
 }
 
-TEST(JpegConvert, JpegToBmpAndBack) {
+TEST(JpegConvert, JpegToBmpAndBack)
+{
     Bytes rgb = qbktest::PatternRgb(9, 5);
     Bytes jpeg = Encode(rgb, 9, 5, 100);
     MemoryReader in(jpeg.data(), jpeg.size());

@@ -12,7 +12,8 @@ using Pixels = std::vector<uint32_t>;
 namespace {
 
 // A w x h image whose pixel (x, y) is 100*y + x: every pixel distinct and easy to read.
-Pixels Numbered(int w, int h) {
+Pixels Numbered(int w, int h)
+{
     Pixels p(size_t(w) * h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) p[size_t(y) * w + x] = uint32_t(100 * y + x);
@@ -33,7 +34,8 @@ private:
 
 }  // namespace
 
-TEST(Rotate, QuarterTurnsOfAThreeByTwoImage) {
+TEST(Rotate, QuarterTurnsOfAThreeByTwoImage)
+{
     Pixels src = Numbered(3, 2);  // 0 1 2 / 100 101 102
     Pixels ccw(6), cw(6), half(6);
     RotatePixels(src.data(), 3, 2, 2, ccw.data());
@@ -46,7 +48,8 @@ TEST(Rotate, QuarterTurnsOfAThreeByTwoImage) {
     EXPECT_EQ(half, (Pixels{102, 101, 100, 2, 1, 0}));
 }
 
-TEST(Rotate, HalfTurnOfAnOddHeightReversesTheMiddleRow) {
+TEST(Rotate, HalfTurnOfAnOddHeightReversesTheMiddleRow)
+{
     Pixels src = Numbered(3, 3), dst(9);
     RotatePixels(src.data(), 3, 3, 1, dst.data());
     EXPECT_EQ(dst[3], 102u);
@@ -54,7 +57,8 @@ TEST(Rotate, HalfTurnOfAnOddHeightReversesTheMiddleRow) {
     EXPECT_EQ(dst[5], 100u);
 }
 
-TEST(Flip, RowsAndColumnsOfARectangleAndOfAnImageEdge) {
+TEST(Flip, RowsAndColumnsOfARectangleAndOfAnImageEdge)
+{
     Pixels p = Numbered(4, 3);
     FlipRectRows(p.data(), 4, 3, PixelRect{1, 0, 3, 3});
     EXPECT_EQ(p, (Pixels{0, 201, 202, 3, 100, 101, 102, 103, 200, 1, 2, 203}));
@@ -69,7 +73,8 @@ TEST(Flip, RowsAndColumnsOfARectangleAndOfAnImageEdge) {
     EXPECT_EQ(p, (Pixels{0, 1}));
 }
 
-TEST(Gradient, BandValues) {
+TEST(Gradient, BandValues)
+{
     EXPECT_EQ(GradientValue(0, 250, 0), 5);
     EXPECT_EQ(GradientValue(249, 250, 0), 254);
     EXPECT_EQ(GradientValue(0, 250, 2), 255);
@@ -77,21 +82,22 @@ TEST(Gradient, BandValues) {
     EXPECT_EQ(GradientValue(1, 3, 1), 5 + 83);
 }
 
-TEST(Mask, KeyColourBecomesWhiteAndTheRestBlack) {
+TEST(Mask, KeyColourBecomesWhiteAndTheRestBlack)
+{
     Pixels p = {0x123456, 0xFF123456, 0x123457, 0};
     MaskByColour(p.data(), p.size(), 0x123456);
     EXPECT_EQ(p, (Pixels{0xFFFFFF, 0xFFFFFF, 0, 0}));
 }
 
-TEST(Region, RunsOfPixelsThatDifferFromTheKey) {
+TEST(Region, RunsOfPixelsThatDifferFromTheKey)
+{
     const uint32_t K = 0xFF00FF;
     // Full 24-bit comparison: 0xFE00FF is not the key.
-    Pixels p = {K, 1, 1, K, 0xFE00FF,
-                1, K, K, K, K,
-                K, K, K, K, K};
+    Pixels p = {K, 1, 1, K, 0xFE00FF, 1, K, K, K, K, K, K, K, K, K};
     std::vector<PixelRect> runs = RegionRuns(p.data(), 5, 3, K);
     ASSERT_EQ(runs.size(), 3u);
-    EXPECT_EQ((std::vector<int>{runs[0].left, runs[0].top, runs[0].right, runs[0].bottom}), (std::vector<int>{1, 0, 3, 1}));
+    EXPECT_EQ((std::vector<int>{runs[0].left, runs[0].top, runs[0].right, runs[0].bottom}),
+              (std::vector<int>{1, 0, 3, 1}));
     EXPECT_EQ((std::vector<int>{runs[1].left, runs[1].right}), (std::vector<int>{4, 5}));  // reaches the edge
     EXPECT_EQ((std::vector<int>{runs[2].left, runs[2].top, runs[2].right}), (std::vector<int>{0, 1, 1}));
     Pixels all(6, K);
@@ -102,7 +108,8 @@ TEST(Region, RunsOfPixelsThatDifferFromTheKey) {
     EXPECT_EQ(runs[0].right, 3);
 }
 
-TEST(Dominant, MostFrequentEarliestOnATieClippedToTheRectangle) {
+TEST(Dominant, MostFrequentEarliestOnATieClippedToTheRectangle)
+{
     // Columns first: column 0 holds 7, 8; column 1 holds 8, 7 -> tie 2:2, 7 came first.
     Pixels p = {7, 8, 8, 7};
     PixelGrid g{p.data(), 2, 2};
@@ -116,7 +123,8 @@ TEST(Dominant, MostFrequentEarliestOnATieClippedToTheRectangle) {
     EXPECT_EQ(DominantColour(g, PixelRect{0, 0, 2, 2}, 1, 1, 0, table), 8u);
 }
 
-TEST(Passes, MajorityFilterOfOneColourChangesNothingAndAHugeRadiusIsBounded) {
+TEST(Passes, MajorityFilterOfOneColourChangesNothingAndAHugeRadiusIsBounded)
+{
     Pixels p(20 * 10, 0x336699);
     p[55] = 0x000001;
     PixelGrid g{p.data(), 20, 10};
@@ -130,7 +138,8 @@ TEST(Passes, MajorityFilterOfOneColourChangesNothingAndAHugeRadiusIsBounded) {
     EXPECT_EQ(small, Pixels(4, 0x336699));
 }
 
-TEST(Passes, DiffuseAmountZeroMovesByAtMostOneAndLargeAmountsAreClamped) {
+TEST(Passes, DiffuseAmountZeroMovesByAtMostOneAndLargeAmountsAreClamped)
+{
     Pixels p = Numbered(30, 30);
     PixelGrid g{p.data(), 30, 30};
     PixelRect r{10, 10, 20, 20};
@@ -154,7 +163,8 @@ TEST(Passes, DiffuseAmountZeroMovesByAtMostOneAndLargeAmountsAreClamped) {
     EXPECT_EQ(thirty[0], kNoPixel);
 }
 
-TEST(Passes, RippleFollowsTheRunningAngleAndNegativeAmountsAreZero) {
+TEST(Passes, RippleFollowsTheRunningAngleAndNegativeAmountsAreZero)
+{
     Pixels p = Numbered(40, 40);
     PixelGrid g{p.data(), 40, 40};
     PixelRect r{10, 10, 13, 13};
@@ -174,7 +184,8 @@ TEST(Passes, RippleFollowsTheRunningAngleAndNegativeAmountsAreZero) {
         }
 }
 
-TEST(Passes, SmoothAveragesFourNeighboursAndKeepsTheBorder) {
+TEST(Passes, SmoothAveragesFourNeighboursAndKeepsTheBorder)
+{
     Pixels p(9, 0);
     p[1] = 0x040404;
     p[3] = 0x080000;
@@ -186,7 +197,8 @@ TEST(Passes, SmoothAveragesFourNeighboursAndKeepsTheBorder) {
     EXPECT_EQ(out[1], 0x040404u);
 }
 
-TEST(Passes, ProgressPerColumnAndCancellationStopsAtOnce) {
+TEST(Passes, ProgressPerColumnAndCancellationStopsAtOnce)
+{
     Pixels p = Numbered(10, 2);
     PixelGrid g{p.data(), 10, 2};
     Pixels out(20, 0xABCDEF);
@@ -199,7 +211,8 @@ TEST(Passes, ProgressPerColumnAndCancellationStopsAtOnce) {
     EXPECT_EQ(stop.progress.size(), 3u);
 }
 
-TEST(Passes, EmptyOrInvertedRectanglesDoNothing) {
+TEST(Passes, EmptyOrInvertedRectanglesDoNothing)
+{
     Pixels p = Numbered(4, 4);
     PixelGrid g{p.data(), 4, 4};
     Pixels out(1, 42);

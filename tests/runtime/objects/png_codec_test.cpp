@@ -30,20 +30,23 @@ struct Dib {
     uint32_t Header(size_t at) const { return ReadLe32(req.dib + at); }
     uint16_t BitCount() const { return ReadLe16(req.dib + 14); }
     // Row y counted from the top.
-    const uint8_t* Row(int y) const {
+    const uint8_t* Row(int y) const
+    {
         int w = int(Header(4)), h = int(Header(8));
         return req.bits + size_t(h - 1 - y) * DibRowSize(uint64_t(w), BitCount());
     }
 };
 
-void Read(const Bytes& png, Dib* dib) {
+void Read(const Bytes& png, Dib* dib)
+{
     dib->req.memory = png.data();
     dib->req.memorySize = png.size();
     dib->req.errorText = dib->error;
     dib->code = ReadPngToDib(&dib->req);
 }
 
-Bytes Bmp24(int width, int height, const Bytes& rgbTopFirst) {
+Bytes Bmp24(int width, int height, const Bytes& rgbTopFirst)
+{
     Bytes bgr = rgbTopFirst;
     SwapRedBlue(bgr.data(), size_t(width) * height);
     FlipRows(bgr.data(), size_t(width) * 3, size_t(height));
@@ -52,7 +55,8 @@ Bytes Bmp24(int width, int height, const Bytes& rgbTopFirst) {
     return Bytes(out.Data(), out.Data() + out.Size());
 }
 
-Bytes ToPng(const Bytes& bmp, int* code = nullptr, char* error = nullptr) {
+Bytes ToPng(const Bytes& bmp, int* code = nullptr, char* error = nullptr)
+{
     GrowingWriter out;
     int c = BmpToPng(bmp.data(), bmp.size(), nullptr, &out, error);
     if (code) *code = c;
@@ -60,14 +64,17 @@ Bytes ToPng(const Bytes& bmp, int* code = nullptr, char* error = nullptr) {
 }
 
 // A scratch file of this process alone: test programs of several trees may run at once.
-std::string TempPath(const char* name) {
+std::string TempPath(const char* name)
+{
     return (std::filesystem::temp_directory_path() /
-            ("qbk_png_test_" + std::to_string(qbktest::ProcessId()) + "_" + name)).string();
+            ("qbk_png_test_" + std::to_string(qbktest::ProcessId()) + "_" + name))
+        .string();
 }
 
 }  // namespace
 
-TEST(PngRead, TwoBitGreyBecomesAFourBitDibWithAFourEntryGreyTable) {
+TEST(PngRead, TwoBitGreyBecomesAFourBitDibWithAFourEntryGreyTable)
+{
     PngSpec s;
     s.width = 5;
     s.height = 1;
@@ -86,14 +93,14 @@ TEST(PngRead, TwoBitGreyBecomesAFourBitDibWithAFourEntryGreyTable) {
     EXPECT_EQ(dib.Row(0)[2], 0x30);
 }
 
-TEST(PngRead, SixteenBitRgbBecomesTwentyFourBitBlueGreenRed) {
+TEST(PngRead, SixteenBitRgbBecomesTwentyFourBitBlueGreenRed)
+{
     PngSpec s;
     s.width = 2;
     s.height = 2;
     s.colorType = PNG_COLOR_TYPE_RGB;
     s.depth = 16;
-    s.rows = {0x10, 0, 0x20, 0, 0x30, 0, 0xFF, 0xFF, 0, 0, 0, 0,
-              0, 0, 0, 0, 0, 0, 0x80, 0x80, 0x40, 0x40, 0x20, 0x20};
+    s.rows = {0x10, 0, 0x20, 0, 0x30, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0x80, 0x40, 0x40, 0x20, 0x20};
     Dib dib;
     Read(qbktest::MakePng(s), &dib);
     ASSERT_EQ(dib.code, 0) << dib.error;
@@ -106,7 +113,8 @@ TEST(PngRead, SixteenBitRgbBecomesTwentyFourBitBlueGreenRed) {
     EXPECT_EQ(Bytes(bottom + 3, bottom + 6), (Bytes{0x20, 0x40, 0x80}));
 }
 
-TEST(PngRead, AlphaIsDroppedWithoutBlending) {
+TEST(PngRead, AlphaIsDroppedWithoutBlending)
+{
     for (int type : {PNG_COLOR_TYPE_RGB_ALPHA, PNG_COLOR_TYPE_GRAY_ALPHA}) {
         PngSpec s;
         s.colorType = type;
@@ -123,7 +131,8 @@ TEST(PngRead, AlphaIsDroppedWithoutBlending) {
     }
 }
 
-TEST(PngRead, PaletteImagesKeepTheirDepthAndEveryIndexFindsAnEntry) {
+TEST(PngRead, PaletteImagesKeepTheirDepthAndEveryIndexFindsAnEntry)
+{
     PngSpec s;
     s.width = 3;
     s.colorType = PNG_COLOR_TYPE_PALETTE;
@@ -139,7 +148,8 @@ TEST(PngRead, PaletteImagesKeepTheirDepthAndEveryIndexFindsAnEntry) {
     EXPECT_EQ(dib.req.colorTable[15 * 4 + 2], 0);
 }
 
-TEST(PngRead, InterlacedImagesAndPhysicalSizeInMetres) {
+TEST(PngRead, InterlacedImagesAndPhysicalSizeInMetres)
+{
     PngSpec s;
     s.width = 9;
     s.height = 9;
@@ -153,11 +163,11 @@ TEST(PngRead, InterlacedImagesAndPhysicalSizeInMetres) {
     EXPECT_EQ(dib.Header(24), 3780u);
     EXPECT_EQ(dib.Header(28), 3780u);
     for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x)
-            ASSERT_EQ(dib.Row(y)[x * 3 + 2], s.rows[(size_t(y) * 9 + x) * 3]) << x << "," << y;
+        for (int x = 0; x < 9; ++x) ASSERT_EQ(dib.Row(y)[x * 3 + 2], s.rows[(size_t(y) * 9 + x) * 3]) << x << "," << y;
 }
 
-TEST(PngRead, DamagedInputFailsWithACodeAndText) {
+TEST(PngRead, DamagedInputFailsWithACodeAndText)
+{
     PngSpec s;
     s.width = 16;
     s.height = 16;
@@ -192,7 +202,8 @@ TEST(PngRead, DamagedInputFailsWithACodeAndText) {
     }
 }
 
-TEST(PngRead, HugeDimensionsAreRefusedBeforeAllocating) {
+TEST(PngRead, HugeDimensionsAreRefusedBeforeAllocating)
+{
     PngSpec s;
     s.width = 1;
     s.height = 1;
@@ -212,7 +223,8 @@ TEST(PngRead, HugeDimensionsAreRefusedBeforeAllocating) {
     EXPECT_EQ(dib.req.dib, nullptr);
 }
 
-TEST(PngWrite, BmpToPngRoundTripIsExactWithSoftwareAndGammaChunks) {
+TEST(PngWrite, BmpToPngRoundTripIsExactWithSoftwareAndGammaChunks)
+{
     const int w = 7, h = 5;
     Bytes rgb = qbktest::PatternRgb(w, h);
     int code = -1;
@@ -230,11 +242,11 @@ TEST(PngWrite, BmpToPngRoundTripIsExactWithSoftwareAndGammaChunks) {
     ASSERT_EQ(dib.code, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c)
-                ASSERT_EQ(dib.Row(y)[x * 3 + 2 - c], rgb[(size_t(y) * w + x) * 3 + c]);
+            for (int c = 0; c < 3; ++c) ASSERT_EQ(dib.Row(y)[x * 3 + 2 - c], rgb[(size_t(y) * w + x) * 3 + c]);
 }
 
-TEST(PngWrite, IncompressibleImagesStillFit) {
+TEST(PngWrite, IncompressibleImagesStillFit)
+{
     const int w = 64, h = 64;
     Bytes noise(size_t(w) * h * 3);
     std::mt19937 random(7);
@@ -246,7 +258,8 @@ TEST(PngWrite, IncompressibleImagesStillFit) {
     EXPECT_GT(png.size(), bmp.size());
 }
 
-TEST(PngWrite, BadDibsAreRejectedWithTheirTexts) {
+TEST(PngWrite, BadDibsAreRejectedWithTheirTexts)
+{
     Bytes bmp = Bmp24(2, 2, Bytes(12, 5));
     struct Case {
         const char* what;
@@ -277,7 +290,8 @@ TEST(PngWrite, BadDibsAreRejectedWithTheirTexts) {
     }
 }
 
-TEST(PngWrite, IndexedAndTopDownDibsConvert) {
+TEST(PngWrite, IndexedAndTopDownDibsConvert)
+{
     // 8-bit, 2 x 2, top row first.
     Bytes rows = {1, 0, 0, 0, 0, 1, 0, 0};
     Bytes bmp = qbktest::MakeBmp(40, 2, -2, 8, {0x000000FF, 0x00FF0000}, rows);
@@ -293,7 +307,8 @@ TEST(PngWrite, IndexedAndTopDownDibsConvert) {
     EXPECT_EQ(dib.req.colorTable[4 + 2], 0xFF);  // entry 1 is red
 }
 
-TEST(PngFile, WriteThenReadAFileAndReportUnwritablePaths) {
+TEST(PngFile, WriteThenReadAFileAndReportUnwritablePaths)
+{
     std::string path = TempPath("file.png");
     Bytes bmp = Bmp24(3, 3, qbktest::PatternRgb(3, 3));
     ASSERT_EQ(BmpToPng(bmp.data(), bmp.size(), path.c_str(), nullptr, nullptr), 0);
