@@ -13,6 +13,8 @@ namespace {
 using gridfile::kEscape;
 using gridfile::kFieldEnd;
 
+constexpr uint64_t kEmptyLineLimit = 65536;
+
 void AppendEscaped(std::string& out, const std::string& text)
 {
     if (!std::memchr(text.data(), kFieldEnd, text.size()) && !std::memchr(text.data(), kEscape, text.size())) {
@@ -114,8 +116,11 @@ bool ReadGridFile(CGridModel& grid, const char* data, size_t size)
         count = std::max(0, ReadCount(field));
     }
     const int cols = counts[0], rows = counts[1], fixedCols = counts[2], fixedRows = counts[3];
-    // Counts are held to what the bytes can hold: each cell takes at least its field end.
-    if (fixedCols > cols || fixedRows > rows || uint64_t(cols) > size || uint64_t(rows) > size) return false;
+    // Counts are held to what the bytes can hold: each cell takes at least its field end. Rows
+    // without columns (or columns without rows) take no bytes; up to kEmptyLineLimit are taken on trust.
+    const uint64_t countLimit = std::max<uint64_t>(size, kEmptyLineLimit);
+    if (fixedCols > cols || fixedRows > rows || uint64_t(cols) > countLimit || uint64_t(rows) > countLimit)
+        return false;
     const uint64_t cells = uint64_t(cols) * uint64_t(rows);
     if (cells > reader.CountRemaining()) return false;
 

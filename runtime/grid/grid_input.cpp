@@ -213,7 +213,7 @@ void CGridModel::EndSizing(const CPoint& point, bool columns)
     CPoint origin;
     if (point == m_buttonDownPoint || !GetCellOrigin(m_clickDown.row, m_clickDown.col, origin)) return;
     const bool allowHide = columns ? m_hideCols : m_hideRows;
-    const int size = std::max(allowHide ? 0 : 1, columns ? point.x - origin.x : point.y - origin.y);
+    const int size = std::max<int>(allowHide ? 0 : 1, columns ? point.x - origin.x : point.y - origin.y);
     if (columns)
         SetColumnWidth(m_clickDown.col, size);
     else

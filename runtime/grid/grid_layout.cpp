@@ -220,7 +220,7 @@ BOOL CGridModel::AutoSize(bool rows, int index, int first, int last, bool resetS
         CSize extent;
         if (!cell) continue;
         if (!MeasureCell(*cell, cell->GetText(), extent)) return FALSE;
-        size = std::max(size, rows ? extent.cy : extent.cx);
+        size = std::max<int>(size, rows ? extent.cy : extent.cx);
         measured = true;
     }
     if (!measured) return FALSE;

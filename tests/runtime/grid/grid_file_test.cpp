@@ -151,6 +151,7 @@ TEST(GridFileTest, OddButReadableFilesLoadWhatTheyHold)
         {Bytes({" 2x", "+1", "junk", "-4", "p", "q"}), {2, 1, 0, 0}, "p"},
         {Bytes({"0", "3", "0", "3"}), {0, 3, 0, 3}, ""},
         {Bytes({"3", "0", "2", "0"}), {3, 0, 2, 0}, ""},
+        {Bytes({"900", "0", "0", "0"}), {900, 0, 0, 0}, ""},  // more columns than bytes, but no cells
     };
     for (const auto& c : cases) {
         HostedGrid g(2, 2, 0, 0);

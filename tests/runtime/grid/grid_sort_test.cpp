@@ -50,3 +50,13 @@ TEST(GridSortTest, FocusAndSelectionFollowTheirCells)
     EXPECT_EQ(g.grid.GetSelectedCount(), 4);
     ExpectConsistent(g.grid);
 }
+
+TEST(GridSortTest, LongAndPrefixedTextsCompareByEveryByte)
+{
+    const char* keys[] = {"abcdefghZ", "ab", "abcdefgh", "abcdefghA", "a", "", "abcdefgh\x80", "abcdefgi"};
+    CGridModel grid(int(std::size(keys)), 1);
+    for (int r = 0; r < int(std::size(keys)); ++r) grid.SetItemText(r, 0, keys[r]);
+    ASSERT_TRUE(grid.SortTextItems(0, true));
+    EXPECT_EQ(Column(grid, 0),
+              (V{"", "a", "ab", "abcdefgh", "abcdefghA", "abcdefghZ", "abcdefgh\x80", "abcdefgi"}));
+}
