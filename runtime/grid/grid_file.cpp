@@ -126,22 +126,29 @@ bool ReadGridFile(CGridModel& grid, const char* data, size_t size)
 
     const bool redraw = grid.GetRedraw();
     grid.SetRedraw(false);
-    grid.DeleteAllItems();
-    if (cols > 0 && rows > 0) {
-        for (int c = 0; c < cols; ++c) grid.InsertColumnAt("", grid::kColumnFormat, -1);
-        for (int r = 1; r < rows; ++r) grid.InsertRowAt("", -1);
-    } else {
-        grid.SetColumnCount(cols);
-        grid.SetRowCount(rows);
+    bool built = true;
+    try {
+        grid.DeleteAllItems();
+        if (cols > 0 && rows > 0) {
+            for (int c = 0; c < cols; ++c) grid.InsertColumnAt("", grid::kColumnFormat, -1);
+            for (int r = 1; r < rows; ++r) grid.InsertRowAt("", -1);
+        } else {
+            built = grid.SetColumnCount(cols) && grid.SetRowCount(rows);
+        }
+        for (uint64_t i = 0; built && i < cells && reader.Next(&field); ++i)
+            grid.SetItemText(int(i % uint64_t(rows)), int(i / uint64_t(rows)), field.c_str());
+        // Sized once each, with every text in place.
+        for (int c = 0; built && c < grid.GetColumnCount() && grid.GetRowCount() > 0; ++c)
+            grid.AutoSizeColumn(c, 0, false);
+        if (built && fixedCols > 0) grid.SetFixedColumnCount(fixedCols);
+        if (built && fixedRows > 0) grid.SetFixedRowCount(fixedRows);
+    } catch (const std::bad_alloc&) {
+        built = false;
     }
-    for (uint64_t i = 0; i < cells && reader.Next(&field); ++i)
-        grid.SetItemText(int(i % uint64_t(rows)), int(i / uint64_t(rows)), field.c_str());
-    // Sized once each, with every text in place.
-    for (int c = 0; c < grid.GetColumnCount() && grid.GetRowCount() > 0; ++c) grid.AutoSizeColumn(c, 0, false);
-    if (fixedCols > 0) grid.SetFixedColumnCount(fixedCols);
-    if (fixedRows > 0) grid.SetFixedRowCount(fixedRows);
+    // Out of memory half-way: an empty grid rather than half of one.
+    if (!built) grid.DeleteAllItems();
     grid.SetRedraw(redraw);
-    return true;
+    return built;
 }
 
 bool SaveGridFile(const CGridModel& grid, const char* path)

@@ -21,8 +21,9 @@ constexpr char kEscape = 0x02;
 std::string WriteGridFile(const CGridModel& grid);
 // Replaces the grid with the one the bytes describe: false, and the grid left as it was, when they
 // do not hold the four counts, hold fewer cell texts than the counts ask for, have fixed counts
-// beyond the counts, or a count beyond both the number of bytes and 65,536. Texts past the cells
-// are ignored; counts that are not numbers read as 0.
+// beyond the counts, or a count beyond both the number of bytes and 65,536 (should memory run out
+// half-way, false with the grid empty). Texts past the cells are ignored; counts that are not
+// numbers read as 0.
 bool ReadGridFile(CGridModel& grid, const char* data, size_t size);
 
 // The same on a file; false when it cannot be created or written (save), cannot be opened, is

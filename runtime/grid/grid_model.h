@@ -37,7 +37,7 @@ struct GridCellPaint {
     CRect textRect;
     COLORREF textColour = 0;
     UINT format = 0;
-    const GridFont* font = nullptr;  // null: the system's font
+    const GridFont* font = nullptr;  // null: the window's own font
     const CString* text = nullptr;
 };
 
