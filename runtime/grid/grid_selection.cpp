@@ -54,7 +54,20 @@ void CGridModel::MoveSelectedRows(const std::function<int(int)>& newRow)
     m_selected.swap(moved);
 }
 
-void CGridModel::ClearSelection() { SetSelectedRange(-1, -1, -1, -1, false, true); }
+// Unlike SetSelectedRange, also while selecting is off: cells that move or go must not stay
+// recorded where they were.
+void CGridModel::ClearSelection()
+{
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    for (uint64_t key : m_selected) {
+        const CCellID cell = FromKey(key);
+        if (CGridCellBase* c = GetCell(cell.row, cell.col)) {
+            c->SetState(c->GetState() & ~grid::kSelected);
+            if (visible.InRange(cell)) RepaintCell(cell.row, cell.col, false);
+        }
+    }
+    m_selected.clear();
+}
 
 void CGridModel::SetSelectedRange(const CCellRange& range, bool forceRepaint, bool selectCells)
 {

@@ -221,3 +221,19 @@ TEST(GridModelTest, SystemColoursSetUpAndFollowTheDefaultCells)
     EXPECT_EQ(grid.GetDefaultCell(false, true)->GetBackClr(), 0x333333u);
     EXPECT_EQ(grid.GetGridBkColor(), 0x444444u);
 }
+
+TEST(GridModelTest, ChangesOfShapeDropTheSelectionEvenWhileSelectingIsOff)
+{
+    CGridModel grid(5, 5, 1, 1);
+    grid.SetSelectedRange(2, 2, 3, 3);
+    grid.EnableSelection(false);
+    EXPECT_EQ(grid.InsertColumnAt("x", grid::kColumnFormat, 2), 2);
+    EXPECT_EQ(grid.GetSelectedCount(), 0);
+    ExpectConsistent(grid);
+    grid.EnableSelection(true);
+    grid.SetSelectedRange(1, 1, 2, 2);
+    grid.EnableSelection(false);
+    EXPECT_TRUE(grid.DeleteRow(1));
+    EXPECT_EQ(grid.GetSelectedCount(), 0);
+    ExpectConsistent(grid);
+}

@@ -57,6 +57,5 @@ TEST(GridSortTest, LongAndPrefixedTextsCompareByEveryByte)
     CGridModel grid(int(std::size(keys)), 1);
     for (int r = 0; r < int(std::size(keys)); ++r) grid.SetItemText(r, 0, keys[r]);
     ASSERT_TRUE(grid.SortTextItems(0, true));
-    EXPECT_EQ(Column(grid, 0),
-              (V{"", "a", "ab", "abcdefgh", "abcdefghA", "abcdefghZ", "abcdefgh\x80", "abcdefgi"}));
+    EXPECT_EQ(Column(grid, 0), (V{"", "a", "ab", "abcdefgh", "abcdefghA", "abcdefghZ", "abcdefgh\x80", "abcdefgi"}));
 }
