@@ -259,3 +259,21 @@ TEST(GridClipboardTest, CutAndPasteGoThroughTheParentAndTheEditor)
     EXPECT_EQ(g.grid.GetItemText(1, 1), "one");
     EXPECT_EQ(g.grid.GetItemText(1, 2), "two");
 }
+
+TEST(GridClipboardTest, CutClearsOnlyWhatItCopied)
+{
+    HostedGrid g(4, 4, 1, 1);
+    g.Label();
+    g.grid.SetSelectedRange(1, 1, 2, 2);
+    g.grid.SetItemState(1, 2, g.grid.GetItemState(1, 2) & ~grid::kSelected);  // a hole in the block
+    g.grid.OnEditCut();
+    EXPECT_EQ(g.host.clipboard, "1,1\t\n2,1\t2,2");
+    EXPECT_EQ(g.grid.GetItemText(1, 1), "");
+    EXPECT_EQ(g.grid.GetItemText(1, 2), "1,2");
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "");
+    g.grid.SetEditable(false);
+    g.grid.SetSelectedRange(3, 3, 3, 3);
+    g.grid.OnEditCut();
+    EXPECT_EQ(g.grid.GetItemText(3, 3), "3,3");
+    EXPECT_FALSE(g.grid.CanCut());
+}
