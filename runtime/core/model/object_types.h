@@ -90,7 +90,6 @@ enum ObjectType : int {
 // a window of their own (12 to 44) and the visual controls (45 to 73).
 constexpr int kFirstNonVisualType = TypeByteBuffer;
 constexpr int kFirstVisualType = TypeAnimation;
-constexpr int kLastType = TypeVideoPlayer;
 
 // Command numbers by group. Commands 0 and 1 (object id and name) are shared by the window and by
 // every type from 12 on; commands 2 to 30 (the control commands) by the window and the visual
@@ -101,8 +100,7 @@ constexpr int kLastObjectCommand = 1;
 constexpr int kFirstControlCommand = 2;
 constexpr int kLastControlCommand = 30;
 
-// Types beyond the last one take the shared commands of the highest group, as the dispatcher has
-// always done for them.
+// A type number beyond the last type takes the shared commands of the visual controls.
 constexpr bool HasObjectCommands(int type) { return type == TypeWindow || type >= kFirstNonVisualType; }
 constexpr bool HasControlCommands(int type) { return type == TypeWindow || type >= kFirstVisualType; }
 constexpr int FirstOwnCommand(int type)
