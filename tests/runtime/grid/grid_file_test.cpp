@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "fake_grid_host.h"
 #include "grid_file.h"
 #include "grid_model.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -39,25 +37,9 @@ Shape ShapeOf(const CGridModel& g)
     return {g.GetColumnCount(), g.GetRowCount(), g.GetFixedColumnCount(), g.GetFixedRowCount()};
 }
 
-class GridFileOnDiskTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("qbkgrid_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
-    std::filesystem::path dir_;
-};
-
 }  // namespace
+
+using GridFileOnDiskTest = ScratchFolderTest;
 
 TEST(GridFileTest, SavesCountsThenTextsColumnByColumn)
 {
@@ -177,16 +159,17 @@ TEST_F(GridFileOnDiskTest, SavesAndLoadsThroughFiles)
 {
     CGridModel grid;
     FillSample(grid);
-    ASSERT_TRUE(SaveGridFile(grid, Path("g.grd").c_str()));
+    ASSERT_TRUE(SaveGridFile(grid, Path("g.grd")));
+    EXPECT_EQ(ReadBytes("g.grd"), WriteGridFile(grid));
     CGridModel loaded(4, 4);
-    ASSERT_TRUE(LoadGridFile(loaded, Path("g.grd").c_str()));
+    ASSERT_TRUE(LoadGridFile(loaded, Path("g.grd")));
     EXPECT_EQ(WriteGridFile(loaded), WriteGridFile(grid));
 
     const std::string before = WriteGridFile(loaded);
-    EXPECT_FALSE(LoadGridFile(loaded, Path("missing.grd").c_str()));
-    std::ofstream(Path("empty.grd"), std::ios::binary).close();
-    EXPECT_FALSE(LoadGridFile(loaded, Path("empty.grd").c_str()));
-    EXPECT_FALSE(LoadGridFile(loaded, dir_.string().c_str()));
+    EXPECT_FALSE(LoadGridFile(loaded, Path("missing.grd")));
+    WriteBytes("empty.grd", "");
+    EXPECT_FALSE(LoadGridFile(loaded, Path("empty.grd")));
+    EXPECT_FALSE(LoadGridFile(loaded, Folder()));
     EXPECT_EQ(WriteGridFile(loaded), before);
-    EXPECT_FALSE(SaveGridFile(grid, (dir_ / "no" / "such" / "g.grd").string().c_str()));
+    EXPECT_FALSE(SaveGridFile(grid, Path("no") + Sep() + "g.grd"));
 }
