@@ -248,6 +248,7 @@ public:
     DWORD m_startTime = 0;
     BYTE m_running = 0;
     BYTE m_inMessageLoop = 0;
+    BYTE m_releasing = 0;  // the project is being released: no script runs
     DWORD m_eventCounts[qbk::kObjectTypeCount];
     CStringArray m_commandWords[qbk::kObjectTypeCount];
     EmbeddedFileTable m_embeddedFiles;
