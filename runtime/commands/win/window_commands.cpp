@@ -2,6 +2,7 @@
 // scroll bars, colours, font and icon, opening other windows, quiet mode.
 #include "command_table.h"
 #include "control_message.h"
+#include "window_services.h"
 
 namespace {
 
@@ -20,6 +21,31 @@ void Window_Maximize(CommandContext& ctx) { ShowAs(ctx, SW_MAXIMIZE); }
 void Window_Minimize(CommandContext& ctx) { ShowAs(ctx, SW_SHOWMINIMIZED); }
 
 void Window_Restore(CommandContext& ctx) { ShowAs(ctx, SW_RESTORE); }
+
+// Opens another window of the project inside this one, or as a pop-up it owns ("OUT"), at (x, y),
+// and answers what its open event returns.
+void Window_Open(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    const int x = ctx.Int(), y = ctx.Int();
+    const CString placement = ctx.Text();
+    ArgumentBlock open;
+    open.Texts.push_back(ctx.Text());
+    if (!ControlHandle(ctx)) return;
+    CProjectRuntime& runtime = ctx.Runtime();
+    WindowRecord* target = runtime.FindWindowRecordById(runtime.FindWindowIdByName(name));
+    if (!target || !target->Self() || target->Self()->WindowObject) return;
+    CreateProjectWindow(runtime, ctx.Window().Id, ctx.Window().Id, placement == "OUT" ? 1 : 0);
+    const HWND window = ObjectHandle(target->Self());
+    if (!window) return;
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ctx.SetResult(runtime.RunScript(target, target->Self(), 16, &open));
+    const HWND shown = ObjectHandle(target->Self());
+    if (shown && (target->Self()->Style & WS_VISIBLE) && !::IsWindowVisible(shown)) {
+        ::ShowWindow(shown, SW_SHOW);
+        ::UpdateWindow(shown);
+    }
+}
 
 void Window_RedrawAll(CommandContext& ctx)
 {
@@ -50,7 +76,7 @@ constexpr CommandEntry kWindow[] = {
     {50, "Window_IsOpen"},
     {51, "Window_Maximize", Window_Maximize},
     {52, "Window_Minimize", Window_Minimize},
-    {53, "Window_Open"},
+    {53, "Window_Open", Window_Open},
     {54, "Window_OpenModal"},
     {55, "Window_RedrawAll", Window_RedrawAll},
     {56, "Window_Restore", Window_Restore},

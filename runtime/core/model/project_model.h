@@ -191,7 +191,9 @@ public:
 
     // ---- creation, copy, deletion ------------------------------------------------------------
     WindowRecord* CreateWindowRecord();
-    ObjectRecord* CreateObjectRecord(int windowId, int type);
+    // id -1: the smallest free id of the window (the reader, filling a fresh window in order,
+    // passes each object's position, which is that id, and so stays linear).
+    ObjectRecord* CreateObjectRecord(int windowId, int type, int id = -1);
     static void CopyObjectRecord(ObjectRecord& target, const ObjectRecord& source);
     void CloneWindowRecord(const WindowRecord& source, WindowRecord& target);
     bool DeleteObjectRecord(int windowId, int objectId);
@@ -270,6 +272,7 @@ private:
     friend class ProjectStreamReader;
     void SetHeaderDefaults();
     void DestroyObjectWindows(ObjectRecord& object);
+    void DeleteObjectAt(WindowRecord& window, size_t index);
 
     uint32_t m_recordGeneration = 1;
     int m_runDepth = 0;

@@ -200,6 +200,8 @@ HWND ProjectRun::Window(const std::string& name, DWORD timeoutMs)
 {
     const qbkw::WindowPlan* plan = WindowPlanOf(name);
     if (!plan) return nullptr;
+    auto known = windows_.find(name);
+    if (known != windows_.end() && IsWindow(known->second)) return known->second;
     HWND found = nullptr;
     zvtest::WaitFor(
         [&] {
@@ -208,6 +210,7 @@ HWND ProjectRun::Window(const std::string& name, DWORD timeoutMs)
             return found && IsWindowVisible(found);
         },
         timeoutMs);
+    if (found) windows_[name] = found;
     return found;
 }
 

@@ -22,6 +22,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "project_plan.h"
@@ -47,7 +48,8 @@ public:
     const qbkw::ProjectPlan& Plan() const { return plan_; }
 
     // The window of the project window named `name` in the description, found by the caption it
-    // opens with, once it is shown; null when it does not appear in time.
+    // opens with, once it is shown (and kept, so later captions do not matter); null when it does
+    // not appear in time.
     HWND Window(const std::string& name, DWORD timeoutMs = kWait);
     // The control of an object of that window (its control id is the object id + 3000).
     HWND Control(const std::string& window, const std::string& object, DWORD timeoutMs = kWait);
@@ -80,6 +82,7 @@ private:
     std::string folder_;
     std::string program_;
     PROCESS_INFORMATION process_ = {};
+    std::map<std::string, HWND> windows_;
 };
 
 // The command words of every type, as "commands" lines of the text form.
