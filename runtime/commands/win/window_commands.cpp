@@ -35,7 +35,7 @@ void Window_Open(CommandContext& ctx)
     CProjectRuntime& runtime = ctx.Runtime();
     WindowRecord* target = runtime.FindWindowRecordById(runtime.FindWindowIdByName(name));
     if (!target || !target->Self() || target->Self()->WindowObject) return;
-    CreateProjectWindow(runtime, ctx.Window().Id, ctx.Window().Id, placement == "OUT" ? 1 : 0);
+    CreateProjectWindow(runtime, target->Id, ctx.Window().Id, placement == "OUT" ? 1 : 0);
     const HWND window = ObjectHandle(target->Self());
     if (!window) return;
     ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
