@@ -1,8 +1,11 @@
-// Entry of the runtime: for now it only reports that it carries no project.
-#include <windows.h>
+// Entry of the runtime: the application object runs the project stored in this program file.
+#include "runtime_app.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+namespace {
+CRuntimeApp theApp;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
-    MessageBoxA(nullptr, "Program Error.", "Error", MB_OK);
-    return 1;
+    return AfxWinMain(instance, commandLine, showCommand);
 }

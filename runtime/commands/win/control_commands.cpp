@@ -2,8 +2,34 @@
 // sizing the object's window, reading its geometry, text, handle, focus and state, converting
 // coordinates, and a per-window user value.
 #include "command_table.h"
+#include "control_message.h"
 
 namespace {
+
+void Control_GetText(CommandContext& ctx)
+{
+    if (ctx.Control() && ControlHandle(ctx)) ctx.SetResult(ctx.Control()->GetWindowText());
+}
+
+void Control_Redraw(CommandContext& ctx)
+{
+    if (const HWND control = ControlHandle(ctx))
+        ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Control_SetFocus(CommandContext& ctx)
+{
+    if (const HWND control = ControlHandle(ctx)) ::SetFocus(control);
+}
+
+void Control_SetText(CommandContext& ctx)
+{
+    const CString text = ctx.Text();
+    const HWND control = ControlHandle(ctx);
+    if (!control) return;
+    ::SetWindowTextA(control, text);
+    if (ctx.Object().Type != qbk::TypeWindow) ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 constexpr CommandEntry kControlCommands[] = {
     {2, "Control_Enable"},  // after the shared commands 0 and 1
@@ -13,7 +39,7 @@ constexpr CommandEntry kControlCommands[] = {
     {6, "Control_GetClientWidth"},
     {7, "Control_GetClientOffsetX"},
     {8, "Control_GetClientOffsetY"},
-    {9, "Control_GetText"},
+    {9, "Control_GetText", Control_GetText},
     {10, "Control_GetUserData"},
     {11, "Control_GetWidth"},
     {12, "Control_GetHandle"},
@@ -22,13 +48,13 @@ constexpr CommandEntry kControlCommands[] = {
     {15, "Control_HasFocus"},
     {16, "Control_IsEnabled"},
     {17, "Control_IsVisible"},
-    {18, "Control_Redraw"},
-    {19, "Control_SetFocus"},
+    {18, "Control_Redraw", Control_Redraw},
+    {19, "Control_SetFocus", Control_SetFocus},
     {20, "Control_SetFont"},
     {21, "Control_Move"},
     {22, "Control_SetSize"},
     {23, "Control_SetClientSize"},
-    {24, "Control_SetText"},
+    {24, "Control_SetText", Control_SetText},
     {25, "Control_SetUserData"},
     {26, "Control_Show"},
     {27, "Control_ClientToScreenX"},

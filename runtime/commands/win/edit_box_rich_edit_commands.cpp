@@ -1,20 +1,45 @@
 // Edit boxes (type 51) and rich edit controls (type 65).
 #include "command_table.h"
+#include "control_message.h"
+
+#include <richedit.h>
 
 namespace {
 
+void EditBox_Clear(CommandContext& ctx) { SendToControl(ctx, WM_CLEAR); }
+
+void EditBox_Copy(CommandContext& ctx) { SendToControl(ctx, WM_COPY); }
+
+void EditBox_Cut(CommandContext& ctx) { SendToControl(ctx, WM_CUT); }
+
+void EditBox_Paste(CommandContext& ctx) { SendToControl(ctx, WM_PASTE); }
+
+void EditBox_Undo(CommandContext& ctx) { SendToControl(ctx, EM_UNDO); }
+
+void RichEdit_Redo(CommandContext& ctx) { SendToControl(ctx, EM_REDO); }
+
 constexpr CommandEntry kEditBox[] = {
-    {31, "EditBox_Clear"},  // after the shared commands 0 to 30
-    {32, "EditBox_Copy"},         {33, "EditBox_Cut"},
-    {34, "EditBox_GetSelEnd"},    {35, "EditBox_GetFirstVisibleLine"},
-    {36, "EditBox_GetLimitText"}, {37, "EditBox_GetLine"},
-    {38, "EditBox_GetLineCount"}, {39, "EditBox_GetLineLength"},
-    {40, "EditBox_GetSelStart"},  {41, "EditBox_Linescroll"},
-    {42, "EditBox_LoadFile"},     {43, "EditBox_LoadFromObject"},
-    {44, "EditBox_LoadEmbedded"}, {45, "EditBox_Paste"},
-    {46, "EditBox_ReplaceSel"},   {47, "EditBox_SaveFile"},
-    {48, "EditBox_SaveToObject"}, {49, "EditBox_Limittext"},
-    {50, "EditBox_SetSel"},       {51, "EditBox_Undo"},
+    {31, "EditBox_Clear", EditBox_Clear},  // after the shared commands 0 to 30
+    {32, "EditBox_Copy", EditBox_Copy},
+    {33, "EditBox_Cut", EditBox_Cut},
+    {34, "EditBox_GetSelEnd"},
+    {35, "EditBox_GetFirstVisibleLine"},
+    {36, "EditBox_GetLimitText"},
+    {37, "EditBox_GetLine"},
+    {38, "EditBox_GetLineCount"},
+    {39, "EditBox_GetLineLength"},
+    {40, "EditBox_GetSelStart"},
+    {41, "EditBox_Linescroll"},
+    {42, "EditBox_LoadFile"},
+    {43, "EditBox_LoadFromObject"},
+    {44, "EditBox_LoadEmbedded"},
+    {45, "EditBox_Paste", EditBox_Paste},
+    {46, "EditBox_ReplaceSel"},
+    {47, "EditBox_SaveFile"},
+    {48, "EditBox_SaveToObject"},
+    {49, "EditBox_Limittext"},
+    {50, "EditBox_SetSel"},
+    {51, "EditBox_Undo", EditBox_Undo},
 };
 static_assert(NumbersOwnCommands(kEditBox, qbk::TypeEditBox, 51));
 
@@ -42,7 +67,7 @@ constexpr CommandEntry kRichEdit[] = {
     {51, "RichEdit_LoadFromObject"},
     {52, "RichEdit_LoadEmbedded"},
     {53, "EditBox_Paste"},
-    {54, "RichEdit_Redo"},
+    {54, "RichEdit_Redo", RichEdit_Redo},
     {55, "EditBox_ReplaceSel"},
     {56, "RichEdit_SaveFile"},
     {57, "RichEdit_SaveToObject"},

@@ -1,14 +1,32 @@
 // MDI clients (type 59) and the windows they hold.
 #include "command_table.h"
+#include "control_message.h"
 
 namespace {
 
+// Arrangements of the MDI area's windows.
+void MdiWindow_Tile(CommandContext& ctx) { SendToControl(ctx, WM_MDITILE, MDITILE_SKIPDISABLED); }
+
+void MdiWindow_Cascade(CommandContext& ctx) { SendToControl(ctx, WM_MDICASCADE); }
+
+void MdiWindow_IconArrange(CommandContext& ctx) { SendToControl(ctx, WM_MDIICONARRANGE); }
+
+void MdiWindow_Next(CommandContext& ctx) { SendToControl(ctx, WM_MDINEXT, 0, 0); }
+
+void MdiWindow_Previous(CommandContext& ctx) { SendToControl(ctx, WM_MDINEXT, 0, 1); }
+
 constexpr CommandEntry kMdiWindow[] = {
-    {31, "MdiWindow_Tile"},  // after the shared commands 0 to 30
-    {32, "MdiWindow_Close"},        {33, "MdiWindow_GetActive"}, {34, "MdiWindow_GetBackColor"},
-    {35, "MdiWindow_Cascade"},      {36, "MdiWindow_OpenChild"}, {37, "MdiWindow_IconArrange"},
-    {38, "MdiWindow_SetBackColor"}, {39, "MdiWindow_SetMenu"},   {40, "MdiWindow_Next"},
-    {41, "MdiWindow_Previous"},
+    {31, "MdiWindow_Tile", MdiWindow_Tile},  // after the shared commands 0 to 30
+    {32, "MdiWindow_Close"},
+    {33, "MdiWindow_GetActive"},
+    {34, "MdiWindow_GetBackColor"},
+    {35, "MdiWindow_Cascade", MdiWindow_Cascade},
+    {36, "MdiWindow_OpenChild"},
+    {37, "MdiWindow_IconArrange", MdiWindow_IconArrange},
+    {38, "MdiWindow_SetBackColor"},
+    {39, "MdiWindow_SetMenu"},
+    {40, "MdiWindow_Next", MdiWindow_Next},
+    {41, "MdiWindow_Previous", MdiWindow_Previous},
 };
 static_assert(NumbersOwnCommands(kMdiWindow, qbk::TypeMdiWindow, 41));
 

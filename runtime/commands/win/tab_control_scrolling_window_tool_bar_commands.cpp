@@ -1,13 +1,24 @@
 // Tab controls (type 69), scrolling texts (type 70) and tool bars (type 71).
 #include "command_table.h"
+#include "control_message.h"
+
+#include <commctrl.h>
 
 namespace {
 
+void TabControl_DeleteAllItems(CommandContext& ctx) { SendToControl(ctx, TCM_DELETEALLITEMS); }
+
 constexpr CommandEntry kTabControl[] = {
     {31, "TabControl_AddImage"},  // after the shared commands 0 to 30
-    {32, "TabControl_DeleteItem"}, {33, "TabControl_GetCurSel"},      {34, "TabControl_GetItem"},
-    {35, "TabControl_InsertItem"}, {36, "TabControl_DeleteAllItems"}, {37, "TabControl_RemoveImages"},
-    {38, "TabControl_SetCurSel"},  {39, "TabControl_SetMinTabWidth"}, {40, "TabControl_SetItem"},
+    {32, "TabControl_DeleteItem"},
+    {33, "TabControl_GetCurSel"},
+    {34, "TabControl_GetItem"},
+    {35, "TabControl_InsertItem"},
+    {36, "TabControl_DeleteAllItems", TabControl_DeleteAllItems},
+    {37, "TabControl_RemoveImages"},
+    {38, "TabControl_SetCurSel"},
+    {39, "TabControl_SetMinTabWidth"},
+    {40, "TabControl_SetItem"},
 };
 static_assert(NumbersOwnCommands(kTabControl, qbk::TypeTabControl, 40));
 

@@ -1,23 +1,96 @@
 // The project window's own commands (type 3): centring, closing, size limits and scroll steps,
 // scroll bars, colours, font and icon, opening other windows, quiet mode.
 #include "command_table.h"
+#include "control_message.h"
+#include "window_services.h"
 
 namespace {
 
+void ShowAs(CommandContext& ctx, UINT showCommand)
+{
+    const HWND window = ControlHandle(ctx);
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!window || !::GetWindowPlacement(window, &placement)) return;
+    placement.showCmd = showCommand;
+    ::SetWindowPlacement(window, &placement);
+}
+
+void Window_Maximize(CommandContext& ctx) { ShowAs(ctx, SW_MAXIMIZE); }
+
+void Window_Minimize(CommandContext& ctx) { ShowAs(ctx, SW_SHOWMINIMIZED); }
+
+void Window_Restore(CommandContext& ctx) { ShowAs(ctx, SW_RESTORE); }
+
+// Opens another window of the project inside this one, or as a pop-up it owns ("OUT"), at (x, y),
+// and answers what its open event returns.
+void Window_Open(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    const int x = ctx.Int(), y = ctx.Int();
+    const CString placement = ctx.Text();
+    ArgumentBlock open;
+    open.Texts.push_back(ctx.Text());
+    if (!ControlHandle(ctx)) return;
+    CProjectRuntime& runtime = ctx.Runtime();
+    WindowRecord* target = runtime.FindWindowRecordById(runtime.FindWindowIdByName(name));
+    if (!target || !target->Self() || target->Self()->WindowObject) return;
+    CreateProjectWindow(runtime, target->Id, ctx.Window().Id, placement == "OUT" ? 1 : 0);
+    const HWND window = ObjectHandle(target->Self());
+    if (!window) return;
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ctx.SetResult(runtime.RunScript(target, target->Self(), 16, &open));
+    const HWND shown = ObjectHandle(target->Self());
+    if (shown && (target->Self()->Style & WS_VISIBLE) && !::IsWindowVisible(shown)) {
+        ::ShowWindow(shown, SW_SHOW);
+        ::UpdateWindow(shown);
+    }
+}
+
+void Window_RedrawAll(CommandContext& ctx)
+{
+    if (const HWND window = ControlHandle(ctx))
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 constexpr CommandEntry kWindow[] = {
     {31, "Window_Center"},  // after the shared commands 0 to 30
-    {32, "Window_Close"},         {33, "Window_AcceptFiles"},     {34, "Window_SetSubclass"},
-    {35, "Window_GetBackColor"},  {36, "Window_GetControlCount"}, {37, "Window_GetControlId"},
-    {38, "Window_GetMaxHeight"},  {39, "Window_GetMaxWidth"},     {40, "Window_GetMinHeight"},
-    {41, "Window_GetMinWidth"},   {42, "Window_GetScrollLine"},   {43, "Window_GetScrollMax"},
-    {44, "Window_GetScrollMin"},  {45, "Window_GetScrollPage"},   {46, "Window_GetScrollPos"},
-    {47, "Window_IsForeground"},  {48, "Window_IsMaximized"},     {49, "Window_IsMinimized"},
-    {50, "Window_IsOpen"},        {51, "Window_Maximize"},        {52, "Window_Minimize"},
-    {53, "Window_Open"},          {54, "Window_OpenModal"},       {55, "Window_RedrawAll"},
-    {56, "Window_Restore"},       {57, "Window_Scroll"},          {58, "Window_SetBackColor"},
-    {59, "Window_SetFont"},       {60, "Window_Seticon"},         {61, "Window_SetMaxSize"},
-    {62, "Window_SetMinSize"},    {63, "Window_SetScrollLine"},   {64, "Window_SetScrollPage"},
-    {65, "Window_SetScrollPos"},  {66, "Window_SetScrollRange"},  {67, "Window_SetTopMost"},
+    {32, "Window_Close"},
+    {33, "Window_AcceptFiles"},
+    {34, "Window_SetSubclass"},
+    {35, "Window_GetBackColor"},
+    {36, "Window_GetControlCount"},
+    {37, "Window_GetControlId"},
+    {38, "Window_GetMaxHeight"},
+    {39, "Window_GetMaxWidth"},
+    {40, "Window_GetMinHeight"},
+    {41, "Window_GetMinWidth"},
+    {42, "Window_GetScrollLine"},
+    {43, "Window_GetScrollMax"},
+    {44, "Window_GetScrollMin"},
+    {45, "Window_GetScrollPage"},
+    {46, "Window_GetScrollPos"},
+    {47, "Window_IsForeground"},
+    {48, "Window_IsMaximized"},
+    {49, "Window_IsMinimized"},
+    {50, "Window_IsOpen"},
+    {51, "Window_Maximize", Window_Maximize},
+    {52, "Window_Minimize", Window_Minimize},
+    {53, "Window_Open", Window_Open},
+    {54, "Window_OpenModal"},
+    {55, "Window_RedrawAll", Window_RedrawAll},
+    {56, "Window_Restore", Window_Restore},
+    {57, "Window_Scroll"},
+    {58, "Window_SetBackColor"},
+    {59, "Window_SetFont"},
+    {60, "Window_Seticon"},
+    {61, "Window_SetMaxSize"},
+    {62, "Window_SetMinSize"},
+    {63, "Window_SetScrollLine"},
+    {64, "Window_SetScrollPage"},
+    {65, "Window_SetScrollPos"},
+    {66, "Window_SetScrollRange"},
+    {67, "Window_SetTopMost"},
     {68, "Window_ShowScrollBar"},
 };
 static_assert(NumbersOwnCommands(kWindow, qbk::TypeWindow, 68));

@@ -230,12 +230,12 @@ WindowRecord* CProjectRuntime::CreateWindowRecord()
     return window;
 }
 
-ObjectRecord* CProjectRuntime::CreateObjectRecord(int windowId, int type)
+ObjectRecord* CProjectRuntime::CreateObjectRecord(int windowId, int type, int id)
 {
     WindowRecord* window = FindWindowRecordById(windowId);
     if (!window) return nullptr;
     auto object = std::make_unique<ObjectRecord>();
-    object->Id = SmallestFreeId(window->Objects);
+    object->Id = id >= 0 ? id : SmallestFreeId(window->Objects);
     object->Type = type;
     object->Name.Format("obj%d", type);
     if (type == qbk::TypeWindow) {
@@ -317,7 +317,13 @@ bool CProjectRuntime::DeleteObjectRecord(int windowId, int objectId)
     WindowRecord* window = FindWindowRecordById(windowId);
     const int index = window ? IndexOfObjectId(windowId, objectId) : -1;
     if (index < 0) return false;
-    ObjectRecord& object = *window->Objects[size_t(index)];
+    DeleteObjectAt(*window, size_t(index));
+    return true;
+}
+
+void CProjectRuntime::DeleteObjectAt(WindowRecord& window, size_t index)
+{
+    ObjectRecord& object = *window.Objects[index];
     if (m_hooks.releaseObjectResources) m_hooks.releaseObjectResources(*this, object);
     object.Part.reset();
     if (object.WindowObject) {
@@ -325,9 +331,8 @@ bool CProjectRuntime::DeleteObjectRecord(int windowId, int objectId)
         if (forward >= 0) m_forwardWindows.erase(m_forwardWindows.begin() + forward);
     }
     DestroyObjectWindows(object);
-    window->Objects.erase(window->Objects.begin() + index);
+    window.Objects.erase(window.Objects.begin() + std::ptrdiff_t(index));
     ++m_recordGeneration;
-    return true;
 }
 
 bool CProjectRuntime::DeleteWindowRecord(int windowId)
@@ -335,7 +340,7 @@ bool CProjectRuntime::DeleteWindowRecord(int windowId)
     const int index = IndexOfWindowId(windowId);
     if (index < 0) return false;
     WindowRecord& window = *m_windows[size_t(index)];
-    while (!window.Objects.empty()) DeleteObjectRecord(windowId, window.Objects.back()->Id);
+    while (!window.Objects.empty()) DeleteObjectAt(window, window.Objects.size() - 1);
     window.FunctionNames.RemoveAll();
     m_windows.erase(m_windows.begin() + index);
     ++m_recordGeneration;

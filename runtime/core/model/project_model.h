@@ -191,7 +191,9 @@ public:
 
     // ---- creation, copy, deletion ------------------------------------------------------------
     WindowRecord* CreateWindowRecord();
-    ObjectRecord* CreateObjectRecord(int windowId, int type);
+    // id -1: the smallest free id of the window (the reader, filling a fresh window in order,
+    // passes each object's position, which is that id, and so stays linear).
+    ObjectRecord* CreateObjectRecord(int windowId, int type, int id = -1);
     static void CopyObjectRecord(ObjectRecord& target, const ObjectRecord& source);
     void CloneWindowRecord(const WindowRecord& source, WindowRecord& target);
     bool DeleteObjectRecord(int windowId, int objectId);
@@ -248,6 +250,7 @@ public:
     DWORD m_startTime = 0;
     BYTE m_running = 0;
     BYTE m_inMessageLoop = 0;
+    BYTE m_releasing = 0;  // the project is being released: no script runs
     DWORD m_eventCounts[qbk::kObjectTypeCount];
     CStringArray m_commandWords[qbk::kObjectTypeCount];
     EmbeddedFileTable m_embeddedFiles;
@@ -269,6 +272,7 @@ private:
     friend class ProjectStreamReader;
     void SetHeaderDefaults();
     void DestroyObjectWindows(ObjectRecord& object);
+    void DeleteObjectAt(WindowRecord& window, size_t index);
 
     uint32_t m_recordGeneration = 1;
     int m_runDepth = 0;

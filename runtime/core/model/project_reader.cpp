@@ -166,7 +166,7 @@ bool ProjectStreamReader::ReadObject(CProjectRuntime& runtime, WindowRecord& win
         object = window.GetObjectAt(index);  // the built-in entry keeps its own type
     } else {
         if (type < 0 || type >= qbk::kObjectTypeCount) return false;
-        object = runtime.CreateObjectRecord(window.Id, type);
+        object = runtime.CreateObjectRecord(window.Id, type, index);  // a fresh window: its position
     }
     if (!object) return false;
     object->Name = name;

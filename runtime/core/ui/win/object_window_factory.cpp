@@ -1,0 +1,254 @@
+// The window of every object that shows something (or needs a window of its own): the control or
+// window class behind its type, its geometry, font, colours and the type's properties.
+#include <memory>
+
+#include "control_notify.h"
+#include "fw_controls.h"
+#include "project_window.h"
+#include "string_tokenizer.h"
+#include "window_services.h"
+
+namespace {
+
+constexpr int kControlIdBase = 3000;
+constexpr int kMaxToolTipControls = 16;
+constexpr int kMaxTabs = 8;
+constexpr DWORD kRichEditEvents = ENM_CHANGE | ENM_SCROLL | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
+
+// What every row of the factory works with.
+struct Making {
+    CProjectRuntime& Runtime;
+    WindowRecord& Window;
+    ObjectRecord& Object;
+    CWnd* Parent;
+    UINT Id;
+    RECT Rect;
+
+    CString Property(const char* name) const { return GetPropertyValue(name, Object.Properties); }
+    // The window's font to the new control.
+    void SetFont(CWnd& control) const
+    {
+        auto* window = dynamic_cast<CProjectWnd*>(Parent);
+        control.SendMessage(WM_SETFONT, WPARAM(window ? window->FontHandle() : nullptr), TRUE);
+    }
+};
+
+// A property counts as set when it is neither empty nor "None" in any case.
+bool IsSet(const CString& value) { return !value.IsEmpty() && value.CompareNoCase("None") != 0; }
+
+// "Content": the texts of a list, separated by '|', quoted with '"'.
+template <class List>
+void AddContent(const Making& make, List& list)
+{
+    CStringTokenizer pieces(make.Property("Content"));
+    const int count = pieces.Split("|", '"', 0);
+    for (int i = 0; i < count; ++i) list.AddString(pieces.GetAt(i));
+}
+
+CString Numbered(const char* name, int i)
+{
+    CString text;
+    text.Format("%s %d", name, i);
+    return text;
+}
+
+// An "Object" property "window:object" turns into the ids of that object.
+void ResolveObjectReference(const Making& make)
+{
+    const CString target = make.Property("Object");
+    const int colon = target.Find(':');
+    if (colon < 0) return;
+    const CString windowName = target.Left(colon), objectName = target.Mid(colon + 1);
+    if (!CProjectRuntime::IsValidName(windowName) || !CProjectRuntime::IsValidName(objectName)) return;
+    const WindowRecord* window = make.Runtime.FindWindowByName(windowName);
+    if (!window) return;
+    for (const auto& object : window->Objects) {
+        if (object->Name != objectName) continue;
+        make.Object.Numbers = {double(window->Id), double(object->Id)};
+        return;
+    }
+}
+
+// The tips of a ToolTip object: a control of the window's own, kept apart from the object's window,
+// that sees every message of the main loop.
+void MakeToolTip(const Making& make)
+{
+    auto tip = std::make_unique<CToolTipCtrl>();
+    tip->Create(make.Parent, 0);
+    make.SetFont(*tip);
+    make.Runtime.m_forwardWindows.push_back(tip.get());
+    for (int i = 0; i < kMaxToolTipControls; ++i) {
+        const CString name = make.Property(Numbered("Control", i));
+        if (!IsSet(name)) break;
+        for (const auto& object : make.Window.Objects)
+            if (object->Name == name && object->WindowObject)
+                tip->AddTool(object->WindowObject, make.Property(Numbered("Text", i)));
+    }
+    CWnd* old = make.Object.SecondWindowObject;
+    make.Object.SecondWindowObject = tip.release();
+    if (old) {
+        const int forward = make.Runtime.FindForwardingIndex(old);
+        if (forward >= 0) make.Runtime.m_forwardWindows.erase(make.Runtime.m_forwardWindows.begin() + forward);
+        DestroyWindowInstance(old);
+    }
+}
+
+std::unique_ptr<CWnd> MakeWindowOfClass(const Making& make, const char* className, DWORD exStyle, DWORD style,
+                                        const RECT& rect)
+{
+    auto window = std::make_unique<CWnd>();
+    window->CreateEx(exStyle, className, "", style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     make.Parent ? make.Parent->GetSafeHwnd() : nullptr,
+                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(make.Id)));
+    return window;
+}
+
+std::unique_ptr<CWnd> MakeMdiClient(const Making& make)
+{
+    DWORD style = make.Object.Style;
+    if (style & 0x114) style |= 0x115;
+    CLIENTCREATESTRUCT creation = {nullptr, 0};
+    auto client = std::make_unique<CMdiClientWnd>(make.Runtime, make.Window, make.Object);
+    client->CreateEx(make.Object.ExStyle, "MDICLIENT", nullptr, style, make.Rect.left, make.Rect.top,
+                     make.Rect.right - make.Rect.left, make.Rect.bottom - make.Rect.top,
+                     make.Parent ? make.Parent->GetSafeHwnd() : nullptr,
+                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(make.Id)), &creation);
+    if (client->GetSafeHwnd())
+        ::SetClassLongA(*client, GCL_STYLE, LONG(::GetClassLongA(*client, GCL_STYLE) | CS_DBLCLKS));
+    make.Window.Self()->HasMdiClient = 1;
+    return client;
+}
+
+std::unique_ptr<CWnd> MakeProgressBar(const Making& make)
+{
+    auto bar = std::make_unique<CProgressCtrl>();
+    bar->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
+    bar->SetBkColor(make.Object.BackColor == -1 ? ::GetSysColor(COLOR_WINDOW) : COLORREF(make.Object.BackColor));
+    // The range first: a position outside the control's present range would be cut to it.
+    bar->SetRange32(atoi(make.Property("Min Value")), atoi(make.Property("Max Value")));
+    bar->SetPos(atoi(make.Property("Value")));
+    return bar;
+}
+
+std::unique_ptr<CWnd> MakeTabControl(const Making& make)
+{
+    auto tabs = std::make_unique<CTabCtrl>();
+    tabs->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*tabs);
+    for (int i = 0; i < kMaxTabs; ++i) {
+        const CString text = make.Property(Numbered("Tab", i));
+        if (text.IsEmpty()) break;
+        tabs->InsertItem(i, text);
+    }
+    return tabs;
+}
+
+// The new instance of the object's type; null for the types without one.
+std::unique_ptr<CWnd> MakeInstance(const Making& make)
+{
+    ObjectRecord& object = make.Object;
+    const DWORD style = object.Style;
+    switch (object.Type) {
+    case qbk::TypeClientSocket:
+    case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
+    case qbk::TypeCheckBox:
+    case qbk::TypeRadioButton: {
+        const bool check = object.Type == qbk::TypeCheckBox;
+        auto button = std::make_unique<CButton>();
+        button->Create(object.Caption, style | (check ? BS_CHECKBOX : BS_RADIOBUTTON), make.Rect, make.Parent, make.Id);
+        make.SetFont(*button);
+        if (!check) object.Numbers = {double(atoi(make.Property("Group")))};
+        return button;
+    }
+    case qbk::TypeComboBox: {
+        auto combo = std::make_unique<CComboBox>();
+        combo->Create(style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*combo);
+        AddContent(make, *combo);
+        return combo;
+    }
+    case qbk::TypeExtension: {
+        auto host = std::make_unique<CStatic>();
+        host->Create(object.Caption, style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*host);
+        return host;
+    }
+    case qbk::TypeListView: {
+        auto list = std::make_unique<CListCtrl>();
+        list->Create(style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*list);
+        list->SetExtendedStyle(list->GetExtendedStyle() | object.ExtraStyle);
+        return list;
+    }
+    case qbk::TypeListBox: {
+        auto list = std::make_unique<CListBox>();
+        list->CreateEx(object.ExStyle, style | LBS_NOTIFY, make.Rect, make.Parent, make.Id);
+        make.SetFont(*list);
+        AddContent(make, *list);
+        return list;
+    }
+    case qbk::TypeMdiWindow: return MakeMdiClient(make);
+    case qbk::TypeProgressBar: return MakeProgressBar(make);
+    case qbk::TypeRichEdit: {
+        auto edit = std::make_unique<CRichEditCtrl>();
+        edit->Create(style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*edit);
+        edit->SetWindowText(object.Caption);
+        edit->SetEventMask(kRichEditEvents);
+        return edit;
+    }
+    case qbk::TypeScrollBar: {
+        auto bar = std::make_unique<CScrollBar>();
+        bar->Create(style, make.Rect, make.Parent, make.Id);
+        bar->SetScrollRange(0, 100, FALSE);
+        bar->SetScrollPos(0, TRUE);
+        if (object.Numbers.empty()) object.Numbers = {1, 10};
+        return bar;
+    }
+    case qbk::TypeSlider: {
+        auto slider = std::make_unique<CSliderCtrl>();
+        slider->Create(style | TBS_DOWNISLEFT, make.Rect, make.Parent, make.Id);
+        return slider;
+    }
+    case qbk::TypeTabControl: return MakeTabControl(make);
+    case qbk::TypeVideoPlayer:
+        return MakeWindowOfClass(make, "QUILLBRICKVIDEO", object.ExStyle, style | WS_CLIPCHILDREN, make.Rect);
+    default: return nullptr;
+    }
+}
+
+bool DrawsTransparent(int type)
+{
+    return type == qbk::TypePicture || type == qbk::TypeGroupBox || type == qbk::TypeShapedImage ||
+           type == qbk::TypeScrollingWindow;
+}
+
+}  // namespace
+
+void CreateObjectWindow(CProjectRuntime& runtime, int windowId, ObjectRecord& object, CWnd* parent)
+{
+    WindowRecord* window = runtime.FindWindowRecordById(windowId);
+    if (!window || object.Type < qbk::TypeClientSocket || object.Type > qbk::TypeVideoPlayer) return;
+    const Making make{runtime,
+                      *window,
+                      object,
+                      parent,
+                      UINT(object.Id + kControlIdBase),
+                      {object.Left, object.Top, object.Left + object.Width, object.Top + object.Height}};
+    switch (object.Type) {
+    case qbk::TypeObjectReference: ResolveObjectReference(make); return;
+    case qbk::TypeToolTip: MakeToolTip(make); return;
+    default: break;
+    }
+    std::unique_ptr<CWnd> made = MakeInstance(make);
+    if (!made) return;
+    // The old window goes only once the new one exists.
+    CWnd* old = object.WindowObject;
+    object.WindowObject = made.release();
+    DestroyWindowInstance(old);
+    if (const HWND handle = object.WindowObject->GetSafeHwnd()) {
+        const DWORD exStyle = object.ExStyle | (DrawsTransparent(object.Type) ? WS_EX_TRANSPARENT : 0);
+        ::SetWindowLongPtrA(handle, GWL_EXSTYLE, LONG_PTR(exStyle));
+        ::SetWindowPos(handle, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+}

@@ -1,0 +1,301 @@
+#include "project_run.h"
+
+#include <atomic>
+#include <cstdlib>
+
+#include "command_families.h"
+#include "project_description.h"
+#include "project_stream_writer.h"
+
+namespace qbktest {
+
+namespace {
+
+// A folder of its own under the test run's scratch folder.
+std::string NewFolder()
+{
+    static std::atomic<int> counter{0};
+    char name[64];
+    std::snprintf(name, sizeof name, "qbkrun%lu_%d\\", GetCurrentProcessId(), counter++);
+    const std::string folder = zvtest::TempDir() + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(folder + name + "\\");
+            else
+                DeleteFileA((folder + name).c_str());
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// The word of a command: its handler's name without the type ("Control_SetText" -> "SetText").
+std::string WordOf(const CommandEntry* entry)
+{
+    if (!entry || !entry->Name) return std::string();
+    const std::string name = entry->Name;
+    const size_t cut = name.find('_');
+    return cut == std::string::npos ? name : name.substr(cut + 1);
+}
+
+// Words for the commands the dispatcher steers the run with, which have no handler of their own.
+std::string FlowWord(int type, int number)
+{
+    static const char* const condition[] = {"If", "Else", "EndIf"};
+    static const char* const loop[] = {"While", "EndWhile"};
+    static const char* const application[] = {"LeaveLoop", "NextPass", "EndProgram"};
+    if (type == qbk::TypeCondition && number < 3) return condition[number];
+    if (type == qbk::TypeLoop && number < 2) return loop[number];
+    if (type == qbk::TypeApplication && number < 3) return application[number];
+    return std::string();
+}
+
+bool DescriptionNamesCommands(const std::string& description)
+{
+    size_t at = 0;
+    while ((at = description.find("commands", at)) != std::string::npos) {
+        const size_t lineStart = description.find_last_of('\n', at);
+        const std::string before = description.substr(lineStart == std::string::npos ? 0 : lineStart + 1,
+                                                      at - (lineStart == std::string::npos ? 0 : lineStart + 1));
+        if (before.find_first_not_of(" \t") == std::string::npos) return true;
+        at += 8;
+    }
+    return false;
+}
+
+struct ProcessWindows {
+    DWORD Process;
+    std::string Class, Title;
+    HWND Found = nullptr;
+};
+
+bool Matches(HWND window, const ProcessWindows& wanted)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != wanted.Process) return false;
+    char name[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (!wanted.Class.empty() && wanted.Class != name) return false;
+    return wanted.Title.empty() || ProjectRun::Text(window) == wanted.Title;
+}
+
+BOOL CALLBACK FindChild(HWND window, LPARAM data)
+{
+    auto* wanted = reinterpret_cast<ProcessWindows*>(data);
+    if (!Matches(window, *wanted)) return TRUE;
+    wanted->Found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
+{
+    auto* wanted = reinterpret_cast<ProcessWindows*>(data);
+    if (Matches(window, *wanted)) {
+        wanted->Found = window;
+        return FALSE;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == wanted->Process) EnumChildWindows(window, &FindChild, data);
+    return wanted->Found ? FALSE : TRUE;
+}
+
+bool IsProjectClass(HWND window)
+{
+    char name[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "QUILLBRICK" || std::string(name) == "QUILLBRICKNOCLOSE";
+}
+
+}  // namespace
+
+std::string DefaultCommandWords()
+{
+    const CommandTable& table = GetScriptCommandTable();
+    std::string lines;
+    for (int type = 0; type < qbk::kObjectTypeCount; ++type) {
+        const CommandList* own = table.OwnList(type);
+        int last = own ? qbk::FirstOwnCommand(type) + own->Count - 1 : -1;
+        if (qbk::HasControlCommands(type))
+            last = std::max(last, qbk::kLastControlCommand);
+        else if (qbk::HasObjectCommands(type))
+            last = std::max(last, qbk::kLastObjectCommand);
+        if (last < 0) continue;
+        lines += std::string("commands ") + qbk::ObjectTypeName(type);
+        for (int number = 0; number <= last; ++number) {
+            const CommandEntry* entry = table.FindOwn(type, number);
+            if (!entry && number <= qbk::kLastObjectCommand && qbk::HasObjectCommands(type))
+                entry = table.FindObjectCommand(number);
+            else if (!entry && number <= qbk::kLastControlCommand && qbk::HasControlCommands(type))
+                entry = table.FindControlCommand(number);
+            std::string word = FlowWord(type, number);
+            if (word.empty()) word = WordOf(entry);
+            lines += " " + (word.empty() ? "Unused" + std::to_string(number) : word);
+        }
+        lines += "\n";
+    }
+    return lines;
+}
+
+ProjectRun::ProjectRun(const std::string& description, bool start)
+{
+    folder_ = NewFolder();
+    program_ = folder_ + "project.exe";
+    const std::string text = DescriptionNamesCommands(description) ? description : DefaultCommandWords() + description;
+    plan_ = qbkw::ParseProjectDescription(text, folder_);
+    qbkw::WriteWholeFile(program_, qbkw::AppendProject(qbkw::ReadWholeFile(QBK_PROGRAM_PATH), plan_));
+    if (start) Start();
+}
+
+ProjectRun::~ProjectRun()
+{
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 99);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+    RemoveFolder(folder_);
+}
+
+bool ProjectRun::Start(const std::string& arguments)
+{
+    if (process_.hProcess) return false;
+    std::string command = "\"" + program_ + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(program_.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
+                          &process_) != 0;
+}
+
+const qbkw::WindowPlan* ProjectRun::WindowPlanOf(const std::string& name) const
+{
+    for (const qbkw::WindowPlan& window : plan_.windows)
+        if (window.Self().name == name) return &window;
+    return nullptr;
+}
+
+HWND ProjectRun::FindWindowOf(const std::string& className, const std::string& title) const
+{
+    ProcessWindows wanted{process_.dwProcessId, className, title};
+    EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.Found;
+}
+
+HWND ProjectRun::Window(const std::string& name, DWORD timeoutMs)
+{
+    const qbkw::WindowPlan* plan = WindowPlanOf(name);
+    if (!plan) return nullptr;
+    auto known = windows_.find(name);
+    if (known != windows_.end() && IsWindow(known->second)) return known->second;
+    HWND found = nullptr;
+    zvtest::WaitFor(
+        [&] {
+            found = FindWindowOf("", plan->Self().caption);
+            if (found && !IsProjectClass(found)) found = nullptr;
+            return found && IsWindowVisible(found);
+        },
+        timeoutMs);
+    if (found) windows_[name] = found;
+    return found;
+}
+
+HWND ProjectRun::Control(const std::string& window, const std::string& object, DWORD timeoutMs)
+{
+    const qbkw::WindowPlan* plan = WindowPlanOf(window);
+    const HWND parent = plan ? Window(window, timeoutMs) : nullptr;
+    if (!parent) return nullptr;
+    for (size_t id = 0; id < plan->objects.size(); ++id)
+        if (plan->objects[id].name == object) return GetDlgItem(parent, int(id) + 3000);
+    return nullptr;
+}
+
+std::string ProjectRun::Text(HWND window)
+{
+    char text[1024] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    return text;
+}
+
+bool ProjectRun::WaitForText(HWND window, const std::string& expected, DWORD timeoutMs) const
+{
+    return zvtest::WaitFor([&] { return Text(window) == expected; }, timeoutMs);
+}
+
+int ProjectRun::WaitForExit(DWORD timeoutMs)
+{
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return int(code);
+}
+
+bool ProjectRun::IsRunning() const
+{
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void ProjectRun::BringToFront(HWND window)
+{
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    zvtest::WaitFor([&] { return GetForegroundWindow() == top; }, 2000);
+}
+
+void ProjectRun::ClickAt(HWND window, int clientX, int clientY, bool right)
+{
+    BringToFront(window);
+    POINT point = {clientX, clientY};
+    ClientToScreen(window, &point);
+    zvtest::Click(point.x, point.y, right);
+}
+
+void ProjectRun::Click(HWND control, bool right)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    ClickAt(control, client.right / 2, client.bottom / 2, right);
+}
+
+void ProjectRun::PressKey(HWND window, WORD virtualKey)
+{
+    BringToFront(window);
+    zvtest::TapKey(virtualKey);
+}
+
+std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs)
+{
+    HWND box = nullptr;
+    zvtest::WaitFor(
+        [&] {
+            box = FindWindowOf("#32770", caption);
+            return box != nullptr;
+        },
+        timeoutMs);
+    if (!box) return std::string();
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "Static" && !Text(child).empty()) text = Text(child);
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
+}  // namespace qbktest

@@ -1,0 +1,91 @@
+// Whole-project tests: a project written in the project writer's text form is packed onto a copy
+// of qbk.exe in a scratch folder of its own, started as a user starts it, driven with real clicks
+// and keys, and read back as a user sees it (window texts, control states, pixels, files).
+//
+//   ProjectRun run(R"(
+//   window MAIN
+//     caption "Main"   style 0x100B0001   rect 0 0 300 200
+//     object Button ok
+//       rect 10 10 80 24
+//     event 5
+//       @MAIN.SetText("pressed")
+//   )");
+//   HWND main = run.Window("MAIN");
+//   run.ClickAt(main, 150, 150);
+//   EXPECT_TRUE(run.WaitForText(main, "pressed"));
+//
+// Scripts name commands by the words of the runtime's tables without the type ("SetText" for
+// Control_SetText, "GetParameter" for Application_GetParameter): the fixture gives every type its
+// words unless the description lists its own. Input goes to the shared display, so such tests are
+// SERIAL.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "project_plan.h"
+#include "win_test_support.h"
+
+namespace qbktest {
+
+constexpr DWORD kWait = 15000;  // generous: the display is shared with other tests
+
+class ProjectRun {
+public:
+    // Packs the description; the program starts unless start is false (see Start).
+    explicit ProjectRun(const std::string& description, bool start = true);
+    ~ProjectRun();
+    ProjectRun(const ProjectRun&) = delete;
+    ProjectRun& operator=(const ProjectRun&) = delete;
+
+    // Starts the packed program with the arguments after its path; false when it cannot start.
+    bool Start(const std::string& arguments = "");
+    // The scratch folder of this run (the program's own folder), with a trailing backslash.
+    const std::string& Folder() const { return folder_; }
+    const std::string& ProgramPath() const { return program_; }
+    const qbkw::ProjectPlan& Plan() const { return plan_; }
+
+    // The window of the project window named `name` in the description, found by the caption it
+    // opens with, once it is shown (and kept, so later captions do not matter); null when it does
+    // not appear in time.
+    HWND Window(const std::string& name, DWORD timeoutMs = kWait);
+    // The control of an object of that window (its control id is the object id + 3000).
+    HWND Control(const std::string& window, const std::string& object, DWORD timeoutMs = kWait);
+    // A window of the program by class and title ("" matches any), top-level or inside another.
+    HWND FindWindowOf(const std::string& className, const std::string& title) const;
+
+    static std::string Text(HWND window);
+    bool WaitForText(HWND window, const std::string& expected, DWORD timeoutMs = kWait) const;
+    // The program's exit code, or -1 when it still runs after the time.
+    int WaitForExit(DWORD timeoutMs = kWait);
+    bool IsRunning() const;
+
+    // Input as a user makes it: the window is brought to the front first.
+    void ClickAt(HWND window, int clientX, int clientY, bool right = false);
+    void Click(HWND control, bool right = false);
+    void PressKey(HWND window, WORD virtualKey);
+    static void BringToFront(HWND window);
+
+    // The client area as drawn now.
+    static zvtest::Image Capture(HWND window) { return zvtest::CaptureWindow(window); }
+
+    // A message box the program shows: its text, and the box answered with OK; "" when none
+    // appears in time.
+    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait);
+
+private:
+    const qbkw::WindowPlan* WindowPlanOf(const std::string& name) const;
+
+    qbkw::ProjectPlan plan_;
+    std::string folder_;
+    std::string program_;
+    PROCESS_INFORMATION process_ = {};
+    std::map<std::string, HWND> windows_;
+};
+
+// The command words of every type, as "commands" lines of the text form.
+std::string DefaultCommandWords();
+
+}  // namespace qbktest
