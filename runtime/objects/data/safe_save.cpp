@@ -15,6 +15,11 @@ namespace {
 // what it could not have overwritten.
 bool MayWrite(const CString& path)
 {
+#ifdef _WIN32
+    // Asked outright: a program with every right may open a read-only file for writing.
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+#endif
     std::FILE* file = FwOpenFile(path, "r+b");
     if (file) {
         std::fclose(file);
