@@ -2,36 +2,13 @@
 
 namespace {
 
-const CString& TextAt(const std::vector<CString>& texts, int index)
-{
-    static const CString empty;
-    return static_cast<size_t>(index) < texts.size() ? texts[static_cast<size_t>(index)] : empty;
-}
+CString ToText(std::string_view text) { return CString(text.data(), static_cast<int>(text.size())); }
 
-void PutText(std::vector<CString>& texts, int index, const CString& text)
+bool SameText(std::string_view a, const CString& b, CRecordTable::Match match)
 {
-    const size_t at = static_cast<size_t>(index);
-    if (at >= texts.size()) {
-        if (text.IsEmpty()) return;  // absent cells already read as ""
-        texts.resize(at + 1);
-    }
-    texts[at] = text;
-}
-
-void InsertText(std::vector<CString>& texts, int index)
-{
-    if (static_cast<size_t>(index) < texts.size()) texts.insert(texts.begin() + index, CString());
-}
-
-void EraseText(std::vector<CString>& texts, int index)
-{
-    if (static_cast<size_t>(index) < texts.size()) texts.erase(texts.begin() + index);
-}
-
-bool SameText(const CString& a, const CString& b, CRecordTable::Match match)
-{
-    if (match == CRecordTable::Match::Exact) return a == b;
-    return a.GetLength() == b.GetLength() && a.CompareNoCase(b) == 0;
+    if (a.size() != static_cast<size_t>(b.GetLength())) return false;
+    if (match == CRecordTable::Match::Exact) return a == std::string_view(b.GetString(), a.size());
+    return ToText(a).CompareNoCase(b) == 0;
 }
 
 }  // namespace
@@ -54,16 +31,14 @@ bool CRecordTable::IsCell(int column, int row) const
     return column >= 0 && column < GetColumnCount() && row >= 0 && row < GetRowCount();
 }
 
-const CString& CRecordTable::CellText(size_t row, int column) const { return TextAt(m_rows[row].cells, column); }
-
 int CRecordTable::InsertColumn(const CString& name, int index)
 {
     if (index < -1 || index > GetColumnCount()) return -1;
     if (index == -1) index = GetColumnCount();
     m_columns.insert(m_columns.begin() + index, name);
     for (Row& row : m_rows) {
-        InsertText(row.cells, index);
-        InsertText(row.data, index);
+        row.cells.Insert(index);
+        row.data.Insert(index);
     }
     return index;
 }
@@ -73,8 +48,8 @@ bool CRecordTable::DeleteColumn(int index)
     if (index < 0 || index >= GetColumnCount()) return false;
     m_columns.erase(m_columns.begin() + index);
     for (Row& row : m_rows) {
-        EraseText(row.cells, index);
-        EraseText(row.data, index);
+        row.cells.Erase(index);
+        row.data.Erase(index);
     }
     return true;
 }
@@ -93,12 +68,17 @@ bool CRecordTable::RenameColumnByName(const CString& oldName, const CString& new
     return RenameColumn(FindColumn(oldName), newName);
 }
 
-CString CRecordTable::GetColumnName(int index) const { return TextAt(m_columns, index); }
+CString CRecordTable::GetColumnName(int index) const
+{
+    if (index < 0 || index >= GetColumnCount()) return CString();
+    return m_columns[static_cast<size_t>(index)];
+}
 
 int CRecordTable::FindColumn(const CString& name, Match match) const
 {
     for (size_t i = 0; i < m_columns.size(); ++i)
-        if (SameText(m_columns[i], name, match)) return static_cast<int>(i);
+        if (SameText(std::string_view(m_columns[i].GetString(), size_t(m_columns[i].GetLength())), name, match))
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -133,7 +113,7 @@ int CRecordTable::FindRowByName(const CString& columnName, const CString& value,
 bool CRecordTable::SetCell(int column, int row, const CString& text)
 {
     if (!IsCell(column, row)) return false;
-    PutText(m_rows[static_cast<size_t>(row)].cells, column, text);
+    m_rows[static_cast<size_t>(row)].cells.Set(column, text);
     return true;
 }
 
@@ -145,7 +125,7 @@ bool CRecordTable::SetCellByName(const CString& columnName, int row, const CStri
 CString CRecordTable::GetCell(int column, int row) const
 {
     if (!IsCell(column, row)) return CString();
-    return CellText(static_cast<size_t>(row), column);
+    return ToText(CellText(static_cast<size_t>(row), column));
 }
 
 CString CRecordTable::GetCellByName(const CString& columnName, int row) const
@@ -156,7 +136,7 @@ CString CRecordTable::GetCellByName(const CString& columnName, int row) const
 bool CRecordTable::SetCellData(int column, int row, const CString& text)
 {
     if (!IsCell(column, row)) return false;
-    PutText(m_rows[static_cast<size_t>(row)].data, column, text);
+    m_rows[static_cast<size_t>(row)].data.Set(column, text);
     return true;
 }
 
@@ -168,7 +148,7 @@ bool CRecordTable::SetCellDataByName(const CString& columnName, int row, const C
 CString CRecordTable::GetCellData(int column, int row) const
 {
     if (!IsCell(column, row)) return CString();
-    return TextAt(m_rows[static_cast<size_t>(row)].data, column);
+    return ToText(m_rows[static_cast<size_t>(row)].data.At(column));
 }
 
 CString CRecordTable::GetCellDataByName(const CString& columnName, int row) const

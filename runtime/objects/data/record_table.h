@@ -5,10 +5,16 @@
 // Every value is text; row and column numbers count from 0; bad indices answer false, -1 or "".
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "fw_file.h"
 #include "fw_string.h"
+#include "text_row.h"
+
+namespace qbk {
+class RecordTextReader;
+}
 
 class CRecordTable {
 public:
@@ -80,20 +86,24 @@ public:
     bool SaveFile(const CString& path, int format) const;
 
 private:
-    // A row holds its cells up to the last one ever set: absent trailing cells read as "". So a
-    // short line makes a short row, whatever the column count, and cell data costs nothing
-    // until some is set.
+    // A row holds its cells up to the last one set: absent trailing cells read as "". So a short
+    // line makes a short row, whatever the column count, and cell data costs nothing until some
+    // is set.
     struct Row {
-        std::vector<CString> cells;
-        std::vector<CString> data;
+        qbk::TextRow cells;
+        qbk::TextRow data;
     };
 
     bool IsCell(int column, int row) const;
-    // The cell's text without checks beyond the row's stored cells.
-    const CString& CellText(size_t row, int column) const;
-    bool ReadText(const char* bytes, size_t size, int format);
-    bool ReadLinesFormat(const char* bytes, size_t size);
-    bool ReadCsvFormat(const char* bytes, size_t size);
+    // The cell's text (zero-terminated) without checks beyond the row's stored cells.
+    std::string_view CellText(size_t row, int column) const { return m_rows[row].cells.At(column); }
+    // size: the whole data's, for the room set aside.
+    bool ReadText(qbk::RecordTextReader& reader, size_t size, int format);
+    bool ReadLinesFormat(qbk::RecordTextReader& reader, size_t size);
+    bool ReadCsvFormat(qbk::RecordTextReader& reader, size_t size);
+    void ReserveRows(size_t rows, size_t size);
+    // Empties the table and reads the file from its position on.
+    bool ReadFile(CFile& file, ULONGLONG size, int format);
     void WriteText(CFile& file, int format) const;
 
     std::vector<CString> m_columns;

@@ -2,27 +2,33 @@
 // or memory that runs out, answers false.
 #include "record_table.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <new>
 #include <stdexcept>
-#include <string>
 
+#include "record_text.h"
 #include "safe_save.h"
 
 namespace {
 
 bool IsFormat(int format) { return format == CRecordTable::kLinesFormat || format == CRecordTable::kCsvFormat; }
 
-// Every byte from the current position to the end of the file.
-std::string ReadToEnd(CFile& file, ULONGLONG expected)
-{
-    std::string bytes;
-    if (expected < bytes.max_size()) bytes.reserve(static_cast<size_t>(expected));
-    char piece[1 << 16];
-    while (UINT got = file.Read(piece, sizeof piece)) bytes.append(piece, got);
-    return bytes;
-}
-
 }  // namespace
+
+bool CRecordTable::ReadFile(CFile& file, ULONGLONG size, int format)
+{
+    // A small file fits in one read with a byte to spare for seeing its end.
+    const size_t piece = static_cast<size_t>(std::min<ULONGLONG>(size + 1, ULONGLONG(1) << 20));
+    qbk::RecordTextReader reader(
+        [&file](char* buffer, size_t room) {
+            return static_cast<size_t>(file.Read(buffer, static_cast<UINT>(std::min<size_t>(room, UINT_MAX))));
+        },
+        piece);
+    Clear();
+    return ReadText(reader, static_cast<size_t>(std::min<ULONGLONG>(size, SIZE_MAX)), format);
+}
 
 bool CRecordTable::LoadStream(CFile* stream, int format)
 {
@@ -30,16 +36,16 @@ bool CRecordTable::LoadStream(CFile* stream, int format)
     try {
         if (auto* memory = dynamic_cast<CMemFile*>(stream)) {
             // Read in place: the stream's bytes and position stay as they are.
+            const auto size = static_cast<size_t>(memory->GetLength());
+            qbk::RecordTextReader reader(reinterpret_cast<const char*>(memory->Data()), size);
             Clear();
-            return ReadText(reinterpret_cast<const char*>(memory->Data()), static_cast<size_t>(memory->GetLength()),
-                            format);
+            return ReadText(reader, size, format);
         }
         const ULONGLONG position = stream->GetPosition();
         stream->SeekToBegin();
-        const std::string bytes = ReadToEnd(*stream, stream->GetLength());
+        const bool read = ReadFile(*stream, stream->GetLength(), format);
         stream->Seek(static_cast<LONGLONG>(position), CFile::begin);
-        Clear();
-        return ReadText(bytes.data(), bytes.size(), format);
+        return read;
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
@@ -67,12 +73,7 @@ bool CRecordTable::LoadFile(const CString& path, int format)
         CFile file;
         if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) return false;
         const ULONGLONG length = file.GetLength();
-        if (length == 0) return false;
-        const std::string bytes = ReadToEnd(file, length);
-        file.Close();
-        if (bytes.empty()) return false;
-        Clear();
-        return ReadText(bytes.data(), bytes.size(), format);
+        return length > 0 && ReadFile(file, length, format);
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {

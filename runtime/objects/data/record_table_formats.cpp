@@ -4,7 +4,6 @@
 #include "record_table.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "decimal_text.h"
 #include "record_text.h"
@@ -20,7 +19,7 @@ const uint32_t kCsvSplit = CStringTokenizer::kTrimBlanks | CStringTokenizer::kQu
 const char* const kCsvSeparator = ";";
 const char kCsvQuote = '"';
 
-void WriteValueLine(RecordTextWriter& out, const CString& value)
+void WriteValueLine(RecordTextWriter& out, std::string_view value)
 {
     if (qbk::NeedsQuotesOnItsLine(value)) {
         out.Quoted(value);
@@ -33,16 +32,19 @@ void WriteValueLine(RecordTextWriter& out, const CString& value)
 
 }  // namespace
 
-bool CRecordTable::ReadText(const char* bytes, size_t size, int format)
+void CRecordTable::ReserveRows(size_t rows, size_t size)
 {
-    // Texts count their bytes in an int: no line can be longer.
-    if (size > static_cast<size_t>(INT_MAX)) return false;
-    return format == kCsvFormat ? ReadCsvFormat(bytes, size) : ReadLinesFormat(bytes, size);
+    // A row takes a few bytes of the file at least: a file of empty lines sets no room aside.
+    m_rows.reserve(std::min(rows, size / 4));
 }
 
-bool CRecordTable::ReadLinesFormat(const char* bytes, size_t size)
+bool CRecordTable::ReadText(RecordTextReader& reader, size_t size, int format)
 {
-    RecordTextReader reader(bytes, size);
+    return format == kCsvFormat ? ReadCsvFormat(reader, size) : ReadLinesFormat(reader, size);
+}
+
+bool CRecordTable::ReadLinesFormat(RecordTextReader& reader, size_t size)
+{
     CString line;
     if (!reader.NextLine(line)) return false;
     const int count = TextToInt(line);
@@ -52,35 +54,40 @@ bool CRecordTable::ReadLinesFormat(const char* bytes, size_t size)
         if (!reader.NextValue(line)) return false;
         m_columns.push_back(line);
     }
-    int column = 0;
+    ReserveRows(reader.EstimateLines(size) / static_cast<size_t>(count), size);
+    // A row's cells gather here until it is complete (or the data ends).
+    std::vector<CString> cells;
+    int filled = 0;
     while (reader.NextValue(line)) {
-        if (column == 0) {
+        if (static_cast<size_t>(filled) == cells.size()) cells.emplace_back();
+        cells[static_cast<size_t>(filled++)] = line;
+        if (filled == count) {
             m_rows.emplace_back();
-            m_rows.back().cells.reserve(static_cast<size_t>(std::min(count, 64)));
+            m_rows.back().cells.Assign(cells.data(), filled);
+            filled = 0;
         }
-        m_rows.back().cells.push_back(std::move(line));
-        if (++column == count) column = 0;
+    }
+    if (filled > 0) {
+        m_rows.emplace_back();
+        m_rows.back().cells.Assign(cells.data(), filled);
     }
     return true;
 }
 
-bool CRecordTable::ReadCsvFormat(const char* bytes, size_t size)
+bool CRecordTable::ReadCsvFormat(RecordTextReader& reader, size_t size)
 {
-    RecordTextReader reader(bytes, size);
     CStringTokenizer tokenizer;
     CString line;
     if (!reader.NextCsvLine(line)) return false;
     // An empty line splits into no fields (and leaves the last split's fields in place).
     const int columns = tokenizer.SplitText(line, kCsvSeparator, kCsvQuote, kCsvSplit);
     for (int i = 0; i < columns; ++i) m_columns.push_back(tokenizer.GetAt(i));
+    ReserveRows(reader.EstimateLines(size), size);
     while (reader.NextCsvLine(line)) {
         const int fields = tokenizer.SplitText(line, kCsvSeparator, kCsvQuote, kCsvSplit);
         if (fields <= 0) continue;
         m_rows.emplace_back();
-        Row& row = m_rows.back();
-        const CStringArray& tokens = tokenizer.GetTokens();
-        const int used = std::min(fields, columns);
-        row.cells.assign(tokens.GetData(), tokens.GetData() + used);
+        m_rows.back().cells.Assign(tokenizer.GetTokens().GetData(), std::min(fields, columns));
     }
     return true;
 }
@@ -98,13 +105,12 @@ void CRecordTable::WriteText(CFile& file, int format) const
             out.LineEnd();
             out.Pass();
         };
-        writeLine([&](int i) -> const CString& { return m_columns[static_cast<size_t>(i)]; });
-        for (size_t row = 0; row < m_rows.size(); ++row)
-            writeLine([&](int i) -> const CString& { return CellText(row, i); });
+        writeLine([&](int i) { return qbk::View(m_columns[static_cast<size_t>(i)]); });
+        for (size_t row = 0; row < m_rows.size(); ++row) writeLine([&](int i) { return CellText(row, i); });
     } else {
-        out.Text(IntToString(columns));
+        out.Text(qbk::View(IntToString(columns)));
         out.LineEnd();
-        for (const CString& name : m_columns) WriteValueLine(out, name);
+        for (const CString& name : m_columns) WriteValueLine(out, qbk::View(name));
         for (size_t row = 0; row < m_rows.size(); ++row)
             for (int i = 0; i < columns; ++i) WriteValueLine(out, CellText(row, i));
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <unordered_set>
 
 #include "decimal_text.h"
@@ -58,9 +59,9 @@ bool IsNumericValue(const CString& value)
 int Order(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 // Byte order with the shorter text first on a common start, zero bytes included.
-int Order(const CString& a, const CString& b)
+int Order(std::string_view a, std::string_view b)
 {
-    const int order = a.Str().compare(b.Str());
+    const int order = a.compare(b);
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
@@ -94,9 +95,11 @@ CString CRecordTable::Query(int column, const CString& op, const CString& value)
     if (which == Op::None) return result;
     const bool numeric = IsNumericValue(value);
     const double number = numeric ? TextToDouble(value) : 0.0;
+    const std::string_view text(value.GetString(), static_cast<size_t>(value.GetLength()));
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        const CString& cell = CellText(row, column);
-        const int order = numeric ? Order(TextToDouble(cell), number) : Order(cell, value);
+        const std::string_view cell = CellText(row, column);
+        // Cells end in a zero byte: their data reads as a C text.
+        const int order = numeric ? Order(TextToDouble(cell.data()), number) : Order(cell, text);
         if (Holds(which, order)) AppendRowNumber(result, static_cast<int>(row));
     }
     return result;

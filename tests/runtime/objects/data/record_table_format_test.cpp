@@ -2,6 +2,7 @@
 // and a load.
 #include <gtest/gtest.h>
 
+#include "piece_file.h"
 #include "record_table_fixture.h"
 
 namespace {
@@ -164,6 +165,34 @@ TEST(RecordTextFormatsTest, AnyTextSurvivesASaveAndALoad)
         ASSERT_TRUE(Load(copy, Saved(table, format), format));
         EXPECT_EQ(Columns(table), Columns(copy));
         EXPECT_EQ(Cells(table), Cells(copy));
+    }
+}
+
+TEST(RecordTextFormatsTest, AStreamThatGivesAFewBytesAtATimeReadsTheSame)
+{
+    CRecordTable awkward;
+    Fill(awkward, {"\"A\"", "two\r\nlines"}, {{"x\"\"", "\r"}, {" \"y\" ", "\";\r\n\""}});
+    const std::string inputs[] = {
+        "2\r\nName\r\nAge\r\nAnn\r\n31\r\nBob",
+        "3\r\n\"A\r\nB\"x\r\n\"C\" D\r\n\"\r\n\"open\r\nrest\r",
+        "A;B\r\n5\" screen;x\r\n\"open;y\r\nnext;z\r\nlast;w",
+        "A;B\r1;2\r3;4\r",
+        Saved(awkward, kLines),
+        Saved(awkward, kCsv),
+    };
+    for (const auto& input : inputs) {
+        for (int format : {kLines, kCsv}) {
+            CRecordTable whole;
+            const bool read = Load(whole, input, format);
+            for (size_t piece : {1, 2, 3, 7}) {
+                SCOPED_TRACE(testing::Message() << input << " format " << format << " piece " << piece);
+                PieceFile stream(input, piece);
+                CRecordTable pieces;
+                EXPECT_EQ(read, pieces.LoadStream(&stream, format));
+                EXPECT_EQ(Columns(whole), Columns(pieces));
+                EXPECT_EQ(Cells(whole), Cells(pieces));
+            }
+        }
     }
 }
 
