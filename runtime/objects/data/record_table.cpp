@@ -110,23 +110,27 @@ int CRecordTable::FindRowByName(const CString& columnName, const CString& value,
     return FindRow(FindColumn(columnName), value, match);
 }
 
-bool CRecordTable::SetCell(int column, int row, const CString& text)
+bool CRecordTable::SetText(qbk::TextRow Row::*part, int column, int row, const CString& text)
 {
     if (!IsCell(column, row)) return false;
-    m_rows[static_cast<size_t>(row)].cells.Set(column, text);
+    (m_rows[static_cast<size_t>(row)].*part).Set(column, text);
     return true;
 }
+
+CString CRecordTable::GetText(qbk::TextRow Row::*part, int column, int row) const
+{
+    if (!IsCell(column, row)) return CString();
+    return ToText((m_rows[static_cast<size_t>(row)].*part).At(column));
+}
+
+bool CRecordTable::SetCell(int column, int row, const CString& text) { return SetText(&Row::cells, column, row, text); }
 
 bool CRecordTable::SetCellByName(const CString& columnName, int row, const CString& text)
 {
     return SetCell(FindColumn(columnName), row, text);
 }
 
-CString CRecordTable::GetCell(int column, int row) const
-{
-    if (!IsCell(column, row)) return CString();
-    return ToText(CellText(static_cast<size_t>(row), column));
-}
+CString CRecordTable::GetCell(int column, int row) const { return GetText(&Row::cells, column, row); }
 
 CString CRecordTable::GetCellByName(const CString& columnName, int row) const
 {
@@ -135,9 +139,7 @@ CString CRecordTable::GetCellByName(const CString& columnName, int row) const
 
 bool CRecordTable::SetCellData(int column, int row, const CString& text)
 {
-    if (!IsCell(column, row)) return false;
-    m_rows[static_cast<size_t>(row)].data.Set(column, text);
-    return true;
+    return SetText(&Row::data, column, row, text);
 }
 
 bool CRecordTable::SetCellDataByName(const CString& columnName, int row, const CString& text)
@@ -145,11 +147,7 @@ bool CRecordTable::SetCellDataByName(const CString& columnName, int row, const C
     return SetCellData(FindColumn(columnName), row, text);
 }
 
-CString CRecordTable::GetCellData(int column, int row) const
-{
-    if (!IsCell(column, row)) return CString();
-    return ToText(m_rows[static_cast<size_t>(row)].data.At(column));
-}
+CString CRecordTable::GetCellData(int column, int row) const { return GetText(&Row::data, column, row); }
 
 CString CRecordTable::GetCellDataByName(const CString& columnName, int row) const
 {

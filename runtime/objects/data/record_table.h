@@ -95,6 +95,9 @@ private:
     };
 
     bool IsCell(int column, int row) const;
+    // A cell's value or data text (part: &Row::cells or &Row::data).
+    bool SetText(qbk::TextRow Row::*part, int column, int row, const CString& text);
+    CString GetText(qbk::TextRow Row::*part, int column, int row) const;
     // The cell's text (zero-terminated) without checks beyond the row's stored cells.
     std::string_view CellText(size_t row, int column) const { return m_rows[row].cells.At(column); }
     // size: the whole data's, for the room set aside.
@@ -103,7 +106,7 @@ private:
     bool ReadCsvFormat(qbk::RecordTextReader& reader, size_t size);
     void ReserveRows(size_t rows, size_t size);
     // Empties the table and reads the file from its position on.
-    bool ReadFile(CFile& file, ULONGLONG size, int format);
+    bool ReadFrom(CFile& file, ULONGLONG size, int format);
     void WriteText(CFile& file, int format) const;
 
     std::vector<CString> m_columns;

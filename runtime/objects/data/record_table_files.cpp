@@ -17,7 +17,7 @@ bool IsFormat(int format) { return format == CRecordTable::kLinesFormat || forma
 
 }  // namespace
 
-bool CRecordTable::ReadFile(CFile& file, ULONGLONG size, int format)
+bool CRecordTable::ReadFrom(CFile& file, ULONGLONG size, int format)
 {
     // A small file fits in one read with a byte to spare for seeing its end.
     const size_t piece = static_cast<size_t>(std::min<ULONGLONG>(size + 1, ULONGLONG(1) << 20));
@@ -43,7 +43,7 @@ bool CRecordTable::LoadStream(CFile* stream, int format)
         }
         const ULONGLONG position = stream->GetPosition();
         stream->SeekToBegin();
-        const bool read = ReadFile(*stream, stream->GetLength(), format);
+        const bool read = ReadFrom(*stream, stream->GetLength(), format);
         stream->Seek(static_cast<LONGLONG>(position), CFile::begin);
         return read;
     } catch (const CException&) {
@@ -73,7 +73,7 @@ bool CRecordTable::LoadFile(const CString& path, int format)
         CFile file;
         if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) return false;
         const ULONGLONG length = file.GetLength();
-        return length > 0 && ReadFile(file, length, format);
+        return length > 0 && ReadFrom(file, length, format);
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {

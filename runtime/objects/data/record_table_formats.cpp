@@ -4,6 +4,8 @@
 #include "record_table.h"
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 
 #include "decimal_text.h"
 #include "record_text.h"
@@ -34,8 +36,13 @@ void WriteValueLine(RecordTextWriter& out, std::string_view value)
 
 void CRecordTable::ReserveRows(size_t rows, size_t size)
 {
-    // A row takes a few bytes of the file at least: a file of empty lines sets no room aside.
-    m_rows.reserve(std::min(rows, size / 4));
+    // Only a hint: rows still grow one by one when the room cannot be had. A row takes a few
+    // bytes of the file at least, so a file of empty lines sets no room aside.
+    try {
+        m_rows.reserve(std::min(rows, size / 4));
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
 }
 
 bool CRecordTable::ReadText(RecordTextReader& reader, size_t size, int format)
