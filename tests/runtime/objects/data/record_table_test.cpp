@@ -51,6 +51,24 @@ TEST_F(RecordTableTest, DeletingAColumnTakesItsCellsAndDataFromEveryRow)
     EXPECT_EQ("", Str(table.GetCell(0, 0)));
 }
 
+TEST(RecordTableShortRowTest, ARowReadShortHasEmptyCellsEverywhereElse)
+{
+    CRecordTable table;
+    ASSERT_TRUE(Load(table, "A;B;C\r\nx\r\n", CRecordTable::kCsvFormat));
+    EXPECT_EQ((Grid{{"x", "", ""}}), Cells(table));
+    EXPECT_EQ(1, table.InsertColumn("N", 1));
+    EXPECT_EQ(4, table.InsertColumn("Last", -1));
+    EXPECT_TRUE(table.SetCell(3, 0, "z"));
+    EXPECT_TRUE(table.SetCellData(2, 0, "d"));
+    EXPECT_EQ((Grid{{"x", "", "", "z", ""}}), Cells(table));
+    EXPECT_TRUE(table.DeleteColumn(0));
+    EXPECT_TRUE(table.DeleteColumn(3));
+    EXPECT_EQ((Grid{{"", "", "z"}}), Cells(table));
+    EXPECT_EQ("d", Str(table.GetCellData(1, 0)));
+    EXPECT_EQ(0, table.FindRow(1, ""));
+    EXPECT_EQ("0,", Str(table.Query(0, "=", "")));
+}
+
 TEST_F(RecordTableTest, RenamingAndNaming)
 {
     EXPECT_TRUE(table.RenameColumn(1, "Years"));
