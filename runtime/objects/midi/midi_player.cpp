@@ -34,6 +34,13 @@ void CMidiPlayer::ParseErrorThunk(void* context, int track, const char* text)
     static_cast<CMidiPlayer*>(context)->OnParseError(track, text);
 }
 
+bool CMidiPlayer::Check(MidiResult result)
+{
+    if (result == kMidiOk) return true;
+    OnError(result);
+    return false;
+}
+
 bool CMidiPlayer::IsLoaded() const
 {
     Lock lock(mutex_);
@@ -76,11 +83,7 @@ int CMidiPlayer::FillSlot(int index)
 
 bool CMidiPlayer::OpenAndPrime()
 {
-    MidiResult r = device_->Open(deviceId_, this);
-    if (r != kMidiOk) {
-        OnError(r);
-        return false;
-    }
+    if (!Check(device_->Open(deviceId_, this))) return false;
     uint32_t division = 0;
     {
         Lock lock(mutex_);
@@ -88,9 +91,7 @@ bool CMidiPlayer::OpenAndPrime()
         state_ = kMidiStateNormal;
         division = uint32_t(sequencer_.Division());
     }
-    r = device_->SetTimeDivision(division);
-    bool ok = r == kMidiOk;
-    if (!ok) OnError(r);
+    bool ok = Check(device_->SetTimeDivision(division));
     for (int i = 0; ok && i < kMidiStreamBuffers; ++i) {
         Slot& slot = slots_[i];
         uint32_t used = 0;
@@ -105,9 +106,7 @@ bool CMidiPlayer::OpenAndPrime()
             used = slot.buffer.used;
         }
         if (!slot.prepared) {
-            r = device_->Prepare(i, slot.buffer.bytes, kMidiBufferBytes);
-            if (r != kMidiOk) {
-                OnError(r);
+            if (!Check(device_->Prepare(i, slot.buffer.bytes, kMidiBufferBytes))) {
                 ok = false;
                 break;
             }
@@ -117,11 +116,9 @@ bool CMidiPlayer::OpenAndPrime()
             Lock lock(mutex_);
             slot.queued = true;
         }
-        r = device_->Out(i, used);
-        if (r != kMidiOk) {
+        if (!Check(device_->Out(i, used))) {
             Lock lock(mutex_);
             slot.queued = false;
-            OnError(r);
             ok = false;
         }
     }
@@ -143,18 +140,10 @@ bool CMidiPlayer::CloseStream()
     bool ok = true;
     for (int i = 0; i < kMidiStreamBuffers; ++i) {
         if (!slots_[i].prepared) continue;
-        MidiResult r = device_->Unprepare(i);
-        if (r != kMidiOk) {
-            OnError(r);
-            ok = false;
-        }
+        ok = Check(device_->Unprepare(i)) && ok;
         slots_[i].prepared = false;
     }
-    MidiResult r = device_->Close();
-    if (r != kMidiOk) {
-        OnError(r);
-        return false;
-    }
+    if (!Check(device_->Close())) return false;
     Lock lock(mutex_);
     streamOpen_ = false;
     return ok;
@@ -187,11 +176,9 @@ bool CMidiPlayer::Play(bool loop)
         playing_ = true;
         nothingQueued = QueuedCount() == 0;
     }
-    MidiResult r = device_->Restart();
-    if (r != kMidiOk) {
+    if (!Check(device_->Restart())) {
         Lock lock(mutex_);
         playing_ = false;
-        OnError(r);
         return false;
     }
     if (nothingQueued) {
@@ -204,35 +191,19 @@ bool CMidiPlayer::Play(bool loop)
     return true;
 }
 
-bool CMidiPlayer::Pause()
-{
-    {
-        Lock lock(mutex_);
-        if (!loaded_ || !playing_ || paused_ || !streamOpen_) return false;
-    }
-    MidiResult r = device_->Pause();
-    if (r != kMidiOk) {
-        OnError(r);
-        return false;
-    }
-    Lock lock(mutex_);
-    paused_ = true;
-    return true;
-}
+bool CMidiPlayer::Pause() { return SwitchPause(true); }
 
-bool CMidiPlayer::Resume()
+bool CMidiPlayer::Resume() { return SwitchPause(false); }
+
+bool CMidiPlayer::SwitchPause(bool pause)
 {
     {
         Lock lock(mutex_);
-        if (!loaded_ || !playing_ || !paused_ || !streamOpen_) return false;
+        if (!loaded_ || !playing_ || paused_ == pause || !streamOpen_) return false;
     }
-    MidiResult r = device_->Restart();
-    if (r != kMidiOk) {
-        OnError(r);
-        return false;
-    }
+    if (!Check(pause ? device_->Pause() : device_->Restart())) return false;
     Lock lock(mutex_);
-    paused_ = false;
+    paused_ = pause;
     return true;
 }
 
@@ -249,12 +220,7 @@ bool CMidiPlayer::Stop(bool reopen)
         open = streamOpen_;
     }
     if (open) {
-        MidiResult r = device_->Stop();
-        if (r == kMidiOk) r = device_->Reset();
-        if (r != kMidiOk) {
-            OnError(r);
-            return false;
-        }
+        if (!Check(device_->Stop()) || !Check(device_->Reset())) return false;
         {
             Lock lock(mutex_);
             if (!buffersBack_.wait_for(lock, returnTimeout_, [this] { return QueuedCount() == 0; })) {
@@ -313,8 +279,7 @@ void CMidiPlayer::SetVolume(int percent)
     }
     const uint8_t value = uint8_t(volume * 127 / kVolumeFull);
     for (int channel = 0; channel < kMidiChannels; ++channel) {
-        MidiResult r = device_->ShortMessage(ShortMessageWord(uint8_t(0xB0 | channel), kControllerVolume, value));
-        if (r != kMidiOk) OnError(r);
+        Check(device_->ShortMessage(ShortMessageWord(uint8_t(0xB0 | channel), kControllerVolume, value)));
     }
 }
 
@@ -381,10 +346,8 @@ void CMidiPlayer::OnBufferDone(int index)
         int result = FillSlot(index);
         if (result == kFillDone) {
             slot.queued = true;
-            MidiResult r = device_->Out(index, slot.buffer.used);
-            if (r != kMidiOk) {
+            if (!Check(device_->Out(index, slot.buffer.used))) {
                 slot.queued = false;
-                OnError(r);
                 result = kFillFailedBefore;
             }
         }

@@ -83,6 +83,9 @@ private:
     void OnEventReached(int buffer, uint32_t offset) override;
     void OnSongEnded() override;
 
+    // True for success; an error goes to OnError.
+    bool Check(MidiResult result);
+    bool SwitchPause(bool pause);
     bool OpenAndPrime();
     // Unprepares the buffers and closes the stream; only when the device holds none.
     bool CloseStream();

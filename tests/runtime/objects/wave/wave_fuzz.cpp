@@ -14,8 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     }
     if (wave.formatBlock.size() != kWaveFormatExSize + wave.format.extraSize) __builtin_trap();
-    volatile unsigned sum = 0;
+    // Touches every sample, so that a block reaching past the image shows up under the sanitizers.
+    unsigned sum = 0;
     for (size_t i = 0; i < wave.samplesSize; ++i) sum += wave.samples[i];
+    volatile unsigned sink = sum;
+    (void)sink;
     const size_t start = WaveStartPosition(int64_t(size) * 3 - 7, wave.samplesSize, wave.format.blockAlign);
     if (start > wave.samplesSize) __builtin_trap();
     return 0;
