@@ -66,6 +66,7 @@ public:
     uint64_t GetPlayedBytes() const;
 
 protected:
+    // May come on the device's thread, under the player's lock.
     virtual void OnError(MidiResult code) {}
     virtual void OnParseError(int track, const char* text) {}
 

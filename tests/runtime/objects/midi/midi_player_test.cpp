@@ -213,7 +213,12 @@ TEST_F(MidiPlayerTest, TheEndIsPostedAndTheReopenRunsOnTheOwnersThread)
     ASSERT_TRUE(player->LoadFromMemory(LongSong().file));
     ASSERT_TRUE(player->Play(false));
     const size_t mark = Mark();
-    fake->PlayAll();
+    std::vector<int> states;
+    while (fake->PlayNext()) {
+        if (states.empty() || states.back() != player->GetState()) states.push_back(player->GetState());
+    }
+    // The last buffer filled, then both back.
+    EXPECT_EQ(states, (std::vector<int>{kMidiStateNormal, kMidiStateEnding, kMidiStateStopped}));
     // Inside the callbacks: refills and the notice only; the stream is neither stopped nor closed.
     std::vector<std::string> inCallbacks = CallsSince(mark);
     EXPECT_EQ(std::count(inCallbacks.begin(), inCallbacks.end(), "post"), 1);
