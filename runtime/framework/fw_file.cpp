@@ -140,7 +140,7 @@ ULONGLONG CFile::Seek(LONGLONG offset, UINT from)
     } else if (whence == SEEK_SET && offset < 0) {
         throw CFileException(CFileException::badSeek, EINVAL, m_path);
     }
-    std::fflush(m_file);
+    FlushWrites();
     if (FW_FSEEK(m_file, offset, whence) != 0) throw CFileException(CFileException::badSeek, errno, m_path);
     m_last = LastOp::none;
     return GetPosition();
@@ -153,10 +153,17 @@ ULONGLONG CFile::GetPosition() const
     return pos < 0 ? 0 : static_cast<ULONGLONG>(pos);
 }
 
+void CFile::FlushWrites() const
+{
+    // Some C libraries drop a read stream's buffered input on a flush, losing the bytes after
+    // the position: only written bytes are pushed out.
+    if (m_last == LastOp::write) std::fflush(m_file);
+}
+
 ULONGLONG CFile::GetLength() const
 {
     if (!m_file) return 0;
-    std::fflush(m_file);
+    FlushWrites();
 #ifdef _WIN32
     long long size = _filelengthi64(_fileno(m_file));
     return size < 0 ? 0 : static_cast<ULONGLONG>(size);
@@ -170,7 +177,7 @@ ULONGLONG CFile::GetLength() const
 void CFile::SetLength(ULONGLONG newLength)
 {
     if (!m_file) throw CFileException(CFileException::invalidFile, -1, m_path);
-    std::fflush(m_file);
+    FlushWrites();
 #ifdef _WIN32
     int rc = _chsize_s(_fileno(m_file), static_cast<long long>(newLength));
 #else
@@ -181,7 +188,7 @@ void CFile::SetLength(ULONGLONG newLength)
 
 void CFile::Flush()
 {
-    if (m_file) std::fflush(m_file);
+    if (m_file) FlushWrites();
 }
 
 void CFile::Close()

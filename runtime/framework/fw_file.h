@@ -70,6 +70,7 @@ protected:
 private:
     enum class LastOp { none, read, write };
     void Switch(LastOp op);
+    void FlushWrites() const;
 
     FILE* m_file = nullptr;
     LastOp m_last = LastOp::none;

@@ -48,6 +48,28 @@ TEST_F(CFileTest, CreateWriteReadBack)
     EXPECT_EQ(f.GetPosition(), 4u);
 }
 
+TEST_F(CFileTest, LengthAndRelativeSeeksBetweenReadsLoseNoBytes)
+{
+    std::string name = Path("c.bin");
+    {
+        CFile f(name.c_str(), CFile::modeCreate | CFile::modeWrite);
+        for (int i = 0; i < 5000; ++i) {
+            const char c = char(i % 251);
+            f.Write(&c, 1);
+        }
+    }
+    CFile f(name.c_str(), CFile::modeRead);
+    unsigned char buf[10] = {};
+    ASSERT_EQ(f.Read(buf, 10), 10u);
+    EXPECT_EQ(f.GetLength(), 5000u);
+    EXPECT_EQ(f.GetPosition(), 10u);
+    ASSERT_EQ(f.Read(buf, 10), 10u);
+    EXPECT_EQ(buf[0], 10);
+    EXPECT_EQ(f.Seek(5, CFile::current), 25u);
+    ASSERT_EQ(f.Read(buf, 1), 1u);
+    EXPECT_EQ(buf[0], 25);
+}
+
 TEST_F(CFileTest, OpenFailuresAreResults)
 {
     CFile f;
