@@ -6,7 +6,8 @@ add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FR
 include(GoogleTest)
 
 if(ZV_WINDOWS)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh")
+  # A tree's programs run under the Wine of the tree's own architecture.
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh" ${CMAKE_SYSTEM_PROCESSOR})
 endif()
 
 # zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY|NATIVE_ONLY] [SERIAL] [LABELS ...])
