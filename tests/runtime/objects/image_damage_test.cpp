@@ -6,14 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 #include <vector>
-
-extern "C" {
-#include <jpeglib.h>
-}
 
 using namespace qbk;
 using qbktest::Bytes;
@@ -26,33 +21,10 @@ RgbImage DecodeJpegBytes(const Bytes& bytes)
     return DecodeJpeg(reader);
 }
 
-// A progressive colour JPEG (ten scans) of the test pattern.
-Bytes ProgressiveJpeg(int width, int height)
+// The test pattern as a colour JPEG, in one scan or progressive in ten.
+Bytes PatternJpeg(int width, int height, bool progressive)
 {
-    const Bytes rgb = qbktest::PatternRgb(width, height);
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr errors;
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    for (int y = 0; y < height; ++y) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb.data() + size_t(y) * width * 3);
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    Bytes jpeg(out, out + size);
-    std::free(out);
-    return jpeg;
+    return qbktest::MakeJpeg(width, height, 3, qbktest::PatternRgb(width, height), 90, progressive);
 }
 
 struct JpegLayout {
@@ -90,8 +62,7 @@ TEST(JpegDamage, EveryCutPointFailsBeforeThePictureAndDecodesAtFullSizeInItsData
     for (bool progressive : {false, true}) {
         SCOPED_TRACE(progressive ? "progressive" : "baseline");
         const int w = 24, h = 16;
-        const Bytes jpeg =
-            progressive ? ProgressiveJpeg(w, h) : qbktest::MakeJpeg(w, h, 3, qbktest::PatternRgb(w, h), 90);
+        const Bytes jpeg = PatternJpeg(w, h, progressive);
         const JpegLayout layout = Layout(jpeg);
         ASSERT_EQ(layout.scans.size(), progressive ? 10u : 1u);
         auto inCodedData = [&](size_t cut) {
@@ -119,7 +90,7 @@ TEST(JpegDamage, EveryCutPointFailsBeforeThePictureAndDecodesAtFullSizeInItsData
 
 TEST(JpegDamage, AHeaderClaimingAHugePictureIsRefusedBeforeDecoding)
 {
-    Bytes jpeg = qbktest::MakeJpeg(16, 16, 3, qbktest::PatternRgb(16, 16), 90);
+    Bytes jpeg = PatternJpeg(16, 16, false);
     ASSERT_TRUE(DecodeJpegBytes(jpeg));
     const size_t frame = Layout(jpeg).frames.front();
     // Height and width: 65000 x 65000 pixels, over 12 billion bytes of RGB (past 32 bits too).
@@ -132,7 +103,7 @@ TEST(JpegDamage, AHeaderClaimingAHugePictureIsRefusedBeforeDecoding)
 
 TEST(JpegDamage, AStreamOfThousandsOfScansIsRefused)
 {
-    const Bytes jpeg = ProgressiveJpeg(16, 16);
+    const Bytes jpeg = PatternJpeg(16, 16, true);
     const std::vector<size_t> scans = Layout(jpeg).scans;
     ASSERT_GE(scans.size(), 5u);
     ASSERT_TRUE(DecodeJpegBytes(jpeg)) << "a few scans are fine";
