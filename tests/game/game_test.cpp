@@ -49,6 +49,16 @@ protected:
         ASSERT_TRUE(WriteRecordFile("sound.dat", sounds, &key));
     }
     bool Init(bool sound = false) { return game->Init(window, kWidth, kHeight, sound, false); }
+    // A player and a score the game has to keep.
+    void SaveStoredTables()
+    {
+        PlayerTable players;
+        players.SetPlayerName(0, "KEEP ME");
+        ASSERT_TRUE(players.Save("player.dat", &key));
+        ScoreTable scores;
+        scores.InsertScore(4, 3, 1234, "KEEP ME");
+        ASSERT_TRUE(scores.Save("score.dat", &key));
+    }
 
     // A frame later by ms milliseconds of both clocks.
     void Frame(uint32_t later = 20)
@@ -289,12 +299,7 @@ TEST_F(GameTest, AZeroBytePlayerFileGivesEightDefaultPlayersAndIsSavedScrambled)
 
 TEST_F(GameTest, AMissingImageFileLeavesTheStoredPlayersAndScoresAlone)
 {
-    PlayerTable players;
-    players.SetPlayerName(0, "KEEP ME");
-    ASSERT_TRUE(players.Save("player.dat", &key));
-    ScoreTable scores;
-    scores.InsertScore(4, 3, 1234, "KEEP ME");
-    ASSERT_TRUE(scores.Save("score.dat", &key));
+    SaveStoredTables();
     const std::vector<uint8_t> playerBytes = ReadFileBytes("player.dat");
     const std::vector<uint8_t> scoreBytes = ReadFileBytes("score.dat");
 
@@ -312,12 +317,7 @@ TEST_F(GameTest, ATableFileThatCannotBeReadAndTheOtherOneAreBothLeftAsTheyWere)
     WriteImages();
     for (const char* unreadable : {"player.dat", "score.dat"}) {
         SCOPED_TRACE(unreadable);
-        PlayerTable players;
-        players.SetPlayerName(0, "KEEP ME");
-        ASSERT_TRUE(players.Save("player.dat", &key));
-        ScoreTable scores;
-        scores.InsertScore(4, 3, 1234, "KEEP ME");
-        ASSERT_TRUE(scores.Save("score.dat", &key));
+        SaveStoredTables();
         // A folder in the one file's place, holding a file of its own.
         const std::string inside = std::string(unreadable) + "\\inside.txt";
         ASSERT_TRUE(DeleteFileA(unreadable));
