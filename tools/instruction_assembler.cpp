@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "../runtime/core/stored_format.h"
+#include "../runtime/core/model/stored_format.h"
 #include "quoted_text.h"
 
 namespace qbkw {

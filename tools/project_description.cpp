@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "../runtime/core/stored_format.h"
+#include "../runtime/core/model/stored_format.h"
 #include "instruction_assembler.h"
 #include "project_stream_writer.h"
 #include "quoted_text.h"
@@ -32,7 +32,7 @@ struct Line {
 
 // An instruction waiting for every window to be known.
 struct PendingInstruction {
-    ProjectSpec* project;
+    ProjectPlan* project;
     size_t window, object, event, text;
     std::string source;
     int line;
@@ -119,9 +119,9 @@ public:
         }
     }
 
-    ProjectSpec Parse()
+    ProjectPlan Parse()
     {
-        ProjectSpec project;
+        ProjectPlan project;
         ParseProject(project, false, -1);
         Resolve(project);
         return project;
@@ -158,7 +158,7 @@ private:
         return value;
     }
 
-    void ParseProject(ProjectSpec& project, bool nested, int indent)
+    void ParseProject(ProjectPlan& project, bool nested, int indent)
     {
         project.nestedMode = nested;
         while (InBody(indent)) {
@@ -184,15 +184,15 @@ private:
             } else if (nested && key == "third") {
                 for (size_t i = 1; i < line.tokens.size(); ++i) project.nestedLists[2].push_back(line.tokens[i].text);
             } else if (key == "window") {
-                project.windows.push_back(WindowSpec::Make(Arg(line, 1)));
+                project.windows.push_back(WindowPlan::Make(Arg(line, 1)));
                 ParseWindow(project, project.windows.size() - 1, line.indent);
             } else if (key == "file") {
                 project.files.push_back(ParseFile(line));
             } else if (key == "nested") {
-                FileSpec file;
+                FilePlan file;
                 file.type = qbk::kNestedProjectFileType;
                 file.name = line.tokens.size() > 1 ? line.tokens[1].text : "";
-                file.nested = std::make_shared<ProjectSpec>();
+                file.nested = std::make_shared<ProjectPlan>();
                 project.files.push_back(file);
                 ParseProject(*project.files.back().nested, true, line.indent);
             } else {
@@ -202,9 +202,9 @@ private:
         CloseBlock(indent);
     }
 
-    FileSpec ParseFile(const Line& line)
+    FilePlan ParseFile(const Line& line)
     {
-        FileSpec file;
+        FilePlan file;
         file.name = Arg(line, 1);
         size_t i = 2;
         while (i < line.tokens.size()) {
@@ -235,11 +235,11 @@ private:
         return file;
     }
 
-    void ParseWindow(ProjectSpec& project, size_t windowIndex, int indent)
+    void ParseWindow(ProjectPlan& project, size_t windowIndex, int indent)
     {
         while (InBody(indent)) {
             const Line& line = Take();
-            WindowSpec& window = project.windows[windowIndex];
+            WindowPlan& window = project.windows[windowIndex];
             const std::string& key = line.tokens.empty() ? line.raw : line.tokens[0].text;
             if (key == "object" || key == "builtin") {
                 const int type = TypeByName(Arg(line, 1));
@@ -268,7 +268,7 @@ private:
         CloseBlock(indent);
     }
 
-    void ParseObjectBody(ProjectSpec& project, size_t windowIndex, size_t objectIndex, int indent)
+    void ParseObjectBody(ProjectPlan& project, size_t windowIndex, size_t objectIndex, int indent)
     {
         while (InBody(indent)) {
             const Line& line = Take();
@@ -278,10 +278,10 @@ private:
         CloseBlock(indent);
     }
 
-    bool ObjectAttribute(ProjectSpec& project, size_t windowIndex, size_t objectIndex, const Line& line)
+    bool ObjectAttribute(ProjectPlan& project, size_t windowIndex, size_t objectIndex, const Line& line)
     {
         if (line.tokens.empty()) return false;
-        ObjectSpec& object = project.windows[windowIndex].objects[objectIndex];
+        ObjectPlan& object = project.windows[windowIndex].objects[objectIndex];
         const std::string& key = line.tokens[0].text;
         if (key == "name") {
             object.name = Arg(line, 1);
@@ -299,11 +299,11 @@ private:
         } else if (key == "flags") {
             object.flags = uint32_t(Number(line, 1));
         } else if (key == "values") {
-            object.value4 = uint32_t(Number(line, 1));
-            object.value5 = int32_t(Number(line, 2));
-            object.value6 = int32_t(Number(line, 3));
-            object.value7 = int32_t(Number(line, 4));
-            object.value8 = int32_t(Number(line, 5));
+            object.extraStyle = uint32_t(Number(line, 1));
+            object.unusedNumber = int32_t(Number(line, 2));
+            object.anchor = int32_t(Number(line, 3));
+            object.backColor = int32_t(Number(line, 4));
+            object.textColor = int32_t(Number(line, 5));
         } else if (key == "header") {
             object.header = Arg(line, 1);
         } else if (key == "property") {
@@ -321,7 +321,7 @@ private:
         return true;
     }
 
-    void ParseEvent(ProjectSpec& project, size_t windowIndex, size_t objectIndex, size_t eventIndex, int indent)
+    void ParseEvent(ProjectPlan& project, size_t windowIndex, size_t objectIndex, size_t eventIndex, int indent)
     {
         while (InBody(indent)) {
             const Line& line = Take();
@@ -345,12 +345,12 @@ private:
     struct KnownWindow {
         int id;
         std::string name;
-        const WindowSpec* spec;
+        const WindowPlan* plan;
     };
 
     class Names : public ReferenceNames {
     public:
-        Names(const std::vector<KnownWindow>& windows, const ProjectSpec& root) : windows_(windows), root_(root) {}
+        Names(const std::vector<KnownWindow>& windows, const ProjectPlan& root) : windows_(windows), root_(root) {}
         int WindowId(const std::string& name) const override
         {
             for (const KnownWindow& w : windows_)
@@ -361,7 +361,7 @@ private:
         {
             for (const KnownWindow& w : windows_) {
                 if (w.id != windowId) continue;
-                const auto& objects = w.spec->objects;
+                const auto& objects = w.plan->objects;
                 int found = -1;
                 for (size_t i = 0; i < objects.size() && found < 0; ++i)
                     if (objects[i].name == name) found = int(i);
@@ -387,19 +387,19 @@ private:
 
     private:
         const std::vector<KnownWindow>& windows_;
-        const ProjectSpec& root_;
+        const ProjectPlan& root_;
     };
 
     // Ids follow the order in which the runtime creates the windows: the project's windows, the
     // windows of nested projects as their files are read, then the clones.
-    void CollectWindows(const ProjectSpec& project, std::vector<KnownWindow>& out)
+    void CollectWindows(const ProjectPlan& project, std::vector<KnownWindow>& out)
     {
-        for (const WindowSpec& w : project.windows) out.push_back({int(out.size()), w.Self().name, &w});
-        for (const FileSpec& f : project.files)
+        for (const WindowPlan& w : project.windows) out.push_back({int(out.size()), w.Self().name, &w});
+        for (const FilePlan& f : project.files)
             if (f.nested) CollectWindows(*f.nested, out);
     }
 
-    static int CloneCount(const WindowSpec& w)
+    static int CloneCount(const WindowPlan& w)
     {
         const std::string prefix = std::string("Clone Count") + char(qbk::kPropertySeparator);
         for (const std::string& entry : w.Self().properties)
@@ -407,22 +407,22 @@ private:
         return 0;
     }
 
-    void Resolve(ProjectSpec& root)
+    void Resolve(ProjectPlan& root)
     {
         std::vector<KnownWindow> windows;
         CollectWindows(root, windows);
         const size_t read = windows.size();
         for (size_t i = 0; i < read; ++i) {
-            const int n = CloneCount(*windows[i].spec);
+            const int n = CloneCount(*windows[i].plan);
             for (int k = 0; k < n; ++k)
-                windows.push_back({int(windows.size()), windows[i].name + std::to_string(k), windows[i].spec});
+                windows.push_back({int(windows.size()), windows[i].name + std::to_string(k), windows[i].plan});
         }
         Names names(windows, root);
         for (const PendingInstruction& p : pending_) {
-            const WindowSpec* spec = &p.project->windows[p.window];
+            const WindowPlan* plan = &p.project->windows[p.window];
             int current = -1;
             for (const KnownWindow& w : windows)
-                if (w.spec == spec && current < 0) current = w.id;
+                if (w.plan == plan && current < 0) current = w.id;
             try {
                 p.project->windows[p.window].objects[p.object].events[p.event][p.text] =
                     AssembleInstruction(p.source, current, names);
@@ -440,7 +440,7 @@ private:
 
 }  // namespace
 
-ProjectSpec ParseProjectDescription(const std::string& text, const std::string& baseFolder)
+ProjectPlan ParseProjectDescription(const std::string& text, const std::string& baseFolder)
 {
     DescriptionParser parser(text, baseFolder);
     return parser.Parse();

@@ -1,4 +1,4 @@
-// The readable text form of a project, turned into a ProjectSpec with instruction texts assembled.
+// The readable text form of a project, turned into a ProjectPlan with instruction texts assembled.
 // Blocks (window, object, builtin, function, event, nested) hold the lines indented deeper than
 // their first line; an "end" at the block's own indentation may close it.
 //
@@ -24,7 +24,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "project_spec.h"
+#include "project_plan.h"
 
 namespace qbkw {
 
@@ -34,6 +34,6 @@ struct DescriptionError : std::runtime_error {
 };
 
 // baseFolder: where "path" files are looked up. Throws DescriptionError.
-ProjectSpec ParseProjectDescription(const std::string& text, const std::string& baseFolder = ".");
+ProjectPlan ParseProjectDescription(const std::string& text, const std::string& baseFolder = ".");
 
 }  // namespace qbkw

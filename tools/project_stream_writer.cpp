@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "../runtime/core/stored_format.h"
+#include "../runtime/core/model/stored_format.h"
 
 namespace qbkw {
 namespace {
@@ -49,14 +49,14 @@ std::string JoinNestedList(const std::vector<std::string>& items)
     return text;
 }
 
-void WriteObject(StreamBuilder& out, const ObjectSpec& object)
+void WriteObject(StreamBuilder& out, const ObjectPlan& object)
 {
     out.Field(object.name);
     out.Number(object.type);
     out.Field(object.caption);
     for (int32_t value : {object.left, object.top, object.width, object.height}) out.Number(value);
-    for (uint32_t value : {object.style, object.exStyle, object.flags, object.value4}) out.Number(int32_t(value));
-    for (int32_t value : {object.value5, object.value6, object.value7, object.value8}) out.Number(value);
+    for (uint32_t value : {object.style, object.exStyle, object.flags, object.extraStyle}) out.Number(int32_t(value));
+    for (int32_t value : {object.unusedNumber, object.anchor, object.backColor, object.textColor}) out.Number(value);
     out.Field(object.header);
     for (const std::string& entry : object.properties) out.Field(entry);
     out.Field(qbk::kPropertyListEnd);
@@ -70,7 +70,7 @@ void WriteObject(StreamBuilder& out, const ObjectSpec& object)
     }
 }
 
-void WriteStream(StreamBuilder& out, const ProjectSpec& project)
+void WriteStream(StreamBuilder& out, const ProjectPlan& project)
 {
     out.Field(qbk::kProjectMagic);
     if (project.nestedMode) {
@@ -88,14 +88,14 @@ void WriteStream(StreamBuilder& out, const ProjectSpec& project)
         out.Field(project.splash);
     }
     out.Number(int64_t(project.windows.size()));
-    for (const WindowSpec& window : project.windows) {
+    for (const WindowPlan& window : project.windows) {
         out.Number(int64_t(window.objects.size()));
         for (int i = 0; i < qbk::kFunctionCount; ++i)
             out.Field(i < int(window.functionNames.size()) ? window.functionNames[i] : DefaultFunctionName(i));
-        for (const ObjectSpec& object : window.objects) WriteObject(out, object);
+        for (const ObjectPlan& object : window.objects) WriteObject(out, object);
     }
     out.Number(int64_t(project.files.size()));
-    for (const FileSpec& file : project.files) {
+    for (const FilePlan& file : project.files) {
         out.Number(file.type);
         if (file.type == qbk::kNestedProjectFileType) {
             out.Field(file.name);
@@ -126,7 +126,7 @@ std::string Unscramble(const std::string& stored)
     return plain;
 }
 
-std::string WriteProjectStream(const ProjectSpec& project)
+std::string WriteProjectStream(const ProjectPlan& project)
 {
     StreamBuilder out;
     WriteStream(out, project);
@@ -141,7 +141,7 @@ std::string MakeTrailer(uint64_t offset)
     return Scramble(std::string(digits, qbk::kTrailerDigits) + std::string(1, '\0'));
 }
 
-std::string AppendProject(const std::string& program, const ProjectSpec& project)
+std::string AppendProject(const std::string& program, const ProjectPlan& project)
 {
     return program + WriteProjectStream(project) + MakeTrailer(program.size());
 }

@@ -1,22 +1,22 @@
-// Writes a ProjectSpec as a stored project stream, exactly in the form the runtime's reader reads,
+// Writes a ProjectPlan as a stored project stream, exactly in the form the runtime's reader reads,
 // and appends it with its trailer to a program file.
 #pragma once
 
 #include <string>
 
-#include "project_spec.h"
+#include "project_plan.h"
 
 namespace qbkw {
 
 // The scrambled stream (magic, command words or nested lists, windows, files). Throws
 // std::runtime_error for what the stored form cannot hold (a zero byte inside a field).
-std::string WriteProjectStream(const ProjectSpec& project);
+std::string WriteProjectStream(const ProjectPlan& project);
 
 // The 9-byte trailer that points at a stream beginning at offset (at most 8 decimal digits).
 std::string MakeTrailer(uint64_t offset);
 
 // program bytes + stream + trailer: what the runtime finds at the end of its own file.
-std::string AppendProject(const std::string& program, const ProjectSpec& project);
+std::string AppendProject(const std::string& program, const ProjectPlan& project);
 
 // Plain <-> stored bytes.
 std::string Scramble(const std::string& plain);

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
         const std::string text = qbkw::ReadWholeFile(description);
         const size_t slash = description.find_last_of('/');
         const std::string folder = slash == std::string::npos ? "." : description.substr(0, slash);
-        const qbkw::ProjectSpec project = qbkw::ParseProjectDescription(text, folder);
+        const qbkw::ProjectPlan project = qbkw::ParseProjectDescription(text, folder);
         const std::string program = runtime.empty() ? std::string() : qbkw::ReadWholeFile(runtime);
         qbkw::WriteWholeFile(output, qbkw::AppendProject(program, project));
     } catch (const std::exception& e) {

@@ -3,6 +3,9 @@
 #include <chrono>
 #include <cstdio>
 
+#include "command_context.h"
+#include "command_table.h"
+#include "decimal_text.h"
 #include "value_format.h"
 
 ApplicationSystem& GetApplicationSystem()
@@ -34,10 +37,7 @@ int ReadCount(const CString& format, int& i)
     return value;
 }
 
-int ColourPart(CProjectRuntime& runtime, CString& params, ScriptFrame& frame, int shift)
-{
-    return (ArgInt(runtime, params, frame) >> shift) & 255;
-}
+int ColourPart(CommandContext& ctx, int shift) { return (ctx.Int() >> shift) & 255; }
 
 }  // namespace
 
@@ -117,103 +117,138 @@ CString CommandLineArguments(const CString& line)
     return blank < 0 ? CString() : line.Mid(blank + 1);
 }
 
-COMMAND_HANDLER(Application_Format)
+namespace {
+
+void Application_Format(CommandContext& ctx)
 {
-    const CString format = ArgText(runtime, params, frame);
+    const CString format = ctx.Text();
     double numbers[kMaxFormatNumbers];
     int count = 0;
     CString value;
-    while (count < kMaxFormatNumbers && runtime.EvaluateExpression(params, value, frame))
-        numbers[count++] = TextToDouble(value);
-    frame.Result = count == 0 ? format : FormatNumbers(format, numbers, count);
+    while (count < kMaxFormatNumbers && ctx.Next(value)) numbers[count++] = TextToDouble(value);
+    ctx.SetResult(count == 0 ? format : FormatNumbers(format, numbers, count));
 }
 
-COMMAND_HANDLER(Application_GetField4) { frame.Result = runtime.m_headerTexts[CProjectRuntime::SecondName]; }
-COMMAND_HANDLER(Application_GetField5) { frame.Result = runtime.m_programFolder; }
-COMMAND_HANDLER(Application_GetField6) { frame.Result = runtime.m_headerTexts[CProjectRuntime::AppName]; }
-COMMAND_HANDLER(Application_GetField7) { frame.Result = runtime.m_programPath; }
+void Application_GetAuthor(CommandContext& ctx) { ctx.SetResult(ctx.Runtime().m_author); }
+void Application_GetFolder(CommandContext& ctx) { ctx.SetResult(ctx.Runtime().m_programFolder); }
+void Application_GetName(CommandContext& ctx) { ctx.SetResult(ctx.Runtime().m_appName); }
+void Application_GetPath(CommandContext& ctx) { ctx.SetResult(ctx.Runtime().m_programPath); }
 
-COMMAND_HANDLER(Application_IntToBinary) { frame.Result = IntToBinaryString(uint32_t(ArgInt(runtime, params, frame))); }
+void Application_IntToBinary(CommandContext& ctx) { ctx.SetResult(IntToBinaryString(uint32_t(ctx.Int()))); }
 
-COMMAND_HANDLER(Application_GetBlue) { frame.Result = IntToString(ColourPart(runtime, params, frame, 16)); }
-COMMAND_HANDLER(Application_GetGreen) { frame.Result = IntToString(ColourPart(runtime, params, frame, 8)); }
-COMMAND_HANDLER(Application_GetRed) { frame.Result = IntToString(ColourPart(runtime, params, frame, 0)); }
+void Application_GetBlue(CommandContext& ctx) { ctx.SetInt(ColourPart(ctx, 16)); }
+void Application_GetGreen(CommandContext& ctx) { ctx.SetInt(ColourPart(ctx, 8)); }
+void Application_GetRed(CommandContext& ctx) { ctx.SetInt(ColourPart(ctx, 0)); }
 
-COMMAND_HANDLER(Application_CharFromCode)
+void Application_CharFromCode(CommandContext& ctx)
 {
-    const int code = ArgInt(runtime, params, frame);
-    if (code >= 1 && code <= 255) frame.Result = CString(char(code));
+    const int code = ctx.Int();
+    if (code >= 1 && code <= 255) ctx.SetResult(CString(char(code)));
 }
 
-COMMAND_HANDLER(Application_Cmd11) { frame.Result = "\r\n"; }
+void Application_GetNewLine(CommandContext& ctx) { ctx.SetResult("\r\n"); }
 
-COMMAND_HANDLER(Application_CodeOfFirstChar)
+void Application_CodeOfFirstChar(CommandContext& ctx)
 {
-    const CString text = ArgText(runtime, params, frame);
-    frame.Result = text.IsEmpty() ? CString("-1") : IntToString((unsigned char)text[0]);
+    const CString text = ctx.Text();
+    ctx.SetResult(text.IsEmpty() ? CString("-1") : IntToString((unsigned char)text[0]));
 }
 
-COMMAND_HANDLER(Application_GetClipboardText)
+void Application_GetClipboardText(CommandContext& ctx)
 {
-    if (GetApplicationSystem().getClipboardText) frame.Result = GetApplicationSystem().getClipboardText();
+    if (GetApplicationSystem().getClipboardText) ctx.SetResult(GetApplicationSystem().getClipboardText());
 }
 
-COMMAND_HANDLER(Application_Cmd25)
+void Application_SetClipboardText(CommandContext& ctx)
 {
-    const CString text = ArgText(runtime, params, frame);
+    const CString text = ctx.Text();
     if (GetApplicationSystem().setClipboardText) GetApplicationSystem().setClipboardText(text);
 }
 
-COMMAND_HANDLER(Application_Cmd14)
+void Application_GetCommandLine(CommandContext& ctx)
 {
     if (GetApplicationSystem().getCommandLine)
-        frame.Result = CommandLineArguments(GetApplicationSystem().getCommandLine());
+        ctx.SetResult(CommandLineArguments(GetApplicationSystem().getCommandLine()));
 }
 
-COMMAND_HANDLER(Application_BinaryToInt)
+void Application_BinaryToInt(CommandContext& ctx) { ctx.SetInt(int32_t(BinaryToInt(ctx.Text()))); }
+
+void Application_HexToInt(CommandContext& ctx) { ctx.SetInt(int32_t(HexToInt(ctx.Text()))); }
+
+void Application_IntToHex(CommandContext& ctx) { ctx.SetResult(IntToHex(ctx.Int())); }
+
+void Application_GetParameter(CommandContext& ctx)
 {
-    frame.Result = IntToString(int32_t(BinaryToInt(ArgText(runtime, params, frame))));
+    const int index = ctx.Int();
+    const ArgumentBlock* arguments = ctx.Frame().Arguments;
+    if (arguments && index >= 0 && index < arguments->GetCount()) ctx.SetResult(arguments->Texts[size_t(index)]);
 }
 
-COMMAND_HANDLER(Application_HexToInt)
+void Application_GetParameterCount(CommandContext& ctx)
 {
-    frame.Result = IntToString(int32_t(HexToInt(ArgText(runtime, params, frame))));
+    ctx.SetInt(ctx.Frame().Arguments ? ctx.Frame().Arguments->GetCount() : 0);
 }
 
-COMMAND_HANDLER(Application_IntToHex) { frame.Result = IntToHex(ArgInt(runtime, params, frame)); }
-
-COMMAND_HANDLER(Application_GetParameter)
+void Application_WindowFromPoint(CommandContext& ctx)
 {
-    const int index = ArgInt(runtime, params, frame);
-    if (frame.Arguments && index >= 0 && index < frame.Arguments->GetCount())
-        frame.Result = frame.Arguments->Texts[size_t(index)];
-}
-
-COMMAND_HANDLER(Application_Cmd20) { frame.Result = IntToString(frame.Arguments ? frame.Arguments->GetCount() : 0); }
-
-COMMAND_HANDLER(Application_WindowFromPoint)
-{
-    const int x = ArgInt(runtime, params, frame);
-    const int y = ArgInt(runtime, params, frame);
+    const int x = ctx.Int();
+    const int y = ctx.Int();
     const uint64_t handle = GetApplicationSystem().windowFromPoint ? GetApplicationSystem().windowFromPoint(x, y) : 0;
-    frame.Result = FormatNumber(int64_t(handle));
+    ctx.SetResult(FormatNumber(int64_t(handle)));
 }
 
-COMMAND_HANDLER(Application_Return) { frame.Result = ArgText(runtime, params, frame); }
+void Application_Return(CommandContext& ctx) { ctx.SetResult(ctx.Text()); }
 
-COMMAND_HANDLER(Application_MakeColor)
+void Application_MakeColor(CommandContext& ctx)
 {
-    const int red = ArgInt(runtime, params, frame) & 255;
-    const int green = ArgInt(runtime, params, frame) & 255;
-    const int blue = ArgInt(runtime, params, frame) & 255;
-    frame.Result = IntToString(red | green << 8 | blue << 16);
+    const int red = ctx.Int() & 255;
+    const int green = ctx.Int() & 255;
+    const int blue = ctx.Int() & 255;
+    ctx.SetInt(red | green << 8 | blue << 16);
 }
 
-COMMAND_HANDLER(Application_Wait)
+void Application_Wait(CommandContext& ctx)
 {
-    const int wait = ArgInt(runtime, params, frame);
+    const int wait = ctx.Int();
     if (wait <= 0) return;  // a negative count is no wait (not some 49 days of unsigned milliseconds)
     const uint32_t start = Milliseconds();
     while (Milliseconds() - start < uint32_t(wait)) {
     }
 }
+
+constexpr CommandEntry kApplication[] = {
+    {flow::kLeaveLoop, nullptr},  // the dispatcher's: on after the loop
+    {flow::kNextPass, nullptr},  // the dispatcher's: back to the loop's head
+    {flow::kEndProgram, nullptr},  // the dispatcher's: MAIN closes
+    {3, "Application_Format", Application_Format},
+    {4, "Application_GetAuthor", Application_GetAuthor},
+    {5, "Application_GetFolder", Application_GetFolder},
+    {6, "Application_GetName", Application_GetName},
+    {7, "Application_GetPath", Application_GetPath},
+    {8, "Application_IntToBinary", Application_IntToBinary},
+    {9, "Application_GetBlue", Application_GetBlue},
+    {10, "Application_CharFromCode", Application_CharFromCode},
+    {11, "Application_GetNewLine", Application_GetNewLine},
+    {12, "Application_CodeOfFirstChar", Application_CodeOfFirstChar},
+    {13, "Application_GetClipboardText", Application_GetClipboardText},
+    {14, "Application_GetCommandLine", Application_GetCommandLine},
+    {15, "Application_BinaryToInt", Application_BinaryToInt},
+    {16, "Application_HexToInt", Application_HexToInt},
+    {17, "Application_GetGreen", Application_GetGreen},
+    {18, "Application_IntToHex", Application_IntToHex},
+    {19, "Application_GetParameter", Application_GetParameter},
+    {20, "Application_GetParameterCount", Application_GetParameterCount},
+    {21, "Application_GetRed", Application_GetRed},
+    {22, "Application_WindowFromPoint", Application_WindowFromPoint},
+    {flow::kReturn, "Application_Return", Application_Return},  // then the run returns its result
+    {24, "Application_MakeColor", Application_MakeColor},
+    {25, "Application_SetClipboardText", Application_SetClipboardText},
+    {26, "Application_Wait", Application_Wait},
+};
+static_assert(NumbersOwnCommands(kApplication, qbk::TypeApplication, 26));
+
+constexpr CommandList kLists[] = {OwnCommands(qbk::TypeApplication, kApplication)};
+
+}  // namespace
+
+extern const CommandFamily kApplicationFamily("Application", kLists);

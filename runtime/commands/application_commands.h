@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "command_args.h"
+#include "fw_string.h"
 
 // What these commands need of the system; the Windows program installs the real ones.
 struct ApplicationSystem {
@@ -26,28 +26,3 @@ void InstallApplicationSystem();
 CString FormatNumbers(const CString& format, const double* numbers, int count);
 // The arguments of a command line: what follows the program path (quoted or up to a blank).
 CString CommandLineArguments(const CString& commandLine);
-
-COMMAND_HANDLER(Application_Format);
-COMMAND_HANDLER(Application_GetField4);  // the project's second name
-COMMAND_HANDLER(Application_GetField5);  // the program folder
-COMMAND_HANDLER(Application_GetField6);  // the application name
-COMMAND_HANDLER(Application_GetField7);  // the program path
-COMMAND_HANDLER(Application_IntToBinary);
-COMMAND_HANDLER(Application_GetBlue);
-COMMAND_HANDLER(Application_CharFromCode);
-COMMAND_HANDLER(Application_Cmd11);  // CR LF
-COMMAND_HANDLER(Application_CodeOfFirstChar);
-COMMAND_HANDLER(Application_GetClipboardText);
-COMMAND_HANDLER(Application_Cmd14);  // the command line's arguments
-COMMAND_HANDLER(Application_BinaryToInt);
-COMMAND_HANDLER(Application_HexToInt);
-COMMAND_HANDLER(Application_GetGreen);
-COMMAND_HANDLER(Application_IntToHex);
-COMMAND_HANDLER(Application_GetParameter);
-COMMAND_HANDLER(Application_Cmd20);  // the number of parameters
-COMMAND_HANDLER(Application_GetRed);
-COMMAND_HANDLER(Application_WindowFromPoint);
-COMMAND_HANDLER(Application_Return);
-COMMAND_HANDLER(Application_MakeColor);
-COMMAND_HANDLER(Application_Cmd25);  // put a text on the clipboard
-COMMAND_HANDLER(Application_Wait);

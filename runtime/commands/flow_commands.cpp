@@ -1,5 +1,8 @@
 #include "flow_commands.h"
 
+#include "command_context.h"
+#include "command_table.h"
+#include "decimal_text.h"
 #include "stored_format.h"
 
 namespace {
@@ -70,48 +73,78 @@ CString CompareValues(const CString& left, const CString& op, const CString& rig
     return holds ? "1" : "0";
 }
 
-COMMAND_HANDLER(Condition_Evaluate)
+namespace {
+
+void Condition_Evaluate(CommandContext& ctx)
 {
-    const CString left = ArgText(runtime, params, frame);
-    const CString op = ArgText(runtime, params, frame);
-    const CString right = ArgText(runtime, params, frame);
-    frame.Result = CompareValues(left, op, right);
+    const CString left = ctx.Text();
+    const CString op = ctx.Text();
+    const CString right = ctx.Text();
+    ctx.SetResult(CompareValues(left, op, right));
 }
 
-COMMAND_HANDLER(WindowCall_Cmd0)
+// A function of a window, by the window's name (empty: the instruction's own window).
+void WindowCall_CallFunction(CommandContext& ctx)
 {
-    CString windowName = ArgText(runtime, params, frame);
-    const CString function = ArgText(runtime, params, frame);
-    if (windowName.IsEmpty()) windowName = window.GetName();
+    CProjectRuntime& runtime = ctx.Runtime();
+    CString windowName = ctx.Text();
+    const CString function = ctx.Text();
+    if (windowName.IsEmpty()) windowName = ctx.Window().GetName();
     WindowRecord* target =
-        windowName.IsEmpty() ? &window : runtime.FindWindowRecordById(runtime.FindWindowIdByName(windowName));
+        windowName.IsEmpty() ? &ctx.Window() : runtime.FindWindowRecordById(runtime.FindWindowIdByName(windowName));
     if (!WindowIsOpen(target)) return;
     ArgumentBlock block;
     CString value;
-    while (block.GetCount() < kMaxCallArguments && runtime.EvaluateExpression(params, value, frame))
-        block.Texts.push_back(value);
+    while (block.GetCount() < kMaxCallArguments && ctx.Next(value)) block.Texts.push_back(value);
     const int index = FindFunction(*target, function);
-    if (index >= 0) frame.Result = CallFunction(runtime, *target, index, block);
+    if (index >= 0) ctx.SetResult(CallFunction(runtime, *target, index, block));
 }
 
-COMMAND_HANDLER(WindowCall_Cmd1)
+// A function that a nested project declares, by its declared name.
+void WindowCall_CallDeclared(CommandContext& ctx)
 {
-    const CString name = ArgText(runtime, params, frame);
-    const CStringArray& offered = runtime.m_nestedLists[0];
+    CProjectRuntime& runtime = ctx.Runtime();
+    const DeclaredFunctions& declared = runtime.m_declaredFunctions;
+    const CString name = ctx.Text();
     INT_PTR item = 0;
-    while (item < offered.GetSize() && offered[item] != name) ++item;
-    if (item >= offered.GetSize() || item >= runtime.m_nestedLists[1].GetSize()) return;
-    const CString& targetText = runtime.m_nestedLists[1][item];
+    while (item < declared.Names.GetSize() && declared.Names[item] != name) ++item;
+    if (item >= declared.Names.GetSize() || item >= declared.Targets.GetSize()) return;
+    const CString& targetText = declared.Targets[item];
     const int colon = targetText.Find(':');
     if (colon < 0) return;
     WindowRecord* target = runtime.FindWindowByName(targetText.Left(colon));
     if (!WindowIsOpen(target)) return;
     const int index = FindFunction(*target, targetText.Mid(colon + 1));
     if (index < 0) return;
-    const INT_PTR wanted =
-        size_t(item) < runtime.m_nestedParams.size() ? runtime.m_nestedParams[size_t(item)].GetSize() : 0;
+    const INT_PTR wanted = size_t(item) < declared.Parameters.size() ? declared.Parameters[size_t(item)].GetSize() : 0;
     ArgumentBlock block;
     CString value;
-    while (block.GetCount() < wanted && runtime.EvaluateExpression(params, value, frame)) block.Texts.push_back(value);
-    frame.Result = CallFunction(runtime, *target, index, block);
+    while (block.GetCount() < wanted && ctx.Next(value)) block.Texts.push_back(value);
+    ctx.SetResult(CallFunction(runtime, *target, index, block));
 }
+
+constexpr CommandEntry kCondition[] = {
+    {flow::kIf, "Condition_Evaluate", Condition_Evaluate},
+    {flow::kElse, nullptr},  // the dispatcher's: on after the END-IF
+    {flow::kEndIf, nullptr},
+};
+static_assert(NumbersOwnCommands(kCondition, qbk::TypeCondition, flow::kEndIf));
+
+constexpr CommandEntry kLoop[] = {
+    {flow::kLoopHead, "Condition_Evaluate", Condition_Evaluate},
+    {flow::kLoopEnd, nullptr},  // the dispatcher's: back to the head
+};
+static_assert(NumbersOwnCommands(kLoop, qbk::TypeLoop, flow::kLoopEnd));
+
+constexpr CommandEntry kWindowCall[] = {
+    {0, "WindowCall_CallFunction", WindowCall_CallFunction},
+    {1, "WindowCall_CallDeclared", WindowCall_CallDeclared},
+};
+static_assert(NumbersOwnCommands(kWindowCall, qbk::TypeWindowCall, 1));
+
+constexpr CommandList kLists[] = {OwnCommands(qbk::TypeCondition, kCondition), OwnCommands(qbk::TypeLoop, kLoop),
+                                  OwnCommands(qbk::TypeWindowCall, kWindowCall)};
+
+}  // namespace
+
+extern const CommandFamily kFlowFamily("Condition, Loop and WindowCall", kLists);

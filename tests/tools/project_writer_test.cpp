@@ -9,7 +9,7 @@ namespace {
 
 std::string Assemble(const std::string& description, const std::string& instruction)
 {
-    const qbkw::ProjectSpec project = qbkw::ParseProjectDescription(
+    const qbkw::ProjectPlan project = qbkw::ParseProjectDescription(
         description + "\nwindow MAIN\n  object Button b\n    event 0\n      " + instruction + "\n");
     for (const auto& window : project.windows)
         if (window.Self().name == "MAIN") return window.objects.back().events[0].at(0);
@@ -140,9 +140,9 @@ TEST(ProjectDescriptionTest, StructureMistakesAreReported)
 
 TEST(ProjectDescriptionTest, BlocksFollowIndentationAndEndIsOptional)
 {
-    const qbkw::ProjectSpec a =
+    const qbkw::ProjectPlan a =
         qbkw::ParseProjectDescription("window A\n  object Button b\n    caption \"x\"\n  object Button c\nwindow B\n");
-    const qbkw::ProjectSpec b = qbkw::ParseProjectDescription(
+    const qbkw::ProjectPlan b = qbkw::ParseProjectDescription(
         "window A\n  object Button b\n    caption \"x\"\n  end\n  object Button c\n  end\nend\nwindow B\nend\n");
     EXPECT_EQ(qbkw::WriteProjectStream(a), qbkw::WriteProjectStream(b));
     ASSERT_EQ(a.windows.size(), 2u);
@@ -152,7 +152,7 @@ TEST(ProjectDescriptionTest, BlocksFollowIndentationAndEndIsOptional)
 
 TEST(ProjectStreamWriterTest, FieldsAreScrambledAndZeroTerminated)
 {
-    qbkw::ProjectSpec project;
+    qbkw::ProjectPlan project;
     project.commandWords[0] = {"IF"};
     const std::string plain = qbkw::Unscramble(qbkw::WriteProjectStream(project));
     auto fields = [](std::initializer_list<const char*> texts) {
@@ -170,7 +170,7 @@ TEST(ProjectStreamWriterTest, FieldsAreScrambledAndZeroTerminated)
 
 TEST(ProjectStreamWriterTest, ZeroBytesInFieldsAndHugeProgramsAreRefused)
 {
-    qbkw::ProjectSpec project;
+    qbkw::ProjectPlan project;
     project.appName = std::string("a\0b", 3);
     EXPECT_THROW(qbkw::WriteProjectStream(project), std::runtime_error);
     EXPECT_THROW(qbkw::MakeTrailer(100000000), std::runtime_error);
@@ -180,7 +180,7 @@ TEST(ProjectStreamWriterTest, ZeroBytesInFieldsAndHugeProgramsAreRefused)
 TEST(ProjectStreamWriterTest, AppendedProjectEndsWithTrailerPointingAtIt)
 {
     const std::string program = "program bytes";
-    const std::string file = qbkw::AppendProject(program, qbkw::ProjectSpec());
+    const std::string file = qbkw::AppendProject(program, qbkw::ProjectPlan());
     EXPECT_EQ(file.substr(0, program.size()), program);
     EXPECT_EQ(qbkw::Unscramble(file.substr(file.size() - 9, 8)), "00000013");
     EXPECT_EQ(qbkw::Unscramble(file.substr(program.size(), 10)), "APPRUNTIME");
@@ -188,7 +188,7 @@ TEST(ProjectStreamWriterTest, AppendedProjectEndsWithTrailerPointingAtIt)
 
 TEST(ProjectStreamWriterTest, NestedListsQuoteWhatTheSplitWouldBreak)
 {
-    const qbkw::ProjectSpec project =
+    const qbkw::ProjectPlan project =
         qbkw::ParseProjectDescription("nested\n  offer F \"W:f\" plain \"with \\\"quote\\\"\" \"\" \"a\\x01b\"\n");
     const std::string plain = qbkw::Unscramble(qbkw::WriteProjectStream(project));
     const std::string params = "plain\x01\"with \"\"quote\"\"\"\x01\"\"\x01\"a\x01"
