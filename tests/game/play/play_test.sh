@@ -71,6 +71,27 @@ shot() {  # name
   current=$shots/$1.png
 }
 
+# Taps a key until the screen shows its effect, for keys that act within the page or level shown: a
+# tap can fall between two frames of a busy game. Each tap has 5 s to show before the next; 30 s in
+# all. Keys that switch between the menu and a level (which loads for a while) are tapped once and
+# waited for with until_shown.
+press() {  # name key check [arguments...]
+  local name=$1 key=$2 deadline=$((SECONDS + 30)) tap_deadline
+  shift 2
+  while :; do
+    keys "tap:$key"
+    tap_deadline=$((SECONDS + 5))
+    while :; do
+      shot "$name"
+      "$@" && return 0
+      [ "$SECONDS" -lt "$tap_deadline" ] || break
+      sleep 0.3
+    done
+    [ "$SECONDS" -lt "$deadline" ] || { fail "$name: $key showed no effect"; return 1; }
+    note "$name: $key showed nothing yet, tapping it again"
+  done
+}
+
 # Takes screenshots until the check holds for one (a command that reads the current screenshot,
 # says nothing and succeeds when it holds), at most 30 s; the last one stays as NAME.
 until_shown() {  # name check [arguments...]
@@ -140,6 +161,10 @@ page_is() {  # expected
 # Waits until the page shows (a mode switch loads for a while).
 expect_page() {  # name expected
   until_shown "$1" page_is "$2"
+  report_page "$1" "$2"
+}
+
+report_page() {  # name expected
   note "$1: page $page_now (glow $(mean 452 400 120 80), display texts $hud_now)"
   [ "$page_now" = "$2" ] || fail "$1: the $2 page was expected, the screen shows $page_now"
   [ "$hud_now" -lt 2 ] || fail "$1: a level's display shows instead of the $2 page"
@@ -167,6 +192,10 @@ selected_is() {  # index count
 
 expect_selected_item() {  # name index count
   until_shown "$1" selected_is "$2" "$3"
+  report_selected "$1" "$2"
+}
+
+report_selected() {  # name index
   note "$1: selected item $selected_now (share $selected_share)"
   [ "$selected_now" = "$2" ] || fail "$1: item $2 should be selected, item $selected_now is"
 }
@@ -222,20 +251,20 @@ play_full() {
   start_game || return
   expect_page start main
   expect_selected_item start 0 5
-  keys tap:DOWN
-  expect_selected_item down 1 5
-  keys tap:UP tap:RETURN
-  expect_page players players
+  press down DOWN selected_is 1 5
+  report_selected down 1
+  press up UP selected_is 0 5
+  press players RETURN page_is players
+  report_page players players
   expect_selected_item players 0 8
 
   # Player 1 becomes ANNA 7.
   keys tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK type:ANNA tap:SPACE tap:7
   shot named
-  keys tap:RETURN
-  expect_page levels levels
-  keys tap:DOWN
+  press levels RETURN page_is levels
+  report_page levels levels
   # "Easy" in the selected colour under the player's name.
-  until_shown easy easy_shown
+  press easy DOWN easy_shown
   note "easy: difficulty text $easy_now"
   [ "$easy_now" -gt 3 ] || fail "easy: no difficulty drawn on the level page"
 
@@ -250,30 +279,29 @@ play_full() {
   [ "${moved_now:-0}" -gt 10000 ] || fail "driven: the tunnel did not move"
   [ "${ticked_now:-0}" -gt 20 ] || fail "driven: the time did not count down"
 
-  keys tap:ESCAPE
-  until_shown paused panel_selects 1
+  press paused ESCAPE panel_selects 1
   note "paused: Replay selected $panel_now"
   [ "$panel_now" -gt 3 ] || fail "paused: no pause panel with Replay selected"
-  keys tap:UP
-  until_shown resume panel_selects 0
+  press resume UP panel_selects 0
   note "resume: Resume selected $panel_now"
   [ "$panel_now" -gt 3 ] || fail "resume: Resume is not selected"
-  keys tap:RETURN hold:UP:1000
+  press resumed RETURN panel_gone
+  keys hold:UP:1000
   until_shown resumed panel_gone
   note "resumed: panel $(pause_panel 0) $(pause_panel 1)"
   [ "$(pause_panel 0)" -lt 3 ] && [ "$(pause_panel 1)" -lt 3 ] || fail "resumed: the pause panel stays"
-  level_shown
   report_level resumed
 
   # Back to the menu: the level page it was started from.
-  keys tap:ESCAPE tap:DOWN tap:RETURN
-  expect_page back levels
+  leave_level back levels
 
   # Lesson 1 from the help pages.
-  keys tap:ESCAPE
-  expect_page main main
-  keys tap:DOWN tap:DOWN tap:RETURN
-  expect_page help players
+  press main ESCAPE page_is main
+  report_page main main
+  press main-down DOWN selected_is 1 5
+  press main-help DOWN selected_is 2 5
+  press help RETURN page_is players
+  report_page help players
   until_shown help title_shown
   note "help: title $title_now"
   [ "$title_now" -gt 3 ] || fail "help: no title on the help page"
@@ -282,25 +310,29 @@ play_full() {
   keys tap:RETURN
   expect_level lesson
   keys hold:UP:2000
-  keys tap:ESCAPE tap:DOWN tap:RETURN
-  expect_page after-lesson players
+  leave_level after-lesson players
 
   # The high scores, then out through the exit page.
-  keys tap:ESCAPE
-  expect_page main-again main
+  press main-again ESCAPE page_is main
+  report_page main-again main
   expect_selected_item main-again 2 5
-  keys tap:UP tap:RETURN
-  expect_page scores scores
+  press main-scores UP selected_is 1 5
+  press scores RETURN page_is scores
+  report_page scores scores
   until_shown scores headings_shown 100 295 824 35
   note "scores: column headings $headings_now"
   [ "$headings_now" -gt 3 ] || fail "scores: no column headings"
-  keys tap:ESCAPE tap:DOWN tap:DOWN tap:RETURN
-  expect_page credits players
+  press main-back ESCAPE page_is main
+  press main-help-again DOWN selected_is 2 5
+  press main-credits DOWN selected_is 3 5
+  press credits RETURN page_is players
+  report_page credits players
   until_shown credits headings_shown 0 230 1024 400
   note "credits: headings $headings_now"
   [ "$headings_now" -gt 3 ] || fail "credits: no headings"
-  keys tap:ESCAPE tap:ESCAPE
-  expect_page exit exit
+  press main-last ESCAPE page_is main
+  press exit ESCAPE page_is exit
+  report_page exit exit
   keys tap:RETURN
   wait_game
   note "exit code $rc"
@@ -312,13 +344,23 @@ play_full() {
   # The next start keeps the player.
   start_game || return
   expect_page restart main
+  press restart-players RETURN page_is players
+  report_page restart-players players
+  press restart-main ESCAPE page_is main
+  press restart-exit ESCAPE page_is exit
   keys tap:RETURN
-  expect_page restart-players players
-  keys tap:ESCAPE tap:ESCAPE tap:RETURN
   wait_game
   [ "$rc" = 0 ] || fail "the second run ended with $rc instead of 0"
   check_tables "second run"
   grep -q "NAME=ANNA 7" "$work/players.txt" || fail "the second run lost the player's name"
+}
+
+# From a level in play to the menu page it was started from, through the pause panel's "Back".
+leave_level() {  # name page
+  press "$1-paused" ESCAPE panel_selects 1
+  press "$1-back" DOWN panel_selects 2
+  keys tap:RETURN
+  expect_page "$1" "$2"
 }
 
 check_tables() {  # when
@@ -334,8 +376,8 @@ check_tables() {  # when
 play_exit() {
   start_game || return
   expect_page start main
-  keys tap:ESCAPE
-  expect_page exit exit
+  press exit ESCAPE page_is exit
+  report_page exit exit
   keys tap:RETURN
   wait_game
   note "exit code $rc"
