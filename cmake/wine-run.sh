@@ -26,3 +26,7 @@ export HOME=$home
 # Many test programs share the cores: keep Mesa's software renderer to a few threads each.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
 "$ZV_WINE" "$@"
+code=$?
+# A program that ends badly before it says anything (Wine's own messages are off) still says how.
+[ "$code" -eq 0 ] || echo "wine-run: $(basename "$1") ended with code $code" >&2
+exit "$code"
