@@ -5,11 +5,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here"
 source cmake/wine-env.sh
+forced=${ZV_TEST_ARCH:+forced}
 bash cmake/setup.sh
 zv_wine_env
+echo "running $(zv_describe_arch "$forced")"
 tree=$zv_build/win-$ZV_TEST_ARCH
 cmake -S . -B "$tree" -G Ninja -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$ZV_TEST_ARCH.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_DEPS_PREFIX="$zv_build/deps/$ZV_TEST_ARCH" >/dev/null
 cmake --build "$tree" -j "$(nproc)" --target zorvane qbk
 game=$tree/game
 

@@ -78,7 +78,9 @@ zv_wine_env
 [ "$ZV_TEST_ARCH" = i686 ] || build_image_libs "$ZV_TEST_ARCH"
 
 # The project's own Wine prefix, made once.
-if [ ! -f "$WINEPREFIX/.zv-ready" ]; then
+if [ "$ZV_TEST_ARCH" = i686 ] && ! zv_kernel_runs_32bit; then
+  echo "setup: no 32-bit Wine prefix: this machine's kernel cannot run 32-bit code (ZV_TEST_ARCH=i686)" >&2
+elif [ ! -f "$WINEPREFIX/.zv-ready" ]; then
   echo "setup: creating Wine prefix $WINEPREFIX ($ZV_TEST_ARCH)"
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"

@@ -6,7 +6,8 @@ add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FR
 include(GoogleTest)
 
 if(ZV_WINDOWS)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh")
+  # A tree's programs run under the Wine of the tree's own architecture.
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh" ${CMAKE_SYSTEM_PROCESSOR})
 endif()
 
 # zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY|NATIVE_ONLY] [SERIAL] [LABELS ...])
@@ -39,12 +40,16 @@ function(zv_test name)
     PROPERTIES LABELS "${labels}" TIMEOUT 300 RUN_SERIAL ${serial})
 endfunction()
 
-# zv_fuzz(name SOURCES ... [LIBS ...] [SEEDS dir])
+# zv_fuzz(name SOURCES ... [LIBS ...] SEEDS dir)
 # A libFuzzer target (only in the fuzz tree), run by CTest for ZV_FUZZ_SECONDS over a scratch corpus
-# that starts from the seed folder. Inputs that once found faults belong in the seed folder. A fixed
-# seed makes a fresh tree's run repeatable, so a fault CI finds can be found again here.
+# that starts from the seed folder: a few good inputs of the reader's own format, so that the run
+# begins deep inside it. Inputs that once found faults belong there too. A fixed seed makes a fresh
+# tree's run repeatable, so a fault CI finds can be found again here.
 function(zv_fuzz name)
   cmake_parse_arguments(F "" "SEEDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SEEDS OR NOT IS_DIRECTORY "${F_SEEDS}")
+    message(FATAL_ERROR "fuzz target ${name} needs a folder of seed inputs (SEEDS)")
+  endif()
   if(NOT ZV_FUZZ)
     return()
   endif()
@@ -53,10 +58,7 @@ function(zv_fuzz name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   set(corpus "${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus")
   file(MAKE_DIRECTORY "${corpus}")
-  set(dirs "${corpus}")
-  if(F_SEEDS)
-    list(APPEND dirs "${F_SEEDS}")
-  endif()
+  set(dirs "${corpus}" "${F_SEEDS}")
   add_test(NAME fuzz.${name}
     COMMAND ${name} -max_total_time=${ZV_FUZZ_SECONDS} -seed=${ZV_FUZZ_SEED} -timeout=10 -rss_limit_mb=2048
             -print_final_stats=1 ${dirs})

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Runs a Windows program under the project's Wine prefix, on the test display, with a sound device
-# that writes into a file of its own. CTest calls it for every Windows test.
+# that writes into a file of its own. CTest calls it for every Windows test:
+#   wine-run.sh i686|x86_64 PROGRAM [ARGUMENTS...]
 # The program sees ZV_SOUND_OUT (Windows path of that file), ZV_TEST_TMP (a scratch folder of
 # its own) and ZV_SOURCE_DIR (the source tree).
 set -u
 source "$(dirname "$0")/wine-env.sh"
-zv_wine_env
+export ZV_TEST_ARCH=$1
+shift
+zv_wine_env || exit 1
 if [ -n "${ZV_DISPLAY:-}" ]; then export DISPLAY=$ZV_DISPLAY; fi
 
 mkdir -p "$zv_build/run"
@@ -23,3 +26,7 @@ export HOME=$home
 # Many test programs share the cores: keep Mesa's software renderer to a few threads each.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
 "$ZV_WINE" "$@"
+code=$?
+# A program that ends badly before it says anything (Wine's own messages are off) still says how.
+[ "$code" -eq 0 ] || echo "wine-run: $(basename "$1") ended with code $code" >&2
+exit "$code"

@@ -282,10 +282,10 @@ DriveResult DriveLevel(const char* text, size_t size, int difficulty, const Driv
     while (result.ticks < options.maxTicks && run.GetState() != LevelRun::kFinished &&
            run.GetState() != LevelRun::kTimeOut) {
         const DriveKeys keys = driver.Decide(run);
-        sim.Hold(LevelRun::kKeyLeft, keys.left);
-        sim.Hold(LevelRun::kKeyRight, keys.right);
-        sim.Hold(LevelRun::kKeyUp, keys.up);
-        sim.Hold(LevelRun::kKeyDown, keys.brake);
+        sim.Hold(kKeyLeft, keys.left);
+        sim.Hold(kKeyRight, keys.right);
+        sim.Hold(kKeyUp, keys.up);
+        sim.Hold(kKeyDown, keys.brake);
         sim.Step(options.frameTicks);
         result.ticks += options.frameTicks;
         if (options.onFrame) options.onFrame(run, keys);

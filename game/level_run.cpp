@@ -9,24 +9,51 @@
 
 namespace {
 
-constexpr double kPi = 3.141592654;
-constexpr double kTwoPi = 6.283185307;
+using TrackGeometry::kPi;
+using TrackGeometry::kPieceLength;
+using TrackGeometry::kTwoPi;
+
 // The car stands this far round from the angle it keeps (3 pi / 2).
 constexpr double kCarOffset = 4.71238898;
+// The angle one wall column spans.
+constexpr double kColumnAngle = kPi / 16;
+// Put back after a side contact, the car stands this far inside its column's edge.
+constexpr double kWallClearance = 0.000001;
+// A frontal crash leaves the car this far before the end of its piece; one while reversing this far
+// past its start.
+constexpr double kStopBeforeWall = kPieceLength - 10;
+constexpr double kStopAfterWall = 10;
+// The pitch a crash gives the camera at maximum speed.
+constexpr double kCrashJolt = 0.7;
+// The turbo starts only above this share of the maximum speed.
+constexpr double kTurboStartShare = 0.5;
+// Along the way moved in a frame gems are looked for this often, at most kMaxGemLooks times.
+constexpr double kGemLookDistance = 15.0;
+constexpr double kMaxGemLooks = 1000.0;
+// The time warning sounds while this much time remains (hundredths of a second).
+constexpr int kWarningFirst = 500;
+constexpr int kWarningLast = 401;
+// Device ticks per millisecond, milliseconds per hundredth.
+constexpr uint32_t kTicksPerMs = 100;
+constexpr uint32_t kMsPerHundredth = 10;
+
+int ColumnLeftOf(int column) { return (column + TrackPiece::kColumns - 1) % TrackPiece::kColumns; }
+int ColumnRightOf(int column) { return (column + 1) % TrackPiece::kColumns; }
 
 // Limits and bonuses come from level files: add them in hundredths without overflowing, held to
 // about eleven days either way.
 int AddSeconds(int hundredths, int seconds)
 {
     constexpr long long kMax = 100000000;
-    const long long sum = static_cast<long long>(hundredths) + static_cast<long long>(seconds) * 100;
+    constexpr long long kHundredthsPerSecond = 100;
+    const long long sum = static_cast<long long>(hundredths) + static_cast<long long>(seconds) * kHundredthsPerSecond;
     return static_cast<int>(std::max(-kMax, std::min(kMax, sum)));
 }
 
 }  // namespace
 
 LevelRun::LevelRun(const RunHost& host)
-    : host_(host), track_(host.meshes), keyboard_(host.keyDown, host.clock), clock_(host.clock), format_(host.clock)
+    : host_(host), track_(host.meshes), keyboard_(host.keyDown, host.clock), clock_(host.clock)
 {
 }
 
@@ -106,7 +133,7 @@ int LevelRun::CheckMove(double newZ, double angle, double oldZ, int oldColumn) c
     return wall(newPiece, newColumn) ? kFrontContact : 0;
 }
 
-int LevelRun::GetRemaining() const { return timeLimit_ - static_cast<int>(clock_.Elapsed() / 10); }
+int LevelRun::GetRemaining() const { return timeLimit_ - static_cast<int>(clock_.Elapsed() / kMsPerHundredth); }
 
 int LevelRun::SumOfSplits() const
 {
@@ -137,190 +164,252 @@ void LevelRun::TogglePause()
     selection_ = kReplay;
 }
 
+struct LevelRun::CarStep {
+    double step = 0;  // device ticks this frame advances
+    bool left = false, right = false, up = false, brake = false;
+    bool ended = false;  // timed out or finished: the car brakes by itself and no longer steers
+    int startColumn = 0;  // where the frame found the car
+    double z = 0;  // the car's z, piece, column and cell once it has turned
+    int piece = 0;
+    int column = 0;
+    int cell = TrackPiece::kFloor;
+    double startSpeed = 0;
+    double newZ = 0;  // where the frame leaves it
+};
+
 bool LevelRun::Frame(RunParams& params)
 {
-    if (keyboard_.IsPressed(kKeyEscape, kKeyDelay)) TogglePause();
-    if (state_ != kPaused && keyboard_.IsPressed(kKeyReturn, kKeyDelay)) TogglePause();
-
-    if (state_ == kPaused) {
-        if (keyboard_.IsPressed(kKeyUp, kKeyDelay)) selection_ = (selection_ + 2) % 3;
-        if (keyboard_.IsPressed(kKeyDown, kKeyDelay)) selection_ = (selection_ + 1) % 3;
-        if (!keyboard_.IsPressed(kKeyReturn, kKeyDelay)) {
-            Draw(params);
-            return true;
-        }
-        TogglePause();
-        if (selection_ == kBack) return false;
-        if (selection_ == kReplay) Start(params);
+    switch (PausePanel(params)) {
+    case kPanelShown: Draw(params); return true;
+    case kPanelBack: return false;
+    case kPanelGoOn: break;
     }
+    CarStep move = ReadInput();
+    Steer(move);
+    SettleJolt(move);
+    ChangeSpeed(move, Turbo(move));
+    Contacts(move);
+    PassageSound(move);
+    PlaceCamera(move);
+    Advance(params, move);
+    Draw(params);
+    return true;
+}
 
-    const double step = host_.device->Step();
+LevelRun::PanelResult LevelRun::PausePanel(RunParams& params)
+{
+    if (keyboard_.IsPressed(kKeyEscape, kKeyRepeatDelay)) TogglePause();
+    if (state_ != kPaused && keyboard_.IsPressed(kKeyReturn, kKeyRepeatDelay)) TogglePause();
+    if (state_ != kPaused) return kPanelGoOn;
 
+    if (keyboard_.IsPressed(kKeyUp, kKeyRepeatDelay)) selection_ = (selection_ + kPauseItems - 1) % kPauseItems;
+    if (keyboard_.IsPressed(kKeyDown, kKeyRepeatDelay)) selection_ = (selection_ + 1) % kPauseItems;
+    if (!keyboard_.IsPressed(kKeyReturn, kKeyRepeatDelay)) return kPanelShown;
+    TogglePause();
+    if (selection_ == kBack) return kPanelBack;
+    if (selection_ == kReplay) Start(params);
+    return kPanelGoOn;
+}
+
+LevelRun::CarStep LevelRun::ReadInput() const
+{
+    CarStep move;
+    move.step = host_.device->Step();
     const KKeyStateSource& down = host_.keyDown;
-    bool left = down(kKeyLeft), right = down(kKeyRight);
-    if (left && right) left = right = false;
-    bool brake = down(kKeyDown) || down(kKeyNumpad0) || down(kKeySpace);
-    bool up = down(kKeyUp) && !brake;
-    const bool ended = state_ == kTimeOut || state_ == kFinished;
-    if (ended) {
-        // The car brakes by itself and the turn dies away.
-        up = false;
-        brake = true;
-        left = right = false;
+    move.left = down(kKeyLeft);
+    move.right = down(kKeyRight);
+    if (move.left && move.right) move.left = move.right = false;
+    move.brake = down(kKeyDown) || down(kKeyNumpad0) || down(kKeySpace);
+    move.up = down(kKeyUp) && !move.brake;
+    move.ended = state_ == kTimeOut || state_ == kFinished;
+    if (move.ended) {
+        move.up = false;
+        move.brake = true;
     }
+    return move;
+}
 
-    const int startColumn = TrackPiece::ColumnOfAngle(angle_);
-    if (left || right) {
-        angularSpeed_ += step * kSteering * (left ? -1 : 1);
-        if (left) angularSpeed_ = std::max(angularSpeed_, -kMaxAngularSpeed);
-        if (right) angularSpeed_ = std::min(angularSpeed_, kMaxAngularSpeed);
+void LevelRun::Steer(CarStep& move)
+{
+    move.startColumn = TrackPiece::ColumnOfAngle(angle_);
+    // Once the run has ended the keys no longer steer: the turn keeps the rate it had.
+    if (!move.ended) ChangeTurnRate(move);
+    if (angularSpeed_ != 0) angle_ = NormalizeAngle(angle_ + move.step * angularSpeed_);
+
+    move.z = camera_.z;
+    move.piece = Track::PieceIndexOf(move.z);
+    move.column = TrackPiece::ColumnOfAngle(angle_);
+    const TrackPiece* here = track_.GetPiece(move.piece);
+    move.cell = here ? here->IsSolid(move.column) : TrackPiece::kFloor;
+}
+
+void LevelRun::ChangeTurnRate(const CarStep& move)
+{
+    if (move.left || move.right) {
+        angularSpeed_ += move.step * kSteering * (move.left ? -1 : 1);
+        if (move.left) angularSpeed_ = std::max(angularSpeed_, -kMaxAngularSpeed);
+        if (move.right) angularSpeed_ = std::min(angularSpeed_, kMaxAngularSpeed);
     } else if (angularSpeed_ > 0) {
-        angularSpeed_ = std::max(0.0, angularSpeed_ - step * kSteeringReturn);
+        angularSpeed_ = std::max(0.0, angularSpeed_ - move.step * kSteeringReturn);
     } else if (angularSpeed_ < 0) {
-        angularSpeed_ = std::min(0.0, angularSpeed_ + step * kSteeringReturn);
+        angularSpeed_ = std::min(0.0, angularSpeed_ + move.step * kSteeringReturn);
     }
-    if (angularSpeed_ != 0) angle_ = NormalizeAngle(angle_ + step * angularSpeed_);
-    if (jolt_ > 0) jolt_ = std::max(0.0, jolt_ - step * kJoltDecay);
-    if (jolt_ < 0) jolt_ = std::min(0.0, jolt_ + step * kJoltDecay);
+}
 
-    const double z = camera_.z;
-    const int piece = Track::PieceIndexOf(z);
-    const int column = TrackPiece::ColumnOfAngle(angle_);
-    const TrackPiece* here = track_.GetPiece(piece);
-    const int cell = here ? here->IsSolid(column) : TrackPiece::kFloor;
+void LevelRun::SettleJolt(const CarStep& move)
+{
+    if (jolt_ > 0) jolt_ = std::max(0.0, jolt_ - move.step * kJoltDecay);
+    if (jolt_ < 0) jolt_ = std::min(0.0, jolt_ + move.step * kJoltDecay);
+}
 
-    bool accelerate = up;
+bool LevelRun::Turbo(const CarStep& move)
+{
+    const bool onStrip = move.cell == TrackPiece::kTurboCell;
     if (turbo_) {
-        if (cell != TrackPiece::kTurboCell) {
+        if (!onStrip) {
             turboSeen_ = false;
+            // Still faster than the car goes without it: the up key waits until it is back.
             if (speed_ <= kMaxSpeed)
                 turbo_ = false;
             else
-                accelerate = false;
+                return false;
         } else if (!turboSeen_) {
             turboSeen_ = true;
             host_.sounds->Play(kSoundTurbo, false);
         }
-    } else if (cell == TrackPiece::kTurboCell && up && speed_ > kMaxSpeed * 0.5) {
+    } else if (onStrip && move.up && speed_ > kMaxSpeed * kTurboStartShare) {
         turbo_ = turboSeen_ = true;
         host_.sounds->Play(kSoundTurbo, false);
     }
+    return move.up;
+}
 
-    const double startSpeed = speed_;
+void LevelRun::ChangeSpeed(CarStep& move, bool accelerate)
+{
+    move.startSpeed = speed_;
     if (recovering_) {
-        speed_ += step * kBraking;
+        speed_ += move.step * kBraking;
         if (speed_ >= kMinSpeed) {
             speed_ = kMinSpeed;
             recovering_ = false;
         }
     } else if (accelerate) {
-        speed_ = std::min(speed_ + step * (turbo_ ? kTurboAcceleration : kAcceleration),
+        speed_ = std::min(speed_ + move.step * (turbo_ ? kTurboAcceleration : kAcceleration),
                           turbo_ ? kTurboMaxSpeed : kMaxSpeed);
         host_.sounds->Play(kSoundEngine, true);
     } else {
-        speed_ -= step * (brake ? kBraking : turbo_ ? kTurboCoastLoss : kCoastLoss);
-        speed_ = std::max(speed_, ended ? 0.0 : kMinSpeed);
+        speed_ -= move.step * (move.brake ? kBraking : turbo_ ? kTurboCoastLoss : kCoastLoss);
+        speed_ = std::max(speed_, move.ended ? 0.0 : kMinSpeed);
         host_.sounds->Stop(kSoundEngine);
     }
+    move.newZ = move.z + move.step * speed_;
+}
 
-    double newZ = z + step * speed_;
+void LevelRun::Contacts(CarStep& move)
+{
+    const double z = move.z;
     const double leftAngle = NormalizeAngle(angle_ - kProbeAngle);
     const double rightAngle = NormalizeAngle(angle_ + kProbeAngle);
     // Probes just ahead of the car (behind it while it bounces back) against the car's own piece.
-    int leftProbe = CheckMove(newZ + kProbeAhead, leftAngle, z, column);
-    int rightProbe = CheckMove(newZ + kProbeAhead, rightAngle, z, column);
+    int leftProbe = CheckMove(move.newZ + kProbeAhead, leftAngle, z, move.column);
+    int rightProbe = CheckMove(move.newZ + kProbeAhead, rightAngle, z, move.column);
     if (recovering_) {
-        leftProbe = (leftProbe & ~kFrontContact) | CheckMove(newZ - kProbeAhead, leftAngle, z, column);
-        rightProbe = (rightProbe & ~kFrontContact) | CheckMove(newZ - kProbeAhead, rightAngle, z, column);
+        leftProbe = (leftProbe & ~kFrontContact) | CheckMove(move.newZ - kProbeAhead, leftAngle, z, move.column);
+        rightProbe = (rightProbe & ~kFrontContact) | CheckMove(move.newZ - kProbeAhead, rightAngle, z, move.column);
     }
     const int previous = contacts_;
     contacts_ = leftProbe | rightProbe;
+    ScrapeSideWall(move, leftProbe, rightProbe, previous);
+    if (contacts_ & kFrontContact) HitFront(move);
+}
 
-    if (contacts_ & kSideContact) {
-        if (angularSpeed_ != 0) {
-            const double scrape = step * kScrapeLoss;
-            // A scrape brings the speed towards the minimum, never past it.
-            if (recovering_)
-                speed_ = std::min(speed_ + scrape, std::max(speed_, kMinSpeed));
-            else
-                speed_ = std::max(speed_ - scrape, std::min(speed_, kMinSpeed));
-            host_.sounds->Play(kSoundScrape, true);
-            if (!(previous & kSideContact)) host_.sounds->Play(kSoundSideContact, false);
-        } else {
-            host_.sounds->Stop(kSoundScrape);
-        }
-        // Back into the column the car was in when the frame began: a fast turn may already have
-        // carried its angle over the wall's edge.
-        if ((leftProbe & kSideContact) && angularSpeed_ < 0)
-            angle_ = NormalizeAngle(TrackPiece::AngleOfColumn(startColumn) + kProbeAngle + 0.000001);
-        if ((rightProbe & kSideContact) && angularSpeed_ > 0)
-            angle_ = NormalizeAngle(TrackPiece::AngleOfColumn(startColumn) + kPi / 16 - kProbeAngle - 0.000001);
-        angularSpeed_ = 0;
-    } else if (previous & kSideContact) {
+void LevelRun::ScrapeSideWall(const CarStep& move, int leftProbe, int rightProbe, int previous)
+{
+    if (!(contacts_ & kSideContact)) {
+        if (previous & kSideContact) host_.sounds->Stop(kSoundScrape);
+        return;
+    }
+    if (angularSpeed_ != 0) {
+        const double scrape = move.step * kScrapeLoss;
+        // A scrape brings the speed towards the minimum, never past it.
+        if (recovering_)
+            speed_ = std::min(speed_ + scrape, std::max(speed_, kMinSpeed));
+        else
+            speed_ = std::max(speed_ - scrape, std::min(speed_, kMinSpeed));
+        host_.sounds->Play(kSoundScrape, true);
+        if (!(previous & kSideContact)) host_.sounds->Play(kSoundSideContact, false);
+    } else {
         host_.sounds->Stop(kSoundScrape);
     }
+    // Back into the column the car was in when the frame began: a fast turn may already have
+    // carried its angle over the wall's edge.
+    const double columnStart = TrackPiece::AngleOfColumn(move.startColumn);
+    if ((leftProbe & kSideContact) && angularSpeed_ < 0)
+        angle_ = NormalizeAngle(columnStart + kProbeAngle + kWallClearance);
+    if ((rightProbe & kSideContact) && angularSpeed_ > 0)
+        angle_ = NormalizeAngle(columnStart + kColumnAngle - kProbeAngle - kWallClearance);
+    angularSpeed_ = 0;
+}
 
-    if (contacts_ & kFrontContact) {
-        if (recovering_) {
-            speed_ = kMinSpeed;
-            newZ = 200.0 * piece + 10;
-            host_.sounds->Play(kSoundObstacleBehind, false);
-        } else if (startSpeed <= kMinSpeed) {
-            speed_ = 0;
-            newZ = 200.0 * piece + 190;
-        } else {
-            if (speed_ >= kPushSpeed && track_.PushBlock(piece + 1, column))
-                host_.sounds->Play(kSoundBlockPushed, false);
-            recovering_ = true;
-            jolt_ = speed_ / kMaxSpeed * -0.7;
-            speed_ = -speed_;
-            host_.sounds->Play(kSoundCrash, false);
-            newZ = 200.0 * piece + 190;
-        }
+void LevelRun::HitFront(CarStep& move)
+{
+    const double pieceStart = kPieceLength * move.piece;
+    if (recovering_) {
+        speed_ = kMinSpeed;
+        move.newZ = pieceStart + kStopAfterWall;
+        host_.sounds->Play(kSoundObstacleBehind, false);
+    } else if (move.startSpeed <= kMinSpeed) {
+        speed_ = 0;
+        move.newZ = pieceStart + kStopBeforeWall;
+    } else {
+        if (speed_ >= kPushSpeed && track_.PushBlock(move.piece + 1, move.column))
+            host_.sounds->Play(kSoundBlockPushed, false);
+        recovering_ = true;
+        jolt_ = speed_ / kMaxSpeed * -kCrashJolt;
+        speed_ = -speed_;
+        host_.sounds->Play(kSoundCrash, false);
+        move.newZ = pieceStart + kStopBeforeWall;
     }
+}
 
-    const int newPiece = Track::PieceIndexOf(newZ);
-    const TrackPiece* ahead = track_.GetPiece(newPiece);
-    if (speed_ > kSoundSpeed && ahead && ahead->IsWall((column + 31) % 32) && ahead->IsWall((column + 1) % 32))
+void LevelRun::PassageSound(const CarStep& move)
+{
+    const TrackPiece* ahead = track_.GetPiece(Track::PieceIndexOf(move.newZ));
+    if (speed_ > kSoundSpeed && ahead && ahead->IsWall(ColumnLeftOf(move.column)) &&
+        ahead->IsWall(ColumnRightOf(move.column)))
         host_.sounds->Play(kSoundNarrowPassage, true);
     else
         host_.sounds->Stop(kSoundNarrowPassage);
+}
 
+void LevelRun::PlaceCamera(const CarStep& move)
+{
     camera_.a1 = NormalizeAngle(jolt_);
     camera_.a2 = 0;
     camera_.a3 = NormalizeAngle(kTwoPi - angle_);
     camera_.x = std::cos(angle_ + kCarOffset) * kCarRadius;
     camera_.y = std::sin(angle_ + kCarOffset) * kCarRadius;
-    camera_.z = newZ;
+    camera_.z = move.newZ;
+    MoveVisibleWindow(Track::PieceIndexOf(move.newZ));
+}
 
-    MoveVisibleWindow(newPiece);
-
+void LevelRun::Advance(RunParams& params, const CarStep& move)
+{
     if (state_ == kTimeOut) {
         if (timeOutSet_ && host_.device->LastFrame() - timeOutTime_ > kAutoPauseTicks) TogglePause();
-        Draw(params);
-        return true;
+        return;
     }
-    if (state_ == kFinished) {
-        Draw(params);
-        return true;
-    }
+    if (state_ == kFinished) return;
     if (state_ == kRunning && host_.device->Excess() > 0) RestartClockWithout(host_.device->Excess());
-
-    if (gems_ < totalGems_) CollectGems(z, newZ);
-    if (!CheckTime()) {
-        Draw(params);
-        return true;
-    }
-    PassPiece(params, newZ);
-    Draw(params);
-    return true;
+    if (gems_ < totalGems_) CollectGems(move.z, move.newZ);
+    if (CheckTime()) PassPiece(params, move.newZ);
 }
 
 void LevelRun::RestartClockWithout(uint32_t ticks)
 {
     // Never before the clock's own start: the clock does not run backwards.
     const uint32_t elapsed = clock_.Elapsed();
-    const uint32_t shift = std::min(ticks / 100, elapsed);
+    const uint32_t shift = std::min(ticks / kTicksPerMs, elapsed);
     clock_.Start(host_.clock() - elapsed + shift);
 }
 
@@ -329,7 +418,7 @@ void LevelRun::CollectGems(double oldZ, double newZ)
     TrackPiece* piece = track_.GetPiece(Track::PieceIndexOf(newZ));
     if (!piece) return;
     const double moved = newZ - oldZ;
-    const int points = 1 + static_cast<int>(std::min(std::fabs(moved) / 15.0, 1000.0));
+    const int points = 1 + static_cast<int>(std::min(std::fabs(moved) / kGemLookDistance, kMaxGemLooks));
     TrackPoint at;
     at.x = std::cos(angle_ + kCarOffset) * kCarRadius;
     at.y = std::sin(angle_ + kCarOffset) * kCarRadius;
@@ -356,7 +445,7 @@ bool LevelRun::CheckTime()
         host_.sounds->Play(kSoundTimeOut, false);
         return false;
     }
-    if (remaining >= 401 && remaining <= 500) host_.sounds->Play(kSoundTimeWarning, true);
+    if (remaining >= kWarningLast && remaining <= kWarningFirst) host_.sounds->Play(kSoundTimeWarning, true);
     return true;
 }
 
@@ -375,8 +464,8 @@ void LevelRun::PassPiece(RunParams& params, double z)
             checkpointPassed_[static_cast<size_t>(index)] = true;
             timeLimit_ = AddSeconds(timeLimit_, piece->GetBonus(difficulty_));
             lastCheckpoint_ = index;
-            lastCheckpointMs_ = host_.device->LastFrame() / 100;
-            splits_.push_back(static_cast<int>(clock_.Elapsed() / 10) - SumOfSplits());
+            lastCheckpointMs_ = host_.device->LastFrame() / kTicksPerMs;
+            splits_.push_back(static_cast<int>(clock_.Elapsed() / kMsPerHundredth) - SumOfSplits());
             host_.sounds->Stop(kSoundTimeWarning);
             host_.sounds->Play(kSoundCheckpoint, false);
         }
@@ -409,7 +498,7 @@ void LevelRun::Finish(RunParams& params)
     if (state_ != kRunning) return;
     clock_.Stop();
     state_ = kFinished;
-    const int time = static_cast<int>(clock_.Elapsed() / 10);
+    const int time = static_cast<int>(clock_.Elapsed() / kMsPerHundredth);
     splits_.push_back(time - SumOfSplits());
     host_.sounds->Stop(kSoundTimeWarning);
     if (params.kind != RunParams::kLevel) return;

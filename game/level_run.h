@@ -9,6 +9,8 @@
 #include "KKeyboard.h"
 #include "KString.h"
 #include "KSystemSources.h"
+#include "game_keys.h"
+#include "race_time.h"
 #include "run_params.h"
 #include "run_seams.h"
 #include "track.h"
@@ -34,7 +36,7 @@ struct RunHost {
 class LevelRun : public KNumberFormat {
 public:
     enum State { kReady = 0, kRunning = 1, kTimeOut = 2, kFinished = 3, kPaused = 4 };
-    enum PauseItem { kResume = 0, kReplay = 1, kBack = 2 };
+    enum PauseItem { kResume = 0, kReplay = 1, kBack = 2, kPauseItems = 3 };
     // Contact flags of CheckMove.
     enum Contact { kSideContact = 1, kFrontContact = 2 };
 
@@ -59,21 +61,6 @@ public:
     static constexpr double kFieldOfView = 1.8;
     static constexpr int kVisiblePieces = 30;
     static constexpr uint32_t kAutoPauseTicks = 200000;
-    static constexpr int kKeyDelay = 200;
-    // A Return still held from the menu acts only after this long.
-    static constexpr int kReturnGuard = 500;
-
-    enum Key {
-        kKeyReturn = 13,
-        kKeyEscape = 27,
-        kKeySpace = 32,
-        kKeyLeft = 37,
-        kKeyUp = 38,
-        kKeyRight = 39,
-        kKeyDown = 40,
-        kKeyNumpad0 = 96,
-    };
-
     explicit LevelRun(const RunHost& host);
     LevelRun(const LevelRun&) = delete;
     LevelRun& operator=(const LevelRun&) = delete;
@@ -93,9 +80,6 @@ public:
     // The radar: 7 lines of 32 characters, each ended by CR LF; layer A blocks and gems, layer B
     // the floor dots.
     void BuildRadar(KString* layerA, KString* layerB) const;
-    // "%m : %+S : %+2s" of a time in milliseconds.
-    KString FormatTime(int ms);
-
     Track& GetTrack() { return track_; }
     const Track& GetTrack() const { return track_; }
     const RunCamera& Camera() const { return camera_; }
@@ -127,9 +111,26 @@ public:
     bool TimeOutSet() const { return timeOutSet_; }
 
 private:
+    // What one frame's steps hand on to each other.
+    struct CarStep;
+    enum PanelResult { kPanelShown, kPanelGoOn, kPanelBack };
+
+    PanelResult PausePanel(RunParams& params);
+    CarStep ReadInput() const;
+    void Steer(CarStep& move);
+    void ChangeTurnRate(const CarStep& move);
+    void SettleJolt(const CarStep& move);
+    bool Turbo(const CarStep& move);
+    void ChangeSpeed(CarStep& move, bool accelerate);
+    void Contacts(CarStep& move);
+    void ScrapeSideWall(const CarStep& move, int leftProbe, int rightProbe, int previous);
+    void HitFront(CarStep& move);
+    void PassageSound(const CarStep& move);
+    void PlaceCamera(const CarStep& move);
+    void Advance(RunParams& params, const CarStep& move);
+
     int CellAt(int piece, int column) const;
     int SumOfSplits() const;
-    void SteerAndMove(RunParams& params, bool left, bool right, bool up, bool brake);
     void CollectGems(double oldZ, double newZ);
     bool CheckTime();
     void PassPiece(RunParams& params, double z);
@@ -142,7 +143,7 @@ private:
     Track track_;
     KKeyboard keyboard_;
     KClock clock_;  // the run clock
-    KClock format_;  // turns times into text
+    RaceTimeFormat timeFormat_;
     RunCamera camera_;
 
     double speed_ = kMinSpeed;

@@ -17,12 +17,6 @@ constexpr uint32_t kBonusShownMs = 3000;
 
 }  // namespace
 
-KString LevelRun::FormatTime(int ms)
-{
-    format_.SplitMilliseconds(ms);
-    return format_.Format("%m : %+S : %+2s");
-}
-
 void LevelRun::BuildRadar(KString* layerA, KString* layerB) const
 {
     constexpr int kLine = kRadarWidth + 2;
@@ -80,13 +74,13 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
     text.DrawText(0, layerB, radar, kTextLeft, kTextPalette[0]);
 
     const int remaining = std::max(0, GetRemaining());
-    text.DrawText(2, FormatTime(remaining * 10), RunRect{0, m, w, h}, kTextCentre,
+    text.DrawText(2, timeFormat_.Text(remaining * 10), RunRect{0, m, w, h}, kTextCentre,
                   kTextPalette[remaining > 500 ? 0 : 3]);
 
     const int under = m + text.FontHeight(2);
     if (const TrackPiece* checkpoint = track_.GetPiece(lastCheckpoint_)) {
         if (host_.device->LastFrame() / 100 - lastCheckpointMs_ < kBonusShownMs)
-            text.DrawText(1, KString("+ ") + FormatTime(checkpoint->GetBonus(difficulty_) * 1000).c_str(),
+            text.DrawText(1, KString("+ ") + timeFormat_.Text(checkpoint->GetBonus(difficulty_) * 1000).c_str(),
                           RunRect{0, under, w, h}, kTextCentre, kTextPalette[2]);
     }
 
@@ -94,7 +88,7 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
     line.Format("%d / %d Gems", gems_, totalGems_);
     text.DrawText(2, line, RunRect{0, m, w - m, h}, kTextRight, kTextPalette[0]);
 
-    KString times = FormatTime(static_cast<int>(clock_.Elapsed()));
+    KString times = timeFormat_.Text(static_cast<int>(clock_.Elapsed()));
     if (state_ != kRunning && rank_ >= 0) {
         line.Format("\r\nNew Record (%d)", rank_ + 1);
         times.Append(line.c_str());
@@ -103,7 +97,7 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
     for (size_t i = 0; i < splits_.size(); ++i) {
         line.Format("\r\n(%d) ", static_cast<int>(i) + 1);
         times.Append(line.c_str());
-        times.Append(FormatTime(splits_[i] * 10).c_str());
+        times.Append(timeFormat_.Text(splits_[i] * 10).c_str());
     }
     text.DrawText(1, times, RunRect{0, under, w - m, h}, kTextRight, kTextPalette[0]);
 
@@ -113,7 +107,7 @@ void LevelRun::DrawDisplay(RunParams& params, int w, int h)
     switch (state_) {
     case kTimeOut: text.DrawText(5, "Time Out !", screen, kTextMiddle, kTextPalette[1]); break;
     case kFinished:
-        text.DrawText(5, FormatTime(static_cast<int>(clock_.Elapsed())), screen, kTextMiddle, kTextPalette[1]);
+        text.DrawText(5, timeFormat_.Text(static_cast<int>(clock_.Elapsed())), screen, kTextMiddle, kTextPalette[1]);
         if (!startedAsReplay_) {
             line.Format("Collected Gems : %d\nGems To Collect : %d", gems_, totalGems_);
             text.DrawText(3, line, RunRect{0, h * 55 / 100, w, h}, kTextCentre, kTextPalette[0]);

@@ -31,9 +31,8 @@ int BackdropOfPage(int page)
 }  // namespace
 
 Menu::Menu(const MenuHost& host)
-    : host_(host), format_(host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds)),
-      keyboard_(host.keyDown ? host.keyDown : KKeyStateSource(KSystemKeyDown),
-                host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds))
+    : host_(host), keyboard_(host.keyDown ? host.keyDown : KKeyStateSource(KSystemKeyDown),
+                             host.clock ? host.clock : KMillisecondSource(KSystemMilliseconds))
 {
 }
 
@@ -268,10 +267,4 @@ void Menu::FillLesson(RunParams& params, int lesson)
     params.background = texture_;
     params.returnPage = kHelp;
     params.returnSelection = lesson + 1;
-}
-
-KString Menu::FormatTime(int ms)
-{
-    format_.SplitMilliseconds(ms);
-    return format_.Format("%m : %+S : %+2s");
 }

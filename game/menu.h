@@ -3,10 +3,11 @@
 // parameters and returning false from its frame.
 #pragma once
 
-#include "KClock.h"
 #include "KKeyboard.h"
 #include "KString.h"
 #include "KSystemSources.h"
+#include "game_keys.h"
+#include "race_time.h"
 #include "run_params.h"
 #include "run_seams.h"
 
@@ -70,25 +71,7 @@ public:
 
     static constexpr int kMainItems = 5;
     static constexpr int kHelpPages = 7;  // the goal, lessons 1 to 5, the last words
-    static constexpr int kKeyDelay = 200;
-    // A Return still held from the level run acts only after this long.
-    static constexpr int kReturnGuard = 500;
     static constexpr double kFieldOfView = 1.570796326;
-
-    enum Key {
-        kKeyBackspace = 8,
-        kKeyReturn = 13,
-        kKeyEscape = 27,
-        kKeySpace = 32,
-        kKeyLeft = 37,
-        kKeyUp = 38,
-        kKeyRight = 39,
-        kKeyDown = 40,
-        kKeyDelete = 46,
-        kKeyDigit0 = 48,
-        kKeyA = 65,
-        kKeyNumpad0 = 96,
-    };
 
     explicit Menu(const MenuHost& host);
     Menu(const Menu&) = delete;
@@ -119,11 +102,8 @@ public:
     };
     const std::vector<ScoreEntry>& GetScores() const { return scores_; }
 
-    // "%m : %+S : %+2s" of a time in milliseconds.
-    KString FormatTime(int ms);
-
 private:
-    bool Pressed(int key) { return keyboard_.IsPressed(key, kKeyDelay); }
+    bool Pressed(int key) { return keyboard_.IsPressed(key, kKeyRepeatDelay); }
     void SetPage(int page, int selection);
     void SetTexture(int texture);
     void ChoosePlayer(int index);
@@ -151,7 +131,7 @@ private:
     void DrawCredits(int w, int h);
 
     MenuHost host_;
-    KClock format_;
+    RaceTimeFormat timeFormat_;
     std::unique_ptr<MenuBackdrop> backdrop_;
     RunCamera camera_;
     int texture_ = kBackdropMain;

@@ -94,7 +94,7 @@ void Menu::DrawHighScores(int w, int h)
         nameColumn.Append(scores_[i].name.c_str());
         line.Format("%d", scores_[i].gems);
         gemColumn.Append(line.c_str());
-        timeColumn.Append(FormatTime(scores_[i].time * 10).c_str());
+        timeColumn.Append(timeFormat_.Text(scores_[i].time * 10).c_str());
     }
     const int below = text.FontHeight(2) * 3 / 2;
     text.DrawText(2, nameColumn, RunRect{names.left, y + below, names.right, h}, kTextLeft, kTextPalette[0]);

@@ -1,20 +1,13 @@
 #include "player_table.h"
 
 #include "decimal.h"
-#include "scrambled_table.h"
 
 namespace {
 
-const char* const kDifficultyKeys[3] = {"EASY", "MEDIUM", "HARD"};
+const char* const kDifficultyKeys[PlayerTable::kDifficulties] = {"EASY", "MEDIUM", "HARD"};
 
 bool ValidPlayer(int index) { return index >= 0 && index < PlayerTable::kPlayers; }
-
-KString Section(int index)
-{
-    KString section;
-    section.Format("%d", index);
-    return section;
-}
+bool ValidDifficulty(int difficulty) { return difficulty >= 0 && difficulty < PlayerTable::kDifficulties; }
 
 }  // namespace
 
@@ -39,54 +32,65 @@ KString TableName(const char* name, int limit)
 
 PlayerTable::PlayerTable() { ResetAll(); }
 
-bool PlayerTable::Load(const char* fileName, KStream* key)
+void PlayerTable::ParseText()
 {
-    const ScrambledTable::LoadResult result = ScrambledTable::Load(table_, fileName, key);
-    if (result != ScrambledTable::kLoaded) ResetAll();
-    return result != ScrambledTable::kUnreadable;
+    for (int i = 0; i < kPlayers; ++i) {
+        Player& player = players_[i];
+        const KString section = Number(i);
+        player.name = TableName(text_.GetValue(section.c_str(), "NAME").c_str(), kNameLength);
+        for (int d = 0; d < kDifficulties; ++d) {
+            const int progress = ParseDecimal(text_.GetValue(section.c_str(), kDifficultyKeys[d]).c_str());
+            player.progress[d] = progress < 0 ? 0 : progress;
+        }
+        player.changed = false;
+    }
 }
 
-bool PlayerTable::Save(const char* fileName, KStream* key) { return ScrambledTable::Save(table_, fileName, key); }
+void PlayerTable::WriteChanges()
+{
+    for (int i = 0; i < kPlayers; ++i) {
+        Player& player = players_[i];
+        if (!player.changed) continue;
+        const KString section = Number(i);
+        text_.SetValue(section.c_str(), "NAME", player.name.c_str());
+        for (int d = 0; d < kDifficulties; ++d)
+            text_.SetValue(section.c_str(), kDifficultyKeys[d], Number(player.progress[d]).c_str());
+        player.changed = false;
+    }
+}
 
 void PlayerTable::ResetAll()
 {
-    table_.Clear();
+    text_.Clear();
     for (int i = 0; i < kPlayers; ++i) ResetPlayer(i);
 }
 
 void PlayerTable::ResetPlayer(int index)
 {
     if (!ValidPlayer(index)) return;
-    KString name;
-    name.Format("PLAYER %d", index + 1);
-    const KString section = Section(index);
-    table_.SetValue(section.c_str(), "NAME", name.c_str());
-    for (const char* key : kDifficultyKeys) table_.SetValue(section.c_str(), key, "0");
+    Player& player = players_[index];
+    player.name.Format("PLAYER %d", index + 1);
+    for (int& progress : player.progress) progress = 0;
+    player.changed = true;
 }
 
-KString PlayerTable::GetPlayerName(int index)
-{
-    if (!ValidPlayer(index)) return KString();
-    return TableName(table_.GetValue(Section(index).c_str(), "NAME").c_str(), kNameLength);
-}
+KString PlayerTable::GetPlayerName(int index) const { return ValidPlayer(index) ? players_[index].name : KString(); }
 
 void PlayerTable::SetPlayerName(int index, const char* name)
 {
     if (!ValidPlayer(index)) return;
-    table_.SetValue(Section(index).c_str(), "NAME", TableName(name, kNameLength).c_str());
+    players_[index].name = TableName(name, kNameLength);
+    players_[index].changed = true;
 }
 
-int PlayerTable::GetPlayerProgress(int index, int difficulty)
+int PlayerTable::GetPlayerProgress(int index, int difficulty) const
 {
-    if (!ValidPlayer(index) || difficulty < 0 || difficulty > 2) return 0;
-    const int progress = ParseDecimal(table_.GetValue(Section(index).c_str(), kDifficultyKeys[difficulty]).c_str());
-    return progress < 0 ? 0 : progress;
+    return ValidPlayer(index) && ValidDifficulty(difficulty) ? players_[index].progress[difficulty] : 0;
 }
 
 void PlayerTable::SetPlayerProgress(int index, int difficulty, int value)
 {
-    if (!ValidPlayer(index) || difficulty < 0 || difficulty > 2) return;
-    KString text;
-    text.Format("%d", value < 0 ? 0 : value);
-    table_.SetValue(Section(index).c_str(), kDifficultyKeys[difficulty], text.c_str());
+    if (!ValidPlayer(index) || !ValidDifficulty(difficulty)) return;
+    players_[index].progress[difficulty] = value < 0 ? 0 : value;
+    players_[index].changed = true;
 }

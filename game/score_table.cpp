@@ -2,16 +2,8 @@
 
 #include "decimal.h"
 #include "player_table.h"
-#include "scrambled_table.h"
 
 namespace {
-
-KString Number(int value)
-{
-    KString text;
-    text.Format("%d", value);
-    return text;
-}
 
 KString Key(char kind, int i)
 {
@@ -24,65 +16,94 @@ KString Key(char kind, int i)
 
 ScoreTable::ScoreTable() { ResetAll(); }
 
-bool ScoreTable::Load(const char* fileName, KStream* key)
+void ScoreTable::ParseText()
 {
-    const ScrambledTable::LoadResult result = ScrambledTable::Load(table_, fileName, key);
-    if (result != ScrambledTable::kLoaded) ResetAll();
-    return result != ScrambledTable::kUnreadable;
+    for (int level = 0; level < kLevels; ++level) {
+        Level& table = levels_[level];
+        const KString section = Number(level);
+        const int count = ParseDecimal(text_.GetValue(section.c_str(), "COUNT").c_str());
+        table.count = count < 0 ? 0 : count > kEntries ? kEntries : count;
+        for (int i = 0; i < kEntries; ++i) {
+            Entry& entry = table.entries[i];
+            entry = Entry();
+            if (i >= table.count) continue;
+            entry.name = text_.GetValue(section.c_str(), Key('N', i).c_str());
+            entry.gems = ParseDecimal(text_.GetValue(section.c_str(), Key('G', i).c_str()).c_str());
+            entry.time = ParseDecimal(text_.GetValue(section.c_str(), Key('T', i).c_str()).c_str());
+        }
+        table.changed = false;
+    }
 }
 
-bool ScoreTable::Save(const char* fileName, KStream* key) { return ScrambledTable::Save(table_, fileName, key); }
+void ScoreTable::WriteChanges()
+{
+    for (int level = 0; level < kLevels; ++level) {
+        Level& table = levels_[level];
+        if (!table.changed) continue;
+        const KString section = Number(level);
+        text_.SetValue(section.c_str(), "COUNT", Number(table.count).c_str());
+        for (int i = 0; i < table.count; ++i) {
+            const Entry& entry = table.entries[i];
+            text_.SetValue(section.c_str(), Key('N', i).c_str(), entry.name.c_str());
+            text_.SetValue(section.c_str(), Key('G', i).c_str(), Number(entry.gems).c_str());
+            text_.SetValue(section.c_str(), Key('T', i).c_str(), Number(entry.time).c_str());
+        }
+        table.changed = false;
+    }
+}
 
 void ScoreTable::ResetAll()
 {
-    table_.Clear();
-    for (int level = 0; level < kLevels; ++level) table_.SetValue(Number(level).c_str(), "COUNT", "0");
+    text_.Clear();
+    for (Level& table : levels_) {
+        table = Level();
+        table.changed = true;
+    }
 }
 
-KString ScoreTable::Value(int level, char key, int i)
+const ScoreTable::Entry* ScoreTable::Find(int level, int i) const
 {
-    return table_.GetValue(Number(level).c_str(), Key(key, i).c_str());
+    if (level < 0 || level >= kLevels || i < 0 || i >= levels_[level].count) return nullptr;
+    return &levels_[level].entries[i];
 }
 
-int ScoreTable::GetScoreCount(int level)
+int ScoreTable::GetScoreCount(int level) const { return level >= 0 && level < kLevels ? levels_[level].count : 0; }
+
+KString ScoreTable::GetScoreName(int level, int i) const
 {
-    const int count = ParseDecimal(table_.GetValue(Number(level).c_str(), "COUNT").c_str());
-    return count < 0 ? 0 : count > kEntries ? kEntries : count;
+    const Entry* entry = Find(level, i);
+    return entry ? entry->name : KString();
 }
 
-KString ScoreTable::GetScoreName(int level, int i) { return Value(level, 'N', i); }
+int ScoreTable::GetScoreGems(int level, int i) const
+{
+    const Entry* entry = Find(level, i);
+    return entry ? entry->gems : 0;
+}
 
-int ScoreTable::GetScoreGems(int level, int i) { return ParseDecimal(Value(level, 'G', i).c_str()); }
-
-int ScoreTable::GetScoreTime(int level, int i) { return ParseDecimal(Value(level, 'T', i).c_str()); }
+int ScoreTable::GetScoreTime(int level, int i) const
+{
+    const Entry* entry = Find(level, i);
+    return entry ? entry->time : 0;
+}
 
 int ScoreTable::InsertScore(int level, int gems, int time, const char* name)
 {
     if (level < 0 || level >= kLevels || gems < 0 || time < 0) return -1;
-    struct Entry {
-        KString name;
-        int gems;
-        int time;
-    } entries[kEntries + 1];
-    const int count = GetScoreCount(level);
+    Level& table = levels_[level];
     int rank = -1;
-    for (int i = 0; i < count; ++i) {
-        entries[i] = {GetScoreName(level, i), GetScoreGems(level, i), GetScoreTime(level, i)};
-        if (rank < 0 && (gems > entries[i].gems || (gems == entries[i].gems && time <= entries[i].time))) rank = i;
+    for (int i = 0; i < table.count && rank < 0; ++i) {
+        const Entry& entry = table.entries[i];
+        if (gems > entry.gems || (gems == entry.gems && time <= entry.time)) rank = i;
     }
     if (rank < 0) {
-        if (count >= kEntries) return -1;
-        rank = count;
+        if (table.count >= kEntries) return -1;
+        rank = table.count;
     }
-    for (int i = count; i > rank; --i) entries[i] = entries[i - 1];
-    entries[rank] = {TableName(name, -1), gems, time};
-    const int newCount = count + 1 < kEntries ? count + 1 : kEntries;
-    const KString section = Number(level);
-    table_.SetValue(section.c_str(), "COUNT", Number(newCount).c_str());
-    for (int i = 0; i < newCount; ++i) {
-        table_.SetValue(section.c_str(), Key('N', i).c_str(), entries[i].name.c_str());
-        table_.SetValue(section.c_str(), Key('G', i).c_str(), Number(entries[i].gems).c_str());
-        table_.SetValue(section.c_str(), Key('T', i).c_str(), Number(entries[i].time).c_str());
-    }
+    if (table.count < kEntries) ++table.count;
+    // The last entry falls off a full table.
+    for (int i = table.count - 1; i > rank; --i) table.entries[i] = table.entries[i - 1];
+    table.entries[rank] = Entry{TableName(name, -1), gems, time};
+    table.changed = true;
     return rank;
 }

@@ -1,17 +1,22 @@
 #include "scrambled_table.h"
 
-#include "KIniFile.h"
 #include "KMemStream.h"
 #include "file_replace.h"
 
 #include <cerrno>
 #include <cstdio>
 
-namespace ScrambledTable {
+namespace {
 
-LoadResult Load(KIniFile& table, const char* fileName, KStream* key)
+enum LoadResult {
+    kLoaded,  // the file's text is in the table
+    kMissing,  // no file, or an empty one: the defaults
+    kUnreadable,  // a file is there but could not be read or unscrambled
+};
+
+LoadResult LoadText(KIniFile& text, const char* fileName, KStream* key)
 {
-    table.Clear();
+    text.Clear();
     if (!fileName || !*fileName) return kMissing;
     errno = 0;
     std::FILE* probe = std::fopen(fileName, "rb");
@@ -26,16 +31,45 @@ LoadResult Load(KIniFile& table, const char* fileName, KStream* key)
     KMemStream file;
     if (!file.LoadFile(fileName) || !file.UnscrambleStream(key, 0)) return kUnreadable;
     file.Seek(0);
-    return table.LoadFromStream(&file) ? kLoaded : kUnreadable;
+    return text.LoadFromStream(&file) ? kLoaded : kUnreadable;
 }
 
-bool Save(KIniFile& table, const char* fileName, KStream* key)
+}  // namespace
+
+bool ScrambledTable::Load(const char* fileName, KStream* key)
 {
-    KMemStream& text = table.GetStream();
+    const LoadResult result = LoadText(text_, fileName, key);
+    if (result == kLoaded)
+        ParseText();
+    else
+        ResetAll();
+    return result != kUnreadable;
+}
+
+bool ScrambledTable::Save(const char* fileName, KStream* key)
+{
+    KMemStream& text = Text().GetStream();
     KMemStream scrambled;
     const int size = text.Size();
     if (!text.ScrambleStream(key, 0, &scrambled) || scrambled.Size() != size) return false;
     return ReplaceFileContents(fileName, scrambled.GetData(), static_cast<size_t>(size));
 }
 
-}  // namespace ScrambledTable
+void ScrambledTable::ReadText(KStream* text)
+{
+    text_.LoadFromStream(text);
+    ParseText();
+}
+
+KString ScrambledTable::Number(int value)
+{
+    KString text;
+    text.Format("%d", value);
+    return text;
+}
+
+KIniFile& ScrambledTable::Text()
+{
+    WriteChanges();
+    return text_;
+}

@@ -1,7 +1,7 @@
 // The real zorvane.exe under Wine, in a scratch copy of its folder: it shows the menu's backdrop
 // on the screen, Alt+F4 ends it with code 0 leaving its tables scrambled, a missing "config.ini"
-// still gives a game at the desktop's size, and a program without its key resource ends with
-// code 1 and writes nothing.
+// gives a game at the size of the desktop it runs on, and a program without its key resource ends
+// with code 1 and writes nothing.
 #include <gtest/gtest.h>
 
 #include "KMemStream.h"
@@ -184,6 +184,55 @@ double Distance(const std::vector<double>& a, const std::vector<double>& b)
     return a.empty() ? 255 : sum / a.size();
 }
 
+// A Wine desktop of its own, of a given size, for a program started on it: the size the program
+// then sees as the screen's is neither the display's nor any default.
+class OwnDesktop {
+public:
+    OwnDesktop(const char* name, int width, int height) : name_(name)
+    {
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        ok_ = RegSetKeyValueA(HKEY_CURRENT_USER, kDesktops, name, REG_SZ, size.c_str(),
+                              static_cast<DWORD>(size.size() + 1)) == ERROR_SUCCESS;
+    }
+    ~OwnDesktop() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktops, name_.c_str()); }
+    bool Ok() const { return ok_; }
+    const char* Name() const { return name_.c_str(); }
+    // The program's window of this title on that desktop, once there (at most 30 s).
+    HWND WaitForWindow(const char* title) const
+    {
+        Search search = {title, nullptr};
+        WaitFor(
+            [&] {
+                HDESK desk = OpenDesktopA(name_.c_str(), 0, FALSE, DESKTOP_READOBJECTS | DESKTOP_ENUMERATE);
+                if (!desk) return false;
+                EnumDesktopWindows(desk, FindTitle, reinterpret_cast<LPARAM>(&search));
+                CloseDesktop(desk);
+                return search.found != nullptr;
+            },
+            30000);
+        return search.found;
+    }
+
+private:
+    struct Search {
+        const char* title;
+        HWND found;
+    };
+    static constexpr const char* kDesktops = "Software\\Wine\\Explorer\\Desktops";
+    static BOOL CALLBACK FindTitle(HWND hwnd, LPARAM lp)
+    {
+        auto* search = reinterpret_cast<Search*>(lp);
+        char title[64] = "";
+        GetWindowTextA(hwnd, title, sizeof title);
+        if (std::string(title) != search->title) return TRUE;
+        search->found = hwnd;
+        return FALSE;
+    }
+
+    std::string name_;
+    bool ok_ = false;
+};
+
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -209,11 +258,14 @@ protected:
         }
     }
 
-    void Start(Running& game, const char* program)
+    // A program of the build's game folder, on a desktop of its own when one is named.
+    void Start(Running& game, const char* program, const char* desktop = nullptr)
     {
         std::string command = "\"" + kGameDir + program + "\"";
+        std::string desktopName = desktop ? desktop : "";
         STARTUPINFOA si = {};
         si.cb = sizeof si;
+        if (desktop) si.lpDesktop = &desktopName[0];
         ASSERT_TRUE(
             CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &game.pi))
             << program;
@@ -281,9 +333,8 @@ protected:
     // backdrop, and close in itself (the page's texts cover a little of it).
     // The backdrops as the screen would show them. Made before the game starts: the window the
     // decoding needs would take the focus from the game, whose full-screen window then goes.
-    void DecodeBackdrops()
+    void DecodeBackdrops(int w = GetSystemMetrics(SM_CXSCREEN), int h = GetSystemMetrics(SM_CYSCREEN))
     {
-        const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
         for (int i = kFirstBackdrop; i <= kLastBackdrop; ++i) {
             const Image picture = Picture(i, w, h);
             ASSERT_FALSE(picture.Empty()) << i;
@@ -291,7 +342,9 @@ protected:
         }
     }
 
-    void ExpectMenuBackdrop()
+    // The game shows on the top left of the display, in a picture of its size (0: the whole
+    // display's).
+    void ExpectMenuBackdrop(int width = 0, int height = 0)
     {
         ASSERT_FALSE(pictures.empty());
         Image screen;
@@ -301,6 +354,7 @@ protected:
             [&] {
                 screen = CaptureDisplay(folder);
                 if (screen.Empty()) return false;
+                if (width > 0) screen = screen.Crop(0, 0, width, height);
                 const std::vector<double> shown = CellMeans(screen);
                 best = 255;
                 for (size_t i = 0; i < pictures.size(); ++i) {
@@ -318,8 +372,7 @@ protected:
         if (::testing::Test::HasFailure()) screen.SavePpm(folder + "screen.ppm");
     }
 
-    // The window covers the screen once the device is full-screen; a few frames later the game
-    // is in its loop.
+    // The window covers the screen once the device is full-screen.
     void WaitForFullScreen(HWND window)
     {
         const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
@@ -330,7 +383,6 @@ protected:
                 return r.right - r.left >= w && r.bottom - r.top >= h;
             },
             30000));
-        PumpMessages(2000);
     }
 
     void PressAltF4(HWND window)
@@ -381,15 +433,25 @@ TEST_F(EndToEnd, TheGameShowsItsMenuAndAltF4EndsItWithCodeZeroLeavingItsTablesSc
 
 TEST_F(EndToEnd, WithoutConfigIniTheGameRunsAtTheDesktopSize)
 {
+    // A desktop of 800 x 600: neither the display's size nor the shipped setting's.
+    const int width = 800, height = 600;
     CopyDataSet(false);
-    DecodeBackdrops();
+    OwnDesktop desktop("zv_small", width, height);
+    ASSERT_TRUE(desktop.Ok());
+    DecodeBackdrops(width, height);
     Running game;
-    Start(game, "zorvane.exe");
-    const HWND window = WaitForWindow(game);
+    Start(game, "zorvane.exe", desktop.Name());
+    const HWND window = desktop.WaitForWindow("Zorvane");
     ASSERT_NE(window, nullptr);
-    WaitForFullScreen(window);
-    ExpectMenuBackdrop();
-    PressAltF4(window);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            RECT r = {};
+            GetWindowRect(window, &r);
+            return r.right - r.left == width && r.bottom - r.top == height;
+        },
+        30000));
+    ExpectMenuBackdrop(width, height);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(game.WaitForExit(30000), 0);
     ExpectScrambledTables();
     // Created empty, and nothing written into it.

@@ -49,6 +49,16 @@ protected:
         ASSERT_TRUE(WriteRecordFile("sound.dat", sounds, &key));
     }
     bool Init(bool sound = false) { return game->Init(window, kWidth, kHeight, sound, false); }
+    // A player and a score the game has to keep.
+    void SaveStoredTables()
+    {
+        PlayerTable players;
+        players.SetPlayerName(0, "KEEP ME");
+        ASSERT_TRUE(players.Save("player.dat", &key));
+        ScoreTable scores;
+        scores.InsertScore(4, 3, 1234, "KEEP ME");
+        ASSERT_TRUE(scores.Save("score.dat", &key));
+    }
 
     // A frame later by ms milliseconds of both clocks.
     void Frame(uint32_t later = 20)
@@ -156,12 +166,12 @@ TEST_F(GameTest, TheRunsBackItemHandsTheParametersToANewMenu)
     Frame();
     EXPECT_EQ(game->GetRun()->GetState(), LevelRun::kReady);
 
-    Tap(LevelRun::kKeyEscape);
+    Tap(kKeyEscape);
     ASSERT_EQ(game->GetMode(), Game::kRun);
     EXPECT_EQ(game->GetRun()->GetState(), LevelRun::kPaused);
-    Tap(LevelRun::kKeyDown);
+    Tap(kKeyDown);
     EXPECT_EQ(game->GetRun()->GetSelection(), LevelRun::kBack);
-    held.insert(LevelRun::kKeyReturn);
+    held.insert(kKeyReturn);
     Frame(250);
     held.clear();
     EXPECT_EQ(game->GetMode(), Game::kMenu);
@@ -289,12 +299,7 @@ TEST_F(GameTest, AZeroBytePlayerFileGivesEightDefaultPlayersAndIsSavedScrambled)
 
 TEST_F(GameTest, AMissingImageFileLeavesTheStoredPlayersAndScoresAlone)
 {
-    PlayerTable players;
-    players.SetPlayerName(0, "KEEP ME");
-    ASSERT_TRUE(players.Save("player.dat", &key));
-    ScoreTable scores;
-    scores.InsertScore(4, 3, 1234, "KEEP ME");
-    ASSERT_TRUE(scores.Save("score.dat", &key));
+    SaveStoredTables();
     const std::vector<uint8_t> playerBytes = ReadFileBytes("player.dat");
     const std::vector<uint8_t> scoreBytes = ReadFileBytes("score.dat");
 
@@ -305,6 +310,36 @@ TEST_F(GameTest, AMissingImageFileLeavesTheStoredPlayersAndScoresAlone)
     game.reset();
     EXPECT_EQ(ReadFileBytes("player.dat"), playerBytes);
     EXPECT_EQ(ReadFileBytes("score.dat"), scoreBytes);
+}
+
+TEST_F(GameTest, ATableFileThatCannotBeReadAndTheOtherOneAreBothLeftAsTheyWere)
+{
+    WriteImages();
+    for (const char* unreadable : {"player.dat", "score.dat"}) {
+        SCOPED_TRACE(unreadable);
+        SaveStoredTables();
+        // A folder in the one file's place, holding a file of its own.
+        const std::string inside = std::string(unreadable) + "\\inside.txt";
+        ASSERT_TRUE(DeleteFileA(unreadable));
+        ASSERT_TRUE(CreateDirectoryA(unreadable, nullptr));
+        ASSERT_TRUE(WriteFile(inside, "inside"));
+        const bool playersReadable = std::string(unreadable) != "player.dat";
+        const std::string other = playersReadable ? "player.dat" : "score.dat";
+        const std::vector<uint8_t> otherBytes = ReadFileBytes(other);
+
+        game = std::make_unique<Game>(&key, test.Make());
+        ASSERT_TRUE(Init());
+        EXPECT_EQ(playersReadable, game->PlayersLoaded());
+        EXPECT_EQ(!playersReadable, game->ScoresLoaded());
+        game->SaveAll();
+        game.reset();
+
+        EXPECT_TRUE(GetFileAttributesA(unreadable) & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_EQ(ReadFileBytes(inside), std::vector<uint8_t>({'i', 'n', 's', 'i', 'd', 'e'}));
+        EXPECT_EQ(ReadFileBytes(other), otherBytes);
+        ASSERT_TRUE(DeleteFileA(inside.c_str()));
+        ASSERT_TRUE(RemoveDirectoryA(unreadable));
+    }
 }
 
 TEST_F(GameTest, TheBackdropIsAQuadThatLeavesTheDeviceWithIt)

@@ -153,7 +153,7 @@ TEST_F(HudTest, TheDisplaysTextsAndRadarAppearInTheirColoursAndPlaces)
 TEST_F(HudTest, ThePausePanelShowsItsItemsInTheMiddle)
 {
     Frames(3);
-    held.insert(LevelRun::kKeyEscape);
+    held.insert(kKeyEscape);
     Frames(1);
     held.clear();
     Frames(2);

@@ -17,10 +17,10 @@ DriveResult Drive(const TestLevel& level, int difficulty = 0)
 
 void HoldKeys(RunSimulation& sim, const DriveKeys& keys)
 {
-    sim.Hold(LevelRun::kKeyLeft, keys.left);
-    sim.Hold(LevelRun::kKeyRight, keys.right);
-    sim.Hold(LevelRun::kKeyUp, keys.up);
-    sim.Hold(LevelRun::kKeyDown, keys.brake);
+    sim.Hold(kKeyLeft, keys.left);
+    sim.Hold(kKeyRight, keys.right);
+    sim.Hold(kKeyUp, keys.up);
+    sim.Hold(kKeyDown, keys.brake);
 }
 
 TEST(LevelDriver, FinishesAStraightLevel)

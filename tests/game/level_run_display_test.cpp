@@ -43,7 +43,7 @@ protected:
         sim.Params().player = 0;
         sim.Params().replay = replay;
         sim.Run().Start(sim.Params());
-        sim.Hold(LevelRun::kKeyUp);
+        sim.Hold(kKeyUp);
         sim.RunUntil([&] { return sim.Run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
         sim.ReleaseAll();
         Step();
@@ -215,9 +215,10 @@ TEST_F(DisplayTest, GemsTimesSplitsAndSpeedOnTheRight)
     ASSERT_NE(nullptr, times);
     ASSERT_EQ(1u, sim.Run().GetSplits().size());
     const int split = sim.Run().GetSplits()[0];
-    KString expected = sim.Run().FormatTime(static_cast<int>(sim.Run().ElapsedMs()));
+    RaceTimeFormat format;
+    KString expected = format.Text(static_cast<int>(sim.Run().ElapsedMs()));
     expected.Append("\r\n\r\n(1) ");
-    expected.Append(sim.Run().FormatTime(split * 10).c_str());
+    expected.Append(format.Text(split * 10).c_str());
     EXPECT_EQ(std::string(expected.c_str()), times->text);
     EXPECT_EQ(10 + 30, times->rect.top) << "under the gems";
 
@@ -238,7 +239,7 @@ TEST_F(DisplayTest, GemsTimesSplitsAndSpeedOnTheRight)
 TEST_F(DisplayTest, TheFinishPanelSaysCompletedWithTheRecord)
 {
     Finish(TestLevel(10), false);
-    const KString final = sim.Run().FormatTime(static_cast<int>(sim.Run().ElapsedMs()));
+    const KString final = RaceTimeFormat().Text(static_cast<int>(sim.Run().ElapsedMs()));
     const DrawnText* big = InFont(5, kTextMiddle);
     ASSERT_NE(nullptr, big);
     EXPECT_EQ(std::string(final.c_str()), big->text);
@@ -279,7 +280,7 @@ TEST_F(DisplayTest, AFailedLevelAndAReplayEndDifferently)
 TEST_F(DisplayTest, ThePausePanelHighlightsTheSelection)
 {
     Load(TestLevel(40));
-    sim.Tap(LevelRun::kKeyEscape, kTicks);
+    sim.Tap(kKeyEscape, kTicks);
     Step();
     const char* items[] = {"Resume", "Replay", "Back"};
     int top = -1;

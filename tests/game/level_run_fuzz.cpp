@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     RunSimulation sim;
     if (!sim.Load(text.c_str(), static_cast<int>(size % 4) - 1)) return 0;
-    static const int kKeys[] = {LevelRun::kKeyLeft, LevelRun::kKeyRight,  LevelRun::kKeyUp,
-                                LevelRun::kKeyDown, LevelRun::kKeyEscape, LevelRun::kKeyReturn};
+    static const int kKeys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyEscape, kKeyReturn};
     const uint32_t kFrames[] = {100, 1667, 10000, 40000};
     LevelRun& run = sim.Run();
     for (size_t i = 0; i < script * 4; ++i) {

@@ -64,7 +64,7 @@ TEST_F(RunTest, HoldingUpFromTheMinimumReachesTheMaximumAfterAbout115000Ticks)
     Load(TestLevel(400));
     StartRunning();
     run().SetSpeed(LevelRun::kMinSpeed);
-    sim.Hold(LevelRun::kKeyUp);
+    sim.Hold(kKeyUp);
     int ticks = 0;
     while (run().GetSpeed() < LevelRun::kMaxSpeed && ticks < 200000) {
         sim.Step(kTicks);
@@ -84,9 +84,9 @@ TEST_F(RunTest, CoastingAndBrakingSlowTheCarToTheMinimumWhileRunning)
         double perTick;
     };
     const Case cases[] = {{0, LevelRun::kCoastLoss},
-                          {LevelRun::kKeyDown, LevelRun::kBraking},
-                          {LevelRun::kKeySpace, LevelRun::kBraking},
-                          {LevelRun::kKeyNumpad0, LevelRun::kBraking}};
+                          {kKeyDown, LevelRun::kBraking},
+                          {kKeySpace, LevelRun::kBraking},
+                          {kKeyNumpad0, LevelRun::kBraking}};
     for (const Case& c : cases) {
         Load(TestLevel(400));
         StartRunning();
@@ -105,8 +105,8 @@ TEST_F(RunTest, UpWithBrakeCountsAsBrake)
     Load(TestLevel(400));
     StartRunning();
     run().SetSpeed(0.01);
-    sim.Hold(LevelRun::kKeyUp);
-    sim.Hold(LevelRun::kKeyDown);
+    sim.Hold(kKeyUp);
+    sim.Hold(kKeyDown);
     Frames(10);
     EXPECT_NEAR(0.01 - 10 * kTicks * LevelRun::kBraking, run().GetSpeed(), 1e-12);
 }
@@ -115,7 +115,7 @@ TEST_F(RunTest, TheReadyCarRollsAtMinimumSpeedAndStartsTheClockOnTheStartPiece)
 {
     Load(TestLevel(10));
     EXPECT_EQ(LevelRun::kReady, run().GetState());
-    sim.Hold(LevelRun::kKeyUp);  // up works before the start too
+    sim.Hold(kKeyUp);  // up works before the start too
     sim.RunUntil([&] { return run().GetState() == LevelRun::kRunning; }, 10000000, kTicks);
     ASSERT_EQ(LevelRun::kRunning, run().GetState());
     EXPECT_EQ(TestLevel::kFirstPiece, run().GetPieceIndex());
@@ -131,22 +131,22 @@ TEST_F(RunTest, SteeringAcceleratesTheTurnToItsLimitAndReturnsToStraight)
 {
     Load(TestLevel(400));
     StartRunning();
-    sim.Hold(LevelRun::kKeyRight);
+    sim.Hold(kKeyRight);
     Frames(10);
     EXPECT_NEAR(10 * kTicks * LevelRun::kSteering, run().GetAngularSpeed(), 1e-15);
     Frames(30);
     EXPECT_DOUBLE_EQ(LevelRun::kMaxAngularSpeed, run().GetAngularSpeed());
     EXPECT_GT(run().GetAngle(), 0.0);
-    sim.Hold(LevelRun::kKeyRight, false);
+    sim.Hold(kKeyRight, false);
     Frames(5);
     EXPECT_NEAR(LevelRun::kMaxAngularSpeed - 5 * kTicks * LevelRun::kSteeringReturn, run().GetAngularSpeed(), 1e-15);
     Frames(30);
     EXPECT_EQ(0.0, run().GetAngularSpeed());
 
-    sim.Hold(LevelRun::kKeyLeft);
+    sim.Hold(kKeyLeft);
     Frames(40);
     EXPECT_DOUBLE_EQ(-LevelRun::kMaxAngularSpeed, run().GetAngularSpeed());
-    sim.Hold(LevelRun::kKeyRight);  // both together: neither
+    sim.Hold(kKeyRight);  // both together: neither
     Frames(5);
     EXPECT_NEAR(-LevelRun::kMaxAngularSpeed + 5 * kTicks * LevelRun::kSteeringReturn, run().GetAngularSpeed(), 1e-15);
 }
@@ -172,7 +172,7 @@ TEST_F(RunTest, ASideWallStopsTheTurnAndPutsTheCarBackIntoItsColumn)
     Load(level);
     StartRunning();
     EXPECT_EQ(0, run().GetContacts());
-    sim.Hold(LevelRun::kKeyLeft);
+    sim.Hold(kKeyLeft);
     sim.RunUntil([&] { return run().GetContacts() & LevelRun::kSideContact; }, 1000000, kTicks);
     ASSERT_TRUE(run().GetContacts() & LevelRun::kSideContact);
     EXPECT_NEAR(TrackPiece::AngleOfColumn(15) + 0.015001, run().GetAngle(), 1e-9);
@@ -184,7 +184,7 @@ TEST_F(RunTest, ASideWallStopsTheTurnAndPutsTheCarBackIntoItsColumn)
     EXPECT_EQ(1, sim.Sounds().Starts(kSoundSideContact)) << "only the first frame of a contact";
 
     sim.ReleaseAll();
-    sim.Hold(LevelRun::kKeyRight);
+    sim.Hold(kKeyRight);
     sim.RunUntil([&] { return run().GetColumn() == 16 && run().GetAngularSpeed() == 0; }, 1000000, kTicks);
     EXPECT_NEAR(TrackPiece::AngleOfColumn(16) + kPi / 16 - 0.015 - 0.000001, run().GetAngle(), 1e-9);
     sim.ReleaseAll();
@@ -197,7 +197,7 @@ TEST_F(RunTest, AFastTurnOverAWallEdgeComesBackToTheColumnItStartedIn)
     RunningBesideAWallOnColumn15();
     // Just short of the left probe's reach, turning left fast with a long frame.
     run().PlaceCar(TrackPiece::AngleOfColumn(16) + 0.016, 1100);
-    sim.Hold(LevelRun::kKeyLeft);
+    sim.Hold(kKeyLeft);
     for (int i = 0; i < 3; ++i) sim.Step(10000);
     EXPECT_EQ(16, run().GetColumn());
     EXPECT_NEAR(TrackPiece::AngleOfColumn(16) + 0.015001, run().GetAngle(), 1e-9);
@@ -208,7 +208,7 @@ TEST_F(RunTest, ScrapingAWallWhileTurningSlowsTheCarNotBelowTheMinimum)
     RunningBesideAWallOnColumn15();
     run().PlaceCar(TrackPiece::AngleOfColumn(16) + 0.0151, 1100);
     run().SetSpeed(0.01);
-    sim.Hold(LevelRun::kKeyLeft);
+    sim.Hold(kKeyLeft);
     Frames(4);
     EXPECT_LT(run().GetSpeed(), 0.01 - 4 * kTicks * LevelRun::kCoastLoss);
     Frames(2000);
@@ -244,7 +244,7 @@ TEST_F(CrashTest, AFrontalCrashAt001BouncesBackAndRecovers)
     EXPECT_EQ(1, sim.Sounds().Starts(kSoundCrash));
     EXPECT_EQ(0, sim.Sounds().Starts(kSoundBlockPushed));
 
-    sim.Hold(LevelRun::kKeyUp);  // no effect while recovering
+    sim.Hold(kKeyUp);  // no effect while recovering
     double last = run().GetSpeed();
     int frames = 0;
     while (run().Recovering() && frames < 1000) {
@@ -389,7 +389,7 @@ TEST_F(RunTest, ATurboStripEnteredAtExactlyHalfTheMaximumDoesNotStartTheTurbo)
         StartRunning();
         run().PlaceCar(0, 2050);
         run().SetSpeed(speed);
-        sim.Hold(LevelRun::kKeyUp);
+        sim.Hold(kKeyUp);
         sim.Step(kTicks);
         EXPECT_EQ(speed > LevelRun::kMaxSpeed * 0.5, run().TurboOn()) << speed;
         sim.ReleaseAll();
@@ -405,7 +405,7 @@ TEST_F(RunTest, TheTurboRaisesTheLimitAndEndsOffTheStripOnceBackAtNormalSpeed)
     StartRunning();
     run().PlaceCar(0, 2001);
     run().SetSpeed(0.0119);
-    sim.Hold(LevelRun::kKeyUp);
+    sim.Hold(kKeyUp);
     sim.Step(kTicks);
     ASSERT_TRUE(run().TurboOn());
     EXPECT_NEAR(0.0119 + kTicks * LevelRun::kTurboAcceleration, run().GetSpeed(), 1e-12);
@@ -525,7 +525,7 @@ TEST_F(RunTest, TheTimeRunsOutThenThePausePanelOpensOnceTwoSecondsLater)
     EXPECT_EQ(LevelRun::kReplay, run().GetSelection());
     EXPECT_TRUE(sim.Device().Paused());
 
-    sim.Tap(LevelRun::kKeyEscape, kTicks);  // leave the pause: it does not come back
+    sim.Tap(kKeyEscape, kTicks);  // leave the pause: it does not come back
     EXPECT_EQ(LevelRun::kTimeOut, run().GetState());
     Frames(400);
     EXPECT_EQ(LevelRun::kTimeOut, run().GetState());
@@ -537,15 +537,42 @@ TEST_F(RunTest, AfterTheEndUpDoesNothingAndTheCarBrakesToAStop)
     Load(level);
     StartRunning();
     run().SetSpeed(0.01);
-    sim.Hold(LevelRun::kKeyUp);
-    sim.Hold(LevelRun::kKeyRight);
+    sim.Hold(kKeyUp);
+    sim.Hold(kKeyRight);
     sim.RunUntil([&] { return run().GetState() == LevelRun::kTimeOut; }, 1000000, kTicks);
     const double speed = run().GetSpeed();
     Frames(1);
     EXPECT_LT(run().GetSpeed(), speed);
     Frames(1000);
     EXPECT_EQ(0.0, run().GetSpeed());
-    EXPECT_EQ(0.0, run().GetAngularSpeed()) << "the car does not keep turning";
+}
+
+TEST_F(RunTest, AfterTheEndTheKeysNoLongerSteerAndTheTurnKeepsItsRate)
+{
+    for (int end : {LevelRun::kTimeOut, LevelRun::kFinished}) {
+        SCOPED_TRACE(end);
+        TestLevel level(20, end == LevelRun::kTimeOut ? "1,1,1" : "100,100,100");
+        Load(level);
+        StartRunning();
+        sim.Hold(kKeyRight);
+        Frames(5);
+        if (end == LevelRun::kFinished) run().PlaceCar(run().GetAngle(), 200.0 * level.Finish() - 1);
+        sim.RunUntil([&] { return run().GetState() == end; }, 10000000, kTicks);
+        ASSERT_EQ(end, run().GetState());
+        const double rate = run().GetAngularSpeed();
+        ASSERT_GT(rate, 0.0);
+        for (int key : {kKeyRight, kKeyLeft}) {
+            sim.ReleaseAll();
+            sim.Hold(key);
+            const double angle = run().GetAngle();
+            Frames(10);
+            EXPECT_EQ(rate, run().GetAngularSpeed()) << "key " << key;
+            EXPECT_NE(angle, run().GetAngle()) << "the car still turns";
+        }
+        sim.ReleaseAll();
+        Frames(10);
+        EXPECT_EQ(rate, run().GetAngularSpeed()) << "no key: the rate stays too";
+    }
 }
 
 TEST_F(RunTest, AZeroTimeLimitTimesOutBeforeTheStart)
@@ -588,7 +615,7 @@ TEST_F(RunTest, FinishingWithAllGemsRecordsTheScoreAndTheProgress)
     sim.Params().playerName = "ANNA";
     sim.Params().replay = false;
     run().Start(sim.Params());
-    sim.Hold(LevelRun::kKeyUp);
+    sim.Hold(kKeyUp);
     sim.RunUntil([&] { return run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
     ASSERT_EQ(LevelRun::kFinished, run().GetState());
     EXPECT_EQ(0, run().GetRank());
@@ -634,7 +661,7 @@ TEST_F(RunTest, FinishOutcomesByGemsReplayAndKind)
         sim.Params().player = c.kind == RunParams::kLevel ? 0 : -1;
         sim.Params().replay = c.replay;
         run().Start(sim.Params());
-        sim.Hold(LevelRun::kKeyUp);
+        sim.Hold(kKeyUp);
         sim.RunUntil([&] { return run().GetState() == LevelRun::kFinished; }, 100000000, kTicks);
         ASSERT_EQ(LevelRun::kFinished, run().GetState());
         for (int s : {kSoundLevelCompleted, kSoundLevelFailed, kSoundReplayFinished})
@@ -653,7 +680,7 @@ TEST_F(RunTest, EscapePausesAndThePanelResumesReplaysOrGoesBack)
     Load(TestLevel(400));
     StartRunning();
     Frames(10);
-    sim.Tap(LevelRun::kKeyEscape, kTicks);
+    sim.Tap(kKeyEscape, kTicks);
     ASSERT_EQ(LevelRun::kPaused, run().GetState());
     EXPECT_EQ(LevelRun::kRunning, run().GetSavedState());
     EXPECT_EQ(LevelRun::kReplay, run().GetSelection());
@@ -664,38 +691,38 @@ TEST_F(RunTest, EscapePausesAndThePanelResumesReplaysOrGoesBack)
     EXPECT_EQ(z, Z());
 
     // Up and down wrap among the three items.
-    Press(LevelRun::kKeyUp);
+    Press(kKeyUp);
     EXPECT_EQ(LevelRun::kResume, run().GetSelection());
-    Press(LevelRun::kKeyUp);
+    Press(kKeyUp);
     EXPECT_EQ(LevelRun::kBack, run().GetSelection());
-    Press(LevelRun::kKeyDown);
+    Press(kKeyDown);
     EXPECT_EQ(LevelRun::kResume, run().GetSelection());
 
-    Press(LevelRun::kKeyReturn);  // resume
+    Press(kKeyReturn);  // resume
     EXPECT_EQ(LevelRun::kRunning, run().GetState());
     EXPECT_FALSE(sim.Device().Paused());
     Frames(10);
     EXPECT_GT(run().ElapsedMs(), elapsed);
     EXPECT_LT(run().ElapsedMs(), elapsed + 200);
 
-    Press(LevelRun::kKeyReturn);  // Return pauses too
+    Press(kKeyReturn);  // Return pauses too
     ASSERT_EQ(LevelRun::kPaused, run().GetState());
-    Press(LevelRun::kKeyReturn);  // replay
+    Press(kKeyReturn);  // replay
     EXPECT_EQ(LevelRun::kReady, run().GetState());
     EXPECT_LT(Z(), 10.0);
     EXPECT_EQ(0u, run().ElapsedMs());
 
-    Press(LevelRun::kKeyEscape);
-    Press(LevelRun::kKeyDown);
+    Press(kKeyEscape);
+    Press(kKeyDown);
     EXPECT_EQ(LevelRun::kBack, run().GetSelection());
     Frames(25);
-    EXPECT_FALSE(sim.Tap(LevelRun::kKeyReturn, kTicks));
+    EXPECT_FALSE(sim.Tap(kKeyReturn, kTicks));
     EXPECT_FALSE(sim.Device().Paused());
 }
 
 TEST_F(RunTest, AReturnHeldFromTheMenuDoesNotPauseAtOnce)
 {
-    sim.Hold(LevelRun::kKeyReturn);
+    sim.Hold(kKeyReturn);
     Load(TestLevel(400));
     Frames(45);  // 0.45 s
     EXPECT_NE(LevelRun::kPaused, run().GetState());

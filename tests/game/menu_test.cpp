@@ -115,9 +115,9 @@ protected:
     // From the main page onto the level page with a player.
     void ChoosePlayer(int player)
     {
-        Press({Menu::kKeyReturn});
-        PressTimes(Menu::kKeyDown, player);
-        Press({Menu::kKeyReturn});
+        Press({kKeyReturn});
+        PressTimes(kKeyDown, player);
+        Press({kKeyReturn});
         ASSERT_EQ(Menu::kLevels, menu->GetPage());
     }
     void SetProgress(int player, int easy, int medium, int hard)
@@ -172,8 +172,7 @@ protected:
 
 TEST_F(MenuTest, PageTransitionsFromTheMainPage)
 {
-    constexpr int R = Menu::kKeyReturn, E = Menu::kKeyEscape, U = Menu::kKeyUp, D = Menu::kKeyDown, L = Menu::kKeyLeft,
-                  Ri = Menu::kKeyRight;
+    constexpr int R = kKeyReturn, E = kKeyEscape, U = kKeyUp, D = kKeyDown, L = kKeyLeft, Ri = kKeyRight;
     struct Case {
         std::vector<int> keys;
         int page, selection, backdrop;
@@ -222,17 +221,17 @@ TEST_F(MenuTest, PageTransitionsFromTheMainPage)
 
 TEST_F(MenuTest, HighScoresOpenWithNoLevelUntilTheirFirstFrameAndStopAtBothEnds)
 {
-    Press({Menu::kKeyDown});
-    keys[Menu::kKeyReturn] = true;
+    Press({kKeyDown});
+    keys[kKeyReturn] = true;
     Frame(kAfterRepeat);
     EXPECT_EQ(Menu::kHighScores, menu->GetPage());
     EXPECT_EQ(-1, menu->GetSelection());
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     Frame();
     EXPECT_EQ(0, menu->GetSelection());
-    PressTimes(Menu::kKeyRight, 25);
+    PressTimes(kKeyRight, 25);
     EXPECT_EQ(19, menu->GetSelection());
-    PressTimes(Menu::kKeyLeft, 25);
+    PressTimes(kKeyLeft, 25);
     EXPECT_EQ(0, menu->GetSelection());
 }
 
@@ -252,31 +251,31 @@ TEST_F(MenuTest, ChoosingAPlayerReadsItsNameAndProgressAndStartsOnMedium)
 
 TEST_F(MenuTest, KeysHeldDownRepeatEveryTwoHundredMilliseconds)
 {
-    Press({Menu::kKeyReturn});
-    keys[Menu::kKeyDown] = true;
+    Press({kKeyReturn});
+    keys[kKeyDown] = true;
     for (int i = 0; i < 30; ++i) Frame(15);  // 450 ms: counted at 15, 225 and 435 ms
-    keys[Menu::kKeyDown] = false;
+    keys[kKeyDown] = false;
     Frame();
     EXPECT_EQ(3, menu->GetSelection());
 }
 
 TEST_F(MenuTest, TypingEditsTheSelectedPlayersNameAtOnce)
 {
-    Press({Menu::kKeyReturn, Menu::kKeyDown});
-    PressTimes(Menu::kKeyBackspace, 8);
+    Press({kKeyReturn, kKeyDown});
+    PressTimes(kKeyBackspace, 8);
     EXPECT_EQ(KString(""), players.GetPlayerName(1));
-    PressTimes(Menu::kKeyBackspace, 2);  // nothing left to remove
+    PressTimes(kKeyBackspace, 2);  // nothing left to remove
     EXPECT_EQ(KString(""), players.GetPlayerName(1));
-    Press({'Z', 'E', 'D', '7', Menu::kKeyNumpad0 + 3, Menu::kKeySpace, 'Q'});
+    Press({'Z', 'E', 'D', '7', kKeyNumpad0 + 3, kKeySpace, 'Q'});
     EXPECT_EQ(KString("ZED73 Q"), players.GetPlayerName(1));
-    Press({Menu::kKeyBackspace});
+    Press({kKeyBackspace});
     EXPECT_EQ(KString("ZED73 "), players.GetPlayerName(1));
     EXPECT_EQ(KString("PLAYER 1"), players.GetPlayerName(0));
     // Sixteen characters at most.
     for (int i = 0; i < 14; ++i) Press({'A' + i});
     EXPECT_EQ(KString("ZED73 ABCDEFGHIJ"), players.GetPlayerName(1));
     // Keys that are no part of a name change nothing.
-    Press({0xBA, 'A' - 1, Menu::kKeyNumpad0 + 10});
+    Press({0xBA, 'A' - 1, kKeyNumpad0 + 10});
     EXPECT_EQ(KString("ZED73 ABCDEFGHIJ"), players.GetPlayerName(1));
     // Names are drawn from the table as they are.
     const DrawnText* name = WithText("ZED73 ABCDEFGHIJ");
@@ -288,17 +287,17 @@ TEST_F(MenuTest, DeleteResetsThePlayer)
 {
     players.SetPlayerName(3, "MAX");
     SetProgress(3, 5, 6, 7);
-    Press({Menu::kKeyReturn, Menu::kKeyDown, Menu::kKeyDown, Menu::kKeyDown, Menu::kKeyDelete});
+    Press({kKeyReturn, kKeyDown, kKeyDown, kKeyDown, kKeyDelete});
     EXPECT_EQ(KString("PLAYER 4"), players.GetPlayerName(3));
     for (int d = 0; d < 3; ++d) EXPECT_EQ(0, players.GetPlayerProgress(3, d));
 }
 
 TEST_F(MenuTest, LettersTypeNothingOutsideThePlayersPage)
 {
-    Press({'A', '1', Menu::kKeySpace, Menu::kKeyBackspace, Menu::kKeyDelete});
+    Press({'A', '1', kKeySpace, kKeyBackspace, kKeyDelete});
     players.SetPlayerName(0, "KEEP");
     ChoosePlayer(0);
-    Press({'A', Menu::kKeyBackspace, Menu::kKeyDelete});
+    Press({'A', kKeyBackspace, kKeyDelete});
     EXPECT_EQ(KString("KEEP"), players.GetPlayerName(0));
     EXPECT_EQ(Menu::kLevels, menu->GetPage());
 }
@@ -308,25 +307,25 @@ TEST_F(MenuTest, LevelChoiceIsLimitedByProgressAndLevelCount)
     SetProgress(0, 12, 3, 17);
     ChoosePlayer(0);
     ASSERT_EQ(1, menu->GetDifficulty());
-    PressTimes(Menu::kKeyRight, 6);
+    PressTimes(kKeyRight, 6);
     EXPECT_EQ(3, menu->GetSelection());
-    PressTimes(Menu::kKeyLeft, 6);
+    PressTimes(kKeyLeft, 6);
     EXPECT_EQ(0, menu->GetSelection());
     // Easy: progress 12 is beyond the ten levels.
-    Press({Menu::kKeyDown});
+    Press({kKeyDown});
     EXPECT_EQ(0, menu->GetDifficulty());
-    PressTimes(Menu::kKeyRight, 15);
+    PressTimes(kKeyRight, 15);
     EXPECT_EQ(9, menu->GetSelection());
-    Press({Menu::kKeyDown});
+    Press({kKeyDown});
     EXPECT_EQ(0, menu->GetDifficulty());
     // Up to Medium cuts to its progress; Hard keeps it.
-    Press({Menu::kKeyUp});
+    Press({kKeyUp});
     EXPECT_EQ(1, menu->GetDifficulty());
     EXPECT_EQ(3, menu->GetSelection());
-    Press({Menu::kKeyUp, Menu::kKeyUp});
+    Press({kKeyUp, kKeyUp});
     EXPECT_EQ(2, menu->GetDifficulty());
     EXPECT_EQ(3, menu->GetSelection());
-    PressTimes(Menu::kKeyRight, 20);
+    PressTimes(kKeyRight, 20);
     EXPECT_EQ(17, menu->GetSelection());
 }
 
@@ -346,12 +345,12 @@ TEST_F(MenuTest, GoingDownFromHardCutsTheLevelAtEachStep)
         Restart();
         SetProgress(0, c.easy, c.medium, c.hard);
         ChoosePlayer(0);
-        Press({Menu::kKeyUp});
-        PressTimes(Menu::kKeyRight, 17);
+        Press({kKeyUp});
+        PressTimes(kKeyRight, 17);
         ASSERT_EQ(17, menu->GetSelection());
-        Press({Menu::kKeyDown});
+        Press({kKeyDown});
         EXPECT_EQ(c.onMedium, menu->GetSelection()) << c.easy << " " << c.medium;
-        Press({Menu::kKeyDown});
+        Press({kKeyDown});
         EXPECT_EQ(c.onEasy, menu->GetSelection()) << c.easy << " " << c.medium;
     }
 }
@@ -368,7 +367,7 @@ TEST_F(MenuTest, LevelPageShowsWhetherEachLevelIsCompleted)
         ASSERT_NE(nullptr, line) << level;
         EXPECT_EQ(2, line->font);
         EXPECT_EQ(kTextPalette[0], line->colour);
-        Press({Menu::kKeyRight});
+        Press({kKeyRight});
     }
     const DrawnText* name = WithText("ANNA");
     ASSERT_NE(nullptr, name);
@@ -378,10 +377,10 @@ TEST_F(MenuTest, LevelPageShowsWhetherEachLevelIsCompleted)
     ASSERT_NE(nullptr, difficulty);
     EXPECT_EQ(3, difficulty->font);
     EXPECT_EQ(kTextPalette[2], difficulty->colour);
-    Press({Menu::kKeyUp});
+    Press({kKeyUp});
     EXPECT_NE(nullptr, WithText("Hard"));
     EXPECT_NE(nullptr, WithText("Level 1 of 20\nLevel Completed : No"));
-    Press({Menu::kKeyDown, Menu::kKeyDown});
+    Press({kKeyDown, kKeyDown});
     EXPECT_NE(nullptr, WithText("Easy"));
     EXPECT_NE(nullptr, WithText("Level 1 of 10\nLevel Completed : No"));
 }
@@ -392,9 +391,9 @@ TEST_F(MenuTest, ReturnOnALevelFillsTheRunParameters)
     players.SetPlayerName(1, "BEA");
     SetProgress(1, 0, 1, 0);
     ChoosePlayer(1);
-    Press({Menu::kKeyRight});
+    Press({kKeyRight});
     const int framesBefore = device.Frames();
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
     EXPECT_EQ(framesBefore + 1, device.Frames());  // the starting page is drawn once
     EXPECT_EQ(Menu::kStarting, menu->GetPage());
@@ -411,10 +410,10 @@ TEST_F(MenuTest, ReturnOnALevelFillsTheRunParameters)
     EXPECT_EQ(Menu::kLevels, params.returnPage);
     EXPECT_EQ(1, params.returnSelection);
     // A lower level is a replay.
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     Restart();
     ChoosePlayer(1);
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
     EXPECT_TRUE(params.replay);
     EXPECT_EQ(0, params.levelIndex);
@@ -425,16 +424,16 @@ TEST_F(MenuTest, AMissingOrUnreadableLevelFileGivesAnEmptyLevelText)
 {
     params.levelText.Write("old", 3);
     ChoosePlayer(0);
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
     EXPECT_EQ(0, params.levelText.Size());
     EXPECT_EQ(0, params.levelIndex);
     // A file whose records are cut short.
     WriteFile("level.dat", "99\r\nshort");
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     Restart();
     ChoosePlayer(0);
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
     EXPECT_EQ(0, params.levelText.Size());
 }
@@ -444,14 +443,14 @@ TEST_F(MenuTest, HelpPagesStartTheLessonsAndComeBackToTheNextPage)
     fs::create_directory("help");
     WriteFile("help\\lesson1.dat", "90,90,90\r\nlesson one");
     WriteFile("help\\lesson5.dat", "90,90,90\r\nlesson five");
-    Press({Menu::kKeyDown, Menu::kKeyDown, Menu::kKeyReturn, Menu::kKeyReturn});
+    Press({kKeyDown, kKeyDown, kKeyReturn, kKeyReturn});
     ASSERT_EQ(Menu::kHelp, menu->GetPage());
     ASSERT_EQ(1, menu->GetSelection());
     params.player = 4;
     params.playerName = "SOMEONE";
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     EXPECT_EQ(RunParams::kLesson, params.kind);
     EXPECT_EQ(-1, params.player);
     EXPECT_TRUE(params.playerName.IsEmpty());
@@ -473,9 +472,9 @@ TEST_F(MenuTest, HelpPagesStartTheLessonsAndComeBackToTheNextPage)
     EXPECT_NE(nullptr, WithText("Lesson 2"));
 
     // Lesson 2 has no file here: an empty text.
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     EXPECT_EQ(0, params.levelText.Size());
     EXPECT_EQ(3, params.returnSelection);
 
@@ -483,16 +482,16 @@ TEST_F(MenuTest, HelpPagesStartTheLessonsAndComeBackToTheNextPage)
     params.returnSelection = 5;
     Restart();
     menu->SetResult(params);
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     EXPECT_EQ("90,90,90\r\nlesson five", Text(params.levelText));
     EXPECT_EQ(6, params.returnSelection);
     Restart();
     menu->SetResult(params);
     Frame();
     EXPECT_NE(nullptr, WithText("Let's Go !"));
-    Press({Menu::kKeyReturn});
+    Press({kKeyReturn});
     EXPECT_EQ(Menu::kMain, menu->GetPage());
     EXPECT_EQ(2, menu->GetSelection());
 }
@@ -518,7 +517,7 @@ TEST_F(MenuTest, BackFromALevelRereadsThePlayer)
     EXPECT_EQ(KString("NEW NAME"), menu->GetPlayerName());
     EXPECT_EQ(5, menu->GetProgress(2));
     EXPECT_EQ(12, menu->GetBackdropTexture());
-    Press({Menu::kKeyRight});
+    Press({kKeyRight});
     EXPECT_EQ(5, menu->GetSelection());
     EXPECT_NE(nullptr, WithText("Level 6 of 20\nLevel Completed : No"));
 }
@@ -548,7 +547,7 @@ TEST_F(MenuTest, ABrokenReturnBlockLeadsToTheMainPage)
         menu->SetResult(back);
         EXPECT_EQ(Menu::kMain, menu->GetPage()) << c.player << " " << c.page;
         // The main page answers its keys.
-        Press({Menu::kKeyEscape});
+        Press({kKeyEscape});
         EXPECT_EQ(Menu::kExit, menu->GetPage());
     }
     // Selections out of range are brought back into it.
@@ -573,7 +572,7 @@ TEST_F(MenuTest, HighScoreTablesAreReadWhenTheLevelChanges)
     scores.InsertScore(0, 3, 1234, "ANNA");
     scores.InsertScore(0, 2, 999, "BEA");
     scores.InsertScore(1, 1, 6000, "CAT");
-    Press({Menu::kKeyDown, Menu::kKeyReturn});
+    Press({kKeyDown, kKeyReturn});
     ASSERT_EQ(2u, menu->GetScores().size());
     EXPECT_EQ(KString("ANNA"), menu->GetScores()[0].name);
     EXPECT_EQ(3, menu->GetScores()[0].gems);
@@ -586,15 +585,15 @@ TEST_F(MenuTest, HighScoreTablesAreReadWhenTheLevelChanges)
     scores.InsertScore(0, 9, 100, "DAN");
     Frame();
     EXPECT_EQ(2u, menu->GetScores().size());
-    Press({Menu::kKeyRight});
+    Press({kKeyRight});
     ASSERT_EQ(1u, menu->GetScores().size());
     EXPECT_NE(nullptr, WithText("Level 2"));
     EXPECT_NE(nullptr, WithText("1 : 00 : 00"));
-    Press({Menu::kKeyLeft});
+    Press({kKeyLeft});
     ASSERT_EQ(3u, menu->GetScores().size());
     EXPECT_EQ(KString("DAN"), menu->GetScores()[0].name);
     // An empty table: headings only.
-    Press({Menu::kKeyRight, Menu::kKeyRight});
+    Press({kKeyRight, kKeyRight});
     EXPECT_TRUE(menu->GetScores().empty());
     const DrawnText* names = WithText("Names");
     ASSERT_NE(nullptr, names);
@@ -608,7 +607,7 @@ TEST_F(MenuTest, HighScoreTablesAreReadWhenTheLevelChanges)
 TEST_F(MenuTest, AHugeTimeFromADamagedTableIsHeld)
 {
     scores.InsertScore(0, 1, 2000000000, "HUGE");
-    Press({Menu::kKeyDown, Menu::kKeyReturn});
+    Press({kKeyDown, kKeyReturn});
     ASSERT_EQ(1u, menu->GetScores().size());
     for (const auto& entry : menu->GetScores()) {
         EXPECT_GE(entry.time, 0) << entry.name.c_str();
@@ -618,33 +617,33 @@ TEST_F(MenuTest, AHugeTimeFromADamagedTableIsHeld)
 
 TEST_F(MenuTest, TheExitPageEndsTheProgram)
 {
-    Press({Menu::kKeyEscape});
+    Press({kKeyEscape});
     EXPECT_EQ(0, quits);
-    Press({Menu::kKeyReturn});
+    Press({kKeyReturn});
     EXPECT_EQ(1, quits);
     Restart();
-    Press({Menu::kKeyUp, Menu::kKeyReturn, Menu::kKeyEscape});
+    Press({kKeyUp, kKeyReturn, kKeyEscape});
     EXPECT_EQ(2, quits);
     // Without a quit callback the page just stays.
     host.quit = nullptr;
     Restart();
-    Press({Menu::kKeyEscape, Menu::kKeyReturn});
+    Press({kKeyEscape, kKeyReturn});
     EXPECT_EQ(Menu::kExit, menu->GetPage());
     EXPECT_TRUE(text.frame.empty());
 }
 
 TEST_F(MenuTest, AReturnHeldFromTheRunActsOnlyAfterHalfASecond)
 {
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     Restart();
     for (uint32_t t = 0; t + kFrameMs < 500; t += kFrameMs) Frame();
     EXPECT_EQ(Menu::kMain, menu->GetPage());
     Frame(2 * kFrameMs);
     EXPECT_EQ(Menu::kPlayers, menu->GetPage());
     // Not held at the start: it acts at once.
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     Restart();
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     Frame();
     EXPECT_EQ(Menu::kPlayers, menu->GetPage());
 }
@@ -654,7 +653,7 @@ TEST_F(MenuTest, MainPageDrawsItsItemsOverTheBackdrop)
     EXPECT_EQ(1, backdrops.created);
     ASSERT_FALSE(backdrops.textures.empty());
     EXPECT_EQ(13, backdrops.textures.front());
-    Press({Menu::kKeyDown});
+    Press({kKeyDown});
     const char* items[] = {"Select Player", "High Scores", "Help", "Credits", "Exit"};
     ASSERT_EQ(5u, text.frame.size());
     for (int i = 0; i < 5; ++i) {
@@ -676,7 +675,7 @@ TEST_F(MenuTest, MainPageDrawsItsItemsOverTheBackdrop)
 
 TEST_F(MenuTest, HelpPagesShowTheirTitleTextAndPrompt)
 {
-    Press({Menu::kKeyDown, Menu::kKeyDown, Menu::kKeyReturn});
+    Press({kKeyDown, kKeyDown, kKeyReturn});
     const DrawnText* title = WithText("Goal of the Game");
     ASSERT_NE(nullptr, title);
     EXPECT_EQ(5, title->font);
@@ -708,7 +707,7 @@ TEST_F(MenuTest, HelpPagesShowTheirTitleTextAndPrompt)
 
 TEST_F(MenuTest, CreditsNameTheTeamAndEndWithThePlainNotice)
 {
-    Press({Menu::kKeyUp, Menu::kKeyUp, Menu::kKeyReturn});
+    Press({kKeyUp, kKeyUp, kKeyReturn});
     ASSERT_EQ(Menu::kCredits, menu->GetPage());
     const char* headings[] = {"Programming", "Levels by", "Additional Level by", "Music", "Tester", "Thanks"};
     for (const char* heading : headings) {
@@ -737,17 +736,17 @@ TEST_F(MenuTest, CreditsNameTheTeamAndEndWithThePlainNotice)
 TEST_F(MenuTest, StartingAndExitPagesShowOnlyTheBackdrop)
 {
     ChoosePlayer(0);
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     EXPECT_FALSE(Frame(kAfterRepeat));
     EXPECT_TRUE(text.frame.empty());
     EXPECT_EQ(15, backdrops.last->GetTexture());
-    keys[Menu::kKeyReturn] = false;
+    keys[kKeyReturn] = false;
     // The starting page waits for the run; its keys do nothing.
-    Press({Menu::kKeyEscape, Menu::kKeyReturn});
+    Press({kKeyEscape, kKeyReturn});
     EXPECT_EQ(Menu::kStarting, menu->GetPage());
     EXPECT_TRUE(running);
     Restart();
-    Press({Menu::kKeyEscape});
+    Press({kKeyEscape});
     EXPECT_TRUE(text.frame.empty());
     EXPECT_EQ(16, backdrops.last->GetTexture());
 }
@@ -760,14 +759,14 @@ TEST_F(MenuTest, WithoutDeviceTextOrBackdropTheMenuStillWorks)
     host.players = nullptr;
     host.scores = nullptr;
     Restart();
-    Press({Menu::kKeyReturn, 'A', Menu::kKeyReturn});
+    Press({kKeyReturn, 'A', kKeyReturn});
     EXPECT_EQ(Menu::kLevels, menu->GetPage());
     EXPECT_TRUE(menu->GetPlayerName().IsEmpty());
-    Press({Menu::kKeyEscape, Menu::kKeyDown, Menu::kKeyReturn});
+    Press({kKeyEscape, kKeyDown, kKeyReturn});
     EXPECT_EQ(Menu::kHighScores, menu->GetPage());
     EXPECT_TRUE(menu->GetScores().empty());
     EXPECT_EQ(14, menu->GetBackdropTexture());
-    keys[Menu::kKeyReturn] = true;
+    keys[kKeyReturn] = true;
     Restart();
     Frame(600);
     EXPECT_EQ(Menu::kPlayers, menu->GetPage());

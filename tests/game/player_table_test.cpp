@@ -1,5 +1,6 @@
 // The player slots: defaults, names, progress, and their file.
 #include "player_table.h"
+#include "score_table.h"
 #include "table_files.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST(PlayerTableRules, ProgressPerDifficulty)
     EXPECT_EQ(0, players.GetPlayerProgress(5, 0));
     players.ResetPlayer(5);
     EXPECT_EQ(0, players.GetPlayerProgress(5, 2));
-    EXPECT_EQ(-1, players.Table().FindSection(players.Table().GetStream(), "8"));
+    EXPECT_EQ(-1, players.Text().FindSection(players.Text().GetStream(), "8"));
 }
 
 TEST(PlayerTableRules, LevelCountByDifficulty)
@@ -78,9 +79,9 @@ TEST_F(PlayerFile, SaveThenLoadKeepsEverything)
     players.SetPlayerName(0, "ADA");
     players.SetPlayerProgress(0, 1, 4);
     players.SetPlayerProgress(7, 2, 19);
-    const std::string before = Text(players.Table().GetStream());
+    const std::string before = Text(players.Text().GetStream());
     ASSERT_TRUE(players.Save(Path("player.dat").c_str(), &key));
-    EXPECT_EQ(before, Text(players.Table().GetStream())) << "the table in memory stays plain";
+    EXPECT_EQ(before, Text(players.Text().GetStream())) << "the table in memory stays plain";
     const std::string stored = Read(Path("player.dat"));
     EXPECT_EQ(before.size(), stored.size());
     EXPECT_NE(before, stored) << "stored scrambled";
@@ -106,13 +107,37 @@ TEST_F(PlayerFile, MissingOrEmptyFilesGiveDefaults)
     EXPECT_EQ(KString("PLAYER 2"), players.GetPlayerName(1));
 }
 
-TEST_F(PlayerFile, AFileThatCannotBeOpenedIsNotTakenForAMissingOne)
+// A table file that is there but cannot be read must not pass for a missing one: defaults saved
+// over it later would lose what it holds. Both tables, each way a file can fail to open here.
+TEST_F(TableFolder, AFileThatCannotBeReadIsNotTakenForAMissingOne)
 {
-    // A folder in the file's place cannot be read on any system.
-    std::filesystem::create_directories(Path("player.dat"));
-    PlayerTable players;
-    EXPECT_FALSE(players.Load(Path("player.dat").c_str(), &key))
-        << "defaults saved over it later would lose the stored players";
+    struct Way {
+        const char* name;
+        void (*make)(const std::filesystem::path&);
+    };
+    const Way ways[] = {
+        // Opens natively but cannot be read; under Wine it does not open at all.
+        {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directories(p / "inside"); }},
+#ifndef _WIN32
+        // Does not open: a link that leads back to itself.
+        {"a link loop", [](const std::filesystem::path& p) { std::filesystem::create_symlink(p.filename(), p); }},
+#endif
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        std::filesystem::remove_all(dir / "player.dat");
+        std::filesystem::remove_all(dir / "score.dat");
+        way.make(dir / "player.dat");
+        way.make(dir / "score.dat");
+        PlayerTable players;
+        players.SetPlayerName(0, "CHANGED");
+        EXPECT_FALSE(players.Load(Path("player.dat").c_str(), &key));
+        EXPECT_EQ(KString("PLAYER 1"), players.GetPlayerName(0)) << "the defaults";
+        ScoreTable scores;
+        scores.InsertScore(0, 1, 1, "X");
+        EXPECT_FALSE(scores.Load(Path("score.dat").c_str(), &key));
+        EXPECT_EQ(0, scores.GetScoreCount(0)) << "empty tables";
+    }
 }
 
 TEST_F(PlayerFile, CorruptValuesReadSafely)
@@ -127,6 +152,25 @@ TEST_F(PlayerFile, CorruptValuesReadSafely)
     EXPECT_EQ(2, players.GetPlayerProgress(0, 2));
     EXPECT_EQ(2147483647, players.GetPlayerProgress(1, 0));
     EXPECT_EQ(KString(), players.GetPlayerName(1)) << "a missing name reads as empty";
+}
+
+TEST_F(PlayerFile, ASaveRewritesOnlyThePlayersThatChanged)
+{
+    const std::string text = "[0]\r\nNAME=A NAME FAR LONGER THAN SIXTEEN\r\nEASY=-4\r\n[1]\r\nNAME=BO\r\nEASY=2\r\n"
+                             "MEDIUM=0\r\nHARD=0\r\n[NOTES]\r\nKEPT=yes\r\n";
+    WriteScrambled(Path("player.dat"), text);
+    PlayerTable players;
+    ASSERT_TRUE(players.Load(Path("player.dat").c_str(), &key));
+    EXPECT_EQ(text, Text(players.Text().GetStream())) << "nothing changed yet";
+    players.SetPlayerProgress(1, 0, 3);
+    ASSERT_TRUE(players.Save(Path("player.dat").c_str(), &key));
+    EXPECT_EQ("[0]\r\nNAME=A NAME FAR LONGER THAN SIXTEEN\r\nEASY=-4\r\n[1]\r\nNAME=BO\r\nEASY=3\r\n"
+              "MEDIUM=0\r\nHARD=0\r\n[NOTES]\r\nKEPT=yes\r\n",
+              Text(players.Text().GetStream()));
+    PlayerTable loaded;
+    ASSERT_TRUE(loaded.Load(Path("player.dat").c_str(), &key));
+    EXPECT_EQ(3, loaded.GetPlayerProgress(1, 0));
+    EXPECT_EQ(KString("A NAME FAR LONGE"), loaded.GetPlayerName(0));
 }
 
 TEST_F(PlayerFile, AFileThatCannotBeUnscrambledGivesDefaultsAndFalse)

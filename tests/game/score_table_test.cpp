@@ -136,15 +136,34 @@ TEST_F(ScoreFile, SaveThenLoadKeepsEveryTable)
     scores.InsertScore(0, 3, 1234, "ADA");
     scores.InsertScore(19, 8, 99, "BOB");
     scores.InsertScore(19, 9, 500, "CY");
-    const std::string before = Text(scores.Table().GetStream());
+    const std::string before = Text(scores.Text().GetStream());
     ASSERT_TRUE(scores.Save(Path("score.dat").c_str(), &key));
-    EXPECT_EQ(before, Text(scores.Table().GetStream()));
+    EXPECT_EQ(before, Text(scores.Text().GetStream()));
     EXPECT_NE(before, Read(Path("score.dat")));
     ScoreTable loaded;
     ASSERT_TRUE(loaded.Load(Path("score.dat").c_str(), &key));
     EXPECT_EQ(Entries(scores, 0), Entries(loaded, 0));
     EXPECT_EQ((std::vector<Entry>{{"CY", 9, 500}, {"BOB", 8, 99}}), Entries(loaded, 19));
     EXPECT_EQ(0, loaded.GetScoreCount(5));
+}
+
+TEST_F(ScoreFile, ASaveRewritesOnlyTheLevelsThatChanged)
+{
+    const std::string text = "[0]\r\nCOUNT=abc\r\n[3]\r\nCOUNT=1\r\nN0=EVE\r\nG0=2\r\nT0=700\r\n"
+                             "[NOTES]\r\nKEPT=yes\r\n";
+    WriteScrambled(Path("score.dat"), text);
+    ScoreTable scores;
+    ASSERT_TRUE(scores.Load(Path("score.dat").c_str(), &key));
+    EXPECT_EQ(text, Text(scores.Text().GetStream())) << "nothing changed yet";
+    EXPECT_EQ(1, scores.InsertScore(3, 1, 50, "FAY"));
+    ASSERT_TRUE(scores.Save(Path("score.dat").c_str(), &key));
+    // New keys go in right under the section's line.
+    EXPECT_EQ("[0]\r\nCOUNT=abc\r\n[3]\r\nT1=50\r\nG1=1\r\nN1=FAY\r\nCOUNT=2\r\nN0=EVE\r\nG0=2\r\nT0=700\r\n"
+              "[NOTES]\r\nKEPT=yes\r\n",
+              Text(scores.Text().GetStream()));
+    ScoreTable loaded;
+    ASSERT_TRUE(loaded.Load(Path("score.dat").c_str(), &key));
+    EXPECT_EQ((std::vector<Entry>{{"EVE", 2, 700}, {"FAY", 1, 50}}), Entries(loaded, 3));
 }
 
 TEST_F(ScoreFile, MissingFileGivesEmptyTablesAndAFailedSaveKeepsTheOldFile)

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     KMemStream text;
     text.Write(data, static_cast<int>(size));
     ScoreTable scores;
-    scores.Table().LoadFromStream(&text);
+    scores.ReadText(&text);
     for (int level = 0; level < 3; ++level) {
         const int count = scores.GetScoreCount(level);
         if (count < 0 || count > ScoreTable::kEntries) __builtin_trap();
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (rank >= 0 && scores.GetScoreName(level, rank) != "FUZZ") __builtin_trap();
     }
     PlayerTable players;
-    players.Table().LoadFromStream(&text);
+    players.ReadText(&text);
     for (int i = 0; i < PlayerTable::kPlayers; ++i) {
         if (players.GetPlayerName(i).Length() > PlayerTable::kNameLength) __builtin_trap();
         if (players.GetPlayerProgress(i, i % 3) < 0) __builtin_trap();

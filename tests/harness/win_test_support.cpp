@@ -14,6 +14,20 @@ int Image::Count(int x0, int y0, int x1, int y1, const std::function<bool(uint32
     return n;
 }
 
+Image Image::Crop(int x, int y, int w, int h) const
+{
+    Image part;
+    const int x0 = std::max(0, x), y0 = std::max(0, y);
+    const int x1 = std::min(width, x + w), y1 = std::min(height, y + h);
+    if (x1 <= x0 || y1 <= y0) return part;
+    part.width = x1 - x0;
+    part.height = y1 - y0;
+    part.pixels.reserve(static_cast<size_t>(part.width) * part.height);
+    for (int row = y0; row < y1; ++row)
+        for (int col = x0; col < x1; ++col) part.pixels.push_back(At(col, row));
+    return part;
+}
+
 bool Image::SavePpm(const std::string& path) const
 {
     FILE* f = std::fopen(path.c_str(), "wb");
@@ -315,15 +329,45 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path)
     return data;
 }
 
-double SoundOutputNonSilentFraction(size_t* bytes)
+void SoundOutput::Update()
 {
-    std::vector<uint8_t> data = ReadFileBytes(SoundOutputPath());
-    if (bytes) *bytes = data.size();
-    if (data.empty()) return 0.0;
-    size_t nonzero = 0;
-    for (uint8_t b : data)
-        if (b != 0) ++nonzero;
-    return static_cast<double>(nonzero) / static_cast<double>(data.size());
+    FILE* f = std::fopen(SoundOutputPath().c_str(), "rb");
+    if (!f) return;
+    if (std::fseek(f, static_cast<long>(bytes_), SEEK_SET) == 0) {
+        unsigned char buf[65536];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) {
+            bytes_ += n;
+            for (size_t i = 0; i < n; ++i) nonSilent_ += buf[i] != 0;
+        }
+    }
+    std::fclose(f);
+}
+
+bool SoundOutput::WaitUntilSettled(size_t silence, DWORD limitMs)
+{
+    Update();
+    size_t lastSound = nonSilent_, silentSince = bytes_;
+    return WaitFor(
+        [&] {
+            Update();
+            if (nonSilent_ != lastSound) {
+                lastSound = nonSilent_;
+                silentSince = bytes_;
+            }
+            return bytes_ - silentSince >= silence;
+        },
+        limitMs);
+}
+
+bool SoundOutput::WaitForNonSilent(size_t nonSilent, DWORD limitMs)
+{
+    return WaitFor(
+        [&] {
+            Update();
+            return nonSilent_ >= nonSilent;
+        },
+        limitMs);
 }
 
 }  // namespace zvtest

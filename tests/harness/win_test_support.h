@@ -25,6 +25,8 @@ struct Image {
     // Number of pixels inside [x0,x1) x [y0,y1) that satisfy the test.
     int Count(int x0, int y0, int x1, int y1, const std::function<bool(uint32_t)>& test) const;
     bool SavePpm(const std::string& path) const;
+    // The part [x, x + w) x [y, y + h), cut to the image.
+    Image Crop(int x, int y, int w, int h) const;
 };
 
 bool ColorNear(uint32_t a, uint32_t b, int tolerance = 8);
@@ -80,7 +82,26 @@ std::string TempDir();  // a scratch folder of this test run, with a trailing ba
 std::string SourceDir();  // the source tree
 std::string SoundOutputPath();  // the file the test sound device writes into
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
-// Fraction of non-zero bytes in what the sound device has written so far (0 when nothing).
-double SoundOutputNonSilentFraction(size_t* bytes = nullptr);
+
+// What the test run's sound device has written to its file: every byte and the non-zero ones.
+// Each look reads only what was added since the last one.
+class SoundOutput {
+public:
+    // About a quarter of a second of the device's output.
+    static constexpr size_t kSettledSilence = 96000;
+
+    void Update();
+    size_t Bytes() const { return bytes_; }
+    size_t NonSilentBytes() const { return nonSilent_; }
+    // Waits (at most the limit) until the device has gone on writing `silence` bytes of silence
+    // after the last sound: everything played so far has then arrived. False when it did not.
+    bool WaitUntilSettled(size_t silence = kSettledSilence, DWORD limitMs = 30000);
+    // Waits (at most the limit) until at least this many non-zero bytes have arrived.
+    bool WaitForNonSilent(size_t nonSilent, DWORD limitMs = 30000);
+
+private:
+    size_t bytes_ = 0;
+    size_t nonSilent_ = 0;
+};
 
 }  // namespace zvtest

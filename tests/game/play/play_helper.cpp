@@ -1,7 +1,7 @@
 // The Windows side of the game's play-through test: keys pressed as a player presses them (into
 // the game's window, which must be in front), and the game's saved tables unscrambled for a look.
 //   play_helper window                 waits until the game's window is there
-//   play_helper keys TOKEN...          tap:KEY  hold:KEY:MS  type:TEXT  wait:MS
+//   play_helper keys TOKEN...          tap:KEY  hold:KEY:MS  type:TEXT
 //   play_helper unscramble FILE KEY    prints FILE unscrambled with the game's key file
 // KEY is a number (virtual-key code) or RETURN, ESCAPE, UP, DOWN, LEFT, RIGHT, SPACE, BACK,
 // DELETE, or one letter or digit.
@@ -67,9 +67,7 @@ int Keys(int argc, char** argv)
         const size_t colon = token.find(':');
         const std::string verb = token.substr(0, colon);
         const std::string rest = colon == std::string::npos ? "" : token.substr(colon + 1);
-        if (verb == "wait") {
-            Sleep(static_cast<DWORD>(std::atoi(rest.c_str())));
-        } else if (verb == "type") {
+        if (verb == "type") {
             for (char c : rest) Hold(c == ' ' ? VK_SPACE : KeyCode(std::string(1, c)), kHoldMs);
         } else if (verb == "tap" || verb == "hold") {
             const size_t second = rest.find(':');

@@ -71,6 +71,40 @@ shot() {  # name
   current=$shots/$1.png
 }
 
+# Taps a key until the screen shows its effect, for keys that act within the page or level shown: a
+# tap can fall between two frames of a busy game. Each tap has 5 s to show before the next; 30 s in
+# all. Keys that switch between the menu and a level (which loads for a while) are tapped once and
+# waited for with until_shown.
+press() {  # name key check [arguments...]
+  local name=$1 key=$2 deadline=$((SECONDS + 30)) tap_deadline
+  shift 2
+  while :; do
+    keys "tap:$key"
+    tap_deadline=$((SECONDS + 5))
+    while :; do
+      shot "$name"
+      "$@" && return 0
+      [ "$SECONDS" -lt "$tap_deadline" ] || break
+      sleep 0.3
+    done
+    [ "$SECONDS" -lt "$deadline" ] || { fail "$name: $key showed no effect"; return 1; }
+    note "$name: $key showed nothing yet, tapping it again"
+  done
+}
+
+# Takes screenshots until the check holds for one (a command that reads the current screenshot,
+# says nothing and succeeds when it holds), at most 30 s; the last one stays as NAME.
+until_shown() {  # name check [arguments...]
+  local name=$1 deadline=$((SECONDS + 30))
+  shift
+  while :; do
+    shot "$name"
+    "$@" && return 0
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.3
+  done
+}
+
 # Mean colour of a region of the current screenshot: "r g b" (0 to 255).
 mean() {  # x y w h
   convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -scale '1x1!' \
@@ -116,21 +150,24 @@ page() {
     }'
 }
 
-# Screenshots until the page shows (a mode switch loads for a while), at most 15 s.
+# The page on the current screenshot (page_now) and whether it is the expected menu page, not a
+# level run in the same colours (no gem count at the top right).
+page_is() {  # expected
+  page_now=$(page)
+  hud_now=$(share 724 0 300 50 "$plain")
+  [ "$page_now" = "$1" ] && [ "$hud_now" -lt 2 ]
+}
+
+# Waits until the page shows (a mode switch loads for a while).
 expect_page() {  # name expected
-  local p i
-  for i in $(seq 1 15); do
-    shot "$1"
-    p=$(page)
-    [ "$p" = "$2" ] && break
-    sleep 1
-  done
-  local hud
-  hud=$(share 724 0 300 50 "$plain")
-  note "$1: page $p (glow $(mean 452 400 120 80), display texts $hud)"
-  [ "$p" = "$2" ] || fail "$1: the $2 page was expected, the screen shows $p"
-  # A menu page, not a level run in the same colours: no gem count at the top right.
-  [ "$hud" -lt 2 ] || fail "$1: a level's display shows instead of the $2 page"
+  until_shown "$1" page_is "$2"
+  report_page "$1" "$2"
+}
+
+report_page() {  # name expected
+  note "$1: page $page_now (glow $(mean 452 400 120 80), display texts $hud_now)"
+  [ "$page_now" = "$2" ] || fail "$1: the $2 page was expected, the screen shows $page_now"
+  [ "$hud_now" -lt 2 ] || fail "$1: a level's display shows instead of the $2 page"
 }
 
 # Palette colours of the texts.
@@ -142,125 +179,160 @@ item_share() {  # index colour
   share 262 "$top" 500 46 "$2"
 }
 
-expect_selected_item() {  # name index count
-  local i s best=-1 bestShare=0
-  for i in $(seq 0 $(($3 - 1))); do
-    s=$(item_share "$i" "$selected")
-    if [ "$s" -gt "$bestShare" ]; then best=$i bestShare=$s; fi
+# The item drawn in the selected colour on the current screenshot: selected_now, its share.
+selected_is() {  # index count
+  local i share
+  selected_now=-1 selected_share=0
+  for i in $(seq 0 $(($2 - 1))); do
+    share=$(item_share "$i" "$selected")
+    if [ "$share" -gt "$selected_share" ]; then selected_now=$i selected_share=$share; fi
   done
-  note "$1: selected item $best (share $bestShare)"
-  [ "$best" = "$2" ] || fail "$1: item $2 should be selected, item $best is"
+  [ "$selected_now" = "$1" ]
+}
+
+expect_selected_item() {  # name index count
+  until_shown "$1" selected_is "$2" "$3"
+  report_selected "$1" "$2"
+}
+
+report_selected() {  # name index
+  note "$1: selected item $selected_now (share $selected_share)"
+  [ "$selected_now" = "$2" ] || fail "$1: item $2 should be selected, item $selected_now is"
 }
 
 # A level in play: the tunnel fills the screen and the display's texts stand at the top.
+level_shown() {
+  tunnel_now=$(spread 200 300 624 300)
+  time_now=$(share 412 0 200 50 "$plain")
+  gems_now=$(share 724 0 300 50 "$plain")
+  [ "$tunnel_now" -gt 40 ] && [ "$time_now" -gt 3 ] && [ "$gems_now" -gt 3 ]
+}
+
+report_level() {  # name
+  note "$1: tunnel spread $tunnel_now, time text $time_now, gems text $gems_now, page $(page)"
+  [ "$tunnel_now" -gt 40 ] || fail "$1: no tunnel in the middle of the screen"
+  [ "$time_now" -gt 3 ] || fail "$1: no time at the top of the screen"
+  [ "$gems_now" -gt 3 ] || fail "$1: no gem count at the top right"
+}
+
 expect_level() {  # name
-  shot "$1"
-  local tunnel time gems
-  tunnel=$(spread 200 300 624 300)
-  time=$(share 412 0 200 50 "$plain")
-  gems=$(share 724 0 300 50 "$plain")
-  note "$1: tunnel spread $tunnel, time text $time, gems text $gems, page $(page)"
-  [ "$tunnel" -gt 40 ] || fail "$1: no tunnel in the middle of the screen"
-  [ "$time" -gt 3 ] || fail "$1: no time at the top of the screen"
-  [ "$gems" -gt 3 ] || fail "$1: no gem count at the top right"
+  until_shown "$1" level_shown
+  report_level "$1"
+}
+
+# A level in play whose tunnel and time have both changed since the screenshot FIRST.
+level_moved_on() {  # first name
+  level_shown || return 1
+  moved_now=$(differ "$1" "$2" 0 100 1024 568)
+  ticked_now=$(differ "$1" "$2" 412 0 200 50)
+  [ "${moved_now:-0}" -gt 10000 ] && [ "${ticked_now:-0}" -gt 20 ]
 }
 
 pause_panel() {  # item (0 Resume, 1 Replay, 2 Back): share of the selected colour in its band
   share 312 $((384 - 69 + $1 * 46)) 400 46 "$selected"
 }
 
+panel_selects() {  # item
+  panel_now=$(pause_panel "$1")
+  [ "$panel_now" -gt 3 ]
+}
+
+# The level goes on without the panel.
+panel_gone() {
+  [ "$(pause_panel 0)" -lt 3 ] && [ "$(pause_panel 1)" -lt 3 ] && level_shown
+}
+
+# Texts on the level, help, high-score and credits pages, in their colours.
+easy_shown() { easy_now=$(share 262 250 500 120 "$selected"); [ "$easy_now" -gt 3 ]; }
+title_shown() { title_now=$(share 112 230 800 77 "$headline"); [ "$title_now" -gt 3 ]; }
+headings_shown() { headings_now=$(share "$@" "$selected"); [ "$headings_now" -gt 3 ]; }
+
 play_full() {
   start_game || return
   expect_page start main
   expect_selected_item start 0 5
-  keys tap:DOWN
-  shot down
-  expect_selected_item down 1 5
-  keys tap:UP tap:RETURN
-  expect_page players players
+  press down DOWN selected_is 1 5
+  report_selected down 1
+  press up UP selected_is 0 5
+  press players RETURN page_is players
+  report_page players players
   expect_selected_item players 0 8
 
   # Player 1 becomes ANNA 7.
   keys tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK tap:BACK type:ANNA tap:SPACE tap:7
   shot named
-  keys tap:RETURN
-  expect_page levels levels
-  keys tap:DOWN
-  shot easy
+  press levels RETURN page_is levels
+  report_page levels levels
   # "Easy" in the selected colour under the player's name.
-  local easy
-  easy=$(share 262 250 500 120 "$selected")
-  note "easy: difficulty text $easy"
-  [ "$easy" -gt 3 ] || fail "easy: no difficulty drawn on the level page"
+  press easy DOWN easy_shown
+  note "easy: difficulty text $easy_now"
+  [ "$easy_now" -gt 3 ] || fail "easy: no difficulty drawn on the level page"
 
-  keys tap:RETURN wait:4000
+  keys tap:RETURN
   expect_level level
   keys hold:UP:2500 hold:LEFT:300 hold:UP:1500 hold:RIGHT:300
-  expect_level driven
-  cp "$current" "$tree/zorvane-level.png"
   # The tunnel moved by and the time counted down.
-  local moved ticked
-  moved=$(differ level driven 0 100 1024 568)
-  ticked=$(differ level driven 412 0 200 50)
-  note "driven: $moved pixels of the tunnel and $ticked of the time changed"
-  [ "${moved:-0}" -gt 10000 ] || fail "driven: the tunnel did not move"
-  [ "${ticked:-0}" -gt 20 ] || fail "driven: the time did not count down"
+  until_shown driven level_moved_on level driven
+  report_level driven
+  cp "$current" "$tree/zorvane-level.png"
+  note "driven: $moved_now pixels of the tunnel and $ticked_now of the time changed"
+  [ "${moved_now:-0}" -gt 10000 ] || fail "driven: the tunnel did not move"
+  [ "${ticked_now:-0}" -gt 20 ] || fail "driven: the time did not count down"
 
-  keys tap:ESCAPE
-  shot paused
-  local replay resume
-  replay=$(pause_panel 1)
-  note "paused: Replay selected $replay"
-  [ "$replay" -gt 3 ] || fail "paused: no pause panel with Replay selected"
-  keys tap:UP
-  shot resume
-  resume=$(pause_panel 0)
-  note "resume: Resume selected $resume"
-  [ "$resume" -gt 3 ] || fail "resume: Resume is not selected"
-  keys tap:RETURN hold:UP:1000
-  shot resumed
+  press paused ESCAPE panel_selects 1
+  note "paused: Replay selected $panel_now"
+  [ "$panel_now" -gt 3 ] || fail "paused: no pause panel with Replay selected"
+  press resume UP panel_selects 0
+  note "resume: Resume selected $panel_now"
+  [ "$panel_now" -gt 3 ] || fail "resume: Resume is not selected"
+  press resumed RETURN panel_gone
+  keys hold:UP:1000
+  until_shown resumed panel_gone
   note "resumed: panel $(pause_panel 0) $(pause_panel 1)"
   [ "$(pause_panel 0)" -lt 3 ] && [ "$(pause_panel 1)" -lt 3 ] || fail "resumed: the pause panel stays"
-  expect_level resumed
+  report_level resumed
 
   # Back to the menu: the level page it was started from.
-  keys tap:ESCAPE tap:DOWN tap:RETURN wait:1000
-  expect_page back levels
+  leave_level back levels
 
   # Lesson 1 from the help pages.
-  keys tap:ESCAPE
-  expect_page main main
-  keys tap:DOWN tap:DOWN tap:RETURN
-  expect_page help players
-  local title
-  title=$(share 112 230 800 77 "$headline")
-  note "help: title $title"
-  [ "$title" -gt 3 ] || fail "help: no title on the help page"
+  press main ESCAPE page_is main
+  report_page main main
+  press main-down DOWN selected_is 1 5
+  press main-help DOWN selected_is 2 5
+  press help RETURN page_is players
+  report_page help players
+  until_shown help title_shown
+  note "help: title $title_now"
+  [ "$title_now" -gt 3 ] || fail "help: no title on the help page"
   keys tap:RETURN
   shot lesson1-page
-  keys tap:RETURN wait:4000
+  keys tap:RETURN
   expect_level lesson
   keys hold:UP:2000
-  keys tap:ESCAPE tap:DOWN tap:RETURN wait:1000
-  expect_page after-lesson players
+  leave_level after-lesson players
 
   # The high scores, then out through the exit page.
-  keys tap:ESCAPE
-  expect_page main-again main
+  press main-again ESCAPE page_is main
+  report_page main-again main
   expect_selected_item main-again 2 5
-  keys tap:UP tap:RETURN
-  expect_page scores scores
-  local headings
-  headings=$(share 100 295 824 35 "$selected")
-  note "scores: column headings $headings"
-  [ "$headings" -gt 3 ] || fail "scores: no column headings"
-  keys tap:ESCAPE tap:DOWN tap:DOWN tap:RETURN
-  expect_page credits players
-  headings=$(share 0 230 1024 400 "$selected")
-  note "credits: headings $headings"
-  [ "$headings" -gt 3 ] || fail "credits: no headings"
-  keys tap:ESCAPE tap:ESCAPE
-  expect_page exit exit
+  press main-scores UP selected_is 1 5
+  press scores RETURN page_is scores
+  report_page scores scores
+  until_shown scores headings_shown 100 295 824 35
+  note "scores: column headings $headings_now"
+  [ "$headings_now" -gt 3 ] || fail "scores: no column headings"
+  press main-back ESCAPE page_is main
+  press main-help-again DOWN selected_is 2 5
+  press main-credits DOWN selected_is 3 5
+  press credits RETURN page_is players
+  report_page credits players
+  until_shown credits headings_shown 0 230 1024 400
+  note "credits: headings $headings_now"
+  [ "$headings_now" -gt 3 ] || fail "credits: no headings"
+  press main-last ESCAPE page_is main
+  press exit ESCAPE page_is exit
+  report_page exit exit
   keys tap:RETURN
   wait_game
   note "exit code $rc"
@@ -272,13 +344,23 @@ play_full() {
   # The next start keeps the player.
   start_game || return
   expect_page restart main
+  press restart-players RETURN page_is players
+  report_page restart-players players
+  press restart-main ESCAPE page_is main
+  press restart-exit ESCAPE page_is exit
   keys tap:RETURN
-  expect_page restart-players players
-  keys tap:ESCAPE tap:ESCAPE tap:RETURN
   wait_game
   [ "$rc" = 0 ] || fail "the second run ended with $rc instead of 0"
   check_tables "second run"
   grep -q "NAME=ANNA 7" "$work/players.txt" || fail "the second run lost the player's name"
+}
+
+# From a level in play to the menu page it was started from, through the pause panel's "Back".
+leave_level() {  # name page
+  press "$1-paused" ESCAPE panel_selects 1
+  press "$1-back" DOWN panel_selects 2
+  keys tap:RETURN
+  expect_page "$1" "$2"
 }
 
 check_tables() {  # when
@@ -294,8 +376,8 @@ check_tables() {  # when
 play_exit() {
   start_game || return
   expect_page start main
-  keys tap:ESCAPE
-  expect_page exit exit
+  press exit ESCAPE page_is exit
+  report_page exit exit
   keys tap:RETURN
   wait_game
   note "exit code $rc"

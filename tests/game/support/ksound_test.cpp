@@ -6,7 +6,6 @@
 #include "KSound.h"
 #include "KSoundDevice.h"
 #include "library_environment.h"
-#include "sound_output.h"
 #include "wave_image_builder.h"
 #include "win_test_support.h"
 
@@ -65,7 +64,20 @@ protected:
         sound.SetLooping(looping);
         return loaded;
     }
+    // Non-zero bytes a one-shot sound of this length puts out once all of it has arrived.
+    double OutputOf(uint32_t ms)
+    {
+        CountingSound sound;
+        EXPECT_TRUE(Load(sound, ms));
+        output.Update();
+        const size_t before = output.NonSilentBytes();
+        EXPECT_TRUE(sound.Play());
+        EXPECT_TRUE(WaitFor([&] { return sound.finished > 0; }, 10000));
+        EXPECT_TRUE(output.WaitUntilSettled());
+        return static_cast<double>(output.NonSilentBytes() - before);
+    }
     HWND window_ = nullptr;
+    SoundOutput output;
 };
 
 }  // namespace
@@ -80,49 +92,39 @@ TEST_F(SoundTest, OneShotIsHeardAndFinishesOnce)
     ASSERT_TRUE(sound.Play());
     EXPECT_TRUE(sound.IsPlaying());
     EXPECT_EQ(KSound::PlayingCount(), 1);
-    ASSERT_TRUE(WaitFor([&] { return sound.finished > 0; }, 3000));
-    PumpMessages(200);
+    ASSERT_TRUE(WaitFor([&] { return sound.finished > 0; }, 10000));
+    ASSERT_TRUE(output.WaitUntilSettled());
     EXPECT_EQ(sound.finished, 1);
     EXPECT_GT(sound.playingTicks, 0);
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_EQ(KSound::PlayingCount(), 0);
-    EXPECT_GT(NonSilentBytes(), 1000.0);
+    EXPECT_GT(output.NonSilentBytes(), 1000u);
 }
 
-TEST_F(SoundTest, OutputLastsAboutAsLongAsTheSound)
+TEST_F(SoundTest, OutputLastsAsLongAsTheSound)
 {
-    CountingSound shortSound, longSound;
-    ASSERT_TRUE(Load(shortSound, 200));
-    ASSERT_TRUE(Load(longSound, 800));
-    ASSERT_TRUE(shortSound.Play());
-    ASSERT_TRUE(WaitFor([&] { return shortSound.finished > 0; }, 3000));
-    PumpMessages(300);
-    double afterShort = NonSilentBytes();
-    ASSERT_TRUE(longSound.Play());
-    ASSERT_TRUE(WaitFor([&] { return longSound.finished > 0; }, 4000));
-    PumpMessages(300);
-    double afterLong = NonSilentBytes() - afterShort;
-    ASSERT_GT(afterShort, 0.0);
-    double ratio = afterLong / afterShort;
-    EXPECT_GT(ratio, 2.5);
-    EXPECT_LT(ratio, 6.0);
+    const double shortSound = OutputOf(200);
+    const double longSound = OutputOf(800);
+    ASSERT_GT(shortSound, 0.0);
+    EXPECT_NEAR(longSound / shortSound, 4.0, 0.01);
 }
 
 TEST_F(SoundTest, LoopingSoundKeepsPlayingUntilStopped)
 {
+    const double once = OutputOf(150);
     CountingSound sound;
     ASSERT_TRUE(Load(sound, 150, true));
+    const size_t before = output.NonSilentBytes();
     ASSERT_TRUE(sound.Play());
-    PumpMessages(700);
+    EXPECT_TRUE(output.WaitForNonSilent(before + static_cast<size_t>(3.5 * once))) << "three loops and more";
     EXPECT_TRUE(sound.IsPlaying());
     EXPECT_EQ(sound.finished, 0);
     EXPECT_EQ(sound.playingTicks, 0);
     sound.Stop();
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_EQ(KSound::PlayingCount(), 0);
-    PumpMessages(100);
+    EXPECT_TRUE(output.WaitUntilSettled()) << "the sound stops";
     EXPECT_EQ(sound.finished, 0);
-    EXPECT_GT(NonSilentBytes(), 1000.0);
 }
 
 TEST_F(SoundTest, PlayingAgainKeepsOneTimer)
@@ -133,17 +135,21 @@ TEST_F(SoundTest, PlayingAgainKeepsOneTimer)
     ASSERT_TRUE(sound.Play(100));
     EXPECT_EQ(KSound::PlayingCount(), 1);
     EXPECT_EQ(sound.Start(), 100u);
-    ASSERT_TRUE(WaitFor([&] { return sound.finished > 0; }, 3000));
-    PumpMessages(100);
+    ASSERT_TRUE(WaitFor([&] { return sound.finished > 0; }, 10000));
+    ASSERT_TRUE(output.WaitUntilSettled());
     EXPECT_EQ(sound.finished, 1);
 }
 
 TEST_F(SoundTest, PlayingFromALateSampleEndsSooner)
 {
+    const double tenth = OutputOf(100);
     CountingSound sound;
     ASSERT_TRUE(Load(sound, 3000));
+    const size_t before = output.NonSilentBytes();
     ASSERT_TRUE(sound.Play(22050 * 29 / 10));  // the last tenth of a second
-    EXPECT_TRUE(WaitFor([&] { return sound.finished > 0; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return sound.finished > 0; }, 10000));
+    ASSERT_TRUE(output.WaitUntilSettled());
+    EXPECT_NEAR(static_cast<double>(output.NonSilentBytes() - before) / tenth, 1.0, 0.01);
 }
 
 TEST_F(SoundTest, FinishedHandlerMayPlayTheSoundAgain)
@@ -152,8 +158,8 @@ TEST_F(SoundTest, FinishedHandlerMayPlayTheSoundAgain)
     sound.replays = 2;
     ASSERT_TRUE(Load(sound, 100));
     ASSERT_TRUE(sound.Play());
-    ASSERT_TRUE(WaitFor([&] { return sound.finished >= 3; }, 4000));
-    PumpMessages(200);
+    ASSERT_TRUE(WaitFor([&] { return sound.finished >= 3; }, 10000));
+    ASSERT_TRUE(output.WaitUntilSettled());
     EXPECT_EQ(sound.finished, 3);
     EXPECT_EQ(KSound::PlayingCount(), 0);
 }
@@ -172,7 +178,7 @@ TEST_F(SoundTest, StopWithoutPlayAndDestroyWhilePlayingAreSafe)
     EXPECT_EQ(KSound::PlayingCount(), 1);
     sound.reset();
     EXPECT_EQ(KSound::PlayingCount(), 0);
-    PumpMessages(100);
+    EXPECT_TRUE(output.WaitUntilSettled()) << "its end comes to no one";
 }
 
 TEST_F(SoundTest, LoadingWithoutSamplesGivesNoBuffer)

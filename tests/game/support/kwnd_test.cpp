@@ -45,18 +45,18 @@ public:
 
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
+BOOL CALLBACK CountIfLibraryClass(HWND hwnd, LPARAM lp)
+{
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpA(name, CLASS_KWND) == 0) ++*reinterpret_cast<int*>(lp);
+    return TRUE;
+}
+
 int WindowsOfClass()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            char name[64] = {};
-            GetClassNameA(hwnd, name, sizeof name);
-            if (lstrcmpA(name, CLASS_KWND) == 0) ++*reinterpret_cast<int*>(lp);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountIfLibraryClass, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

@@ -91,7 +91,8 @@ TEST_F(FileHelpersTest, FindFilesSkipsFolderLinks)
     WriteBytes((fs::path("real") / "f.txt").string(), "1");
     std::error_code ec;
     fs::create_directory_symlink(dir_, dir_ / "real" / "loop", ec);  // points back to an ancestor
-    if (ec) GTEST_SKIP() << "no folder links here";
+    // Wine makes no folder links; the native run of this test does.
+    if (ec) GTEST_SKIP() << "this system cannot make a folder link: " << ec.message();
     CStringArray out;
     EXPECT_EQ(FindFiles(Folder() + "*.*", out, true, true, true), 2);  // real\ and real\f.txt
 }

@@ -18,7 +18,7 @@ extern "C" {
 
 namespace qbktest {
 
-Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality)
+Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality, bool progressive)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
@@ -33,6 +33,7 @@ Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int 
     cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 3 ? JCS_RGB : JCS_CMYK;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     for (int y = 0; y < height; ++y) {
         JSAMPROW row = const_cast<JSAMPROW>(samples.data() + size_t(y) * width * components);

@@ -11,7 +11,8 @@ namespace qbktest {
 using Bytes = std::vector<uint8_t>;
 
 // A JPEG of the given colour space: components 1 (grey), 3 (RGB) or 4 (CMYK); samples row by row.
-Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality = 95);
+// Progressive: in the library's usual scans (ten for colour) instead of one.
+Bytes MakeJpeg(int width, int height, int components, const Bytes& samples, int quality = 95, bool progressive = false);
 
 struct PngSpec {
     int width = 1;
