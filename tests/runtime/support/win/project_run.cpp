@@ -149,6 +149,41 @@ std::string DefaultCommandWords()
     return lines;
 }
 
+std::string BmpFileHex(int width, int height, uint32_t (*colour)(int x, int y))
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const uint32_t pixelBytes = uint32_t(rowBytes * height);
+    std::string bytes;
+    auto put = [&](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) bytes += char((value >> (8 * i)) & 0xFF);
+    };
+    bytes += "BM";
+    put(54 + pixelBytes, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(uint32_t(width), 4);
+    put(uint32_t(height), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(pixelBytes, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 8);
+    for (int y = height - 1; y >= 0; --y) {  // bottom-up
+        for (int x = 0; x < width; ++x) put(colour(x, y), 3);  // blue, green, red
+        bytes.append(size_t(rowBytes - width * 3), '\0');
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
 ProjectRun::ProjectRun(const std::string& description, bool start)
 {
     folder_ = NewFolder();

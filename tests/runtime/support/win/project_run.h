@@ -88,4 +88,8 @@ private:
 // The command words of every type, as "commands" lines of the text form.
 std::string DefaultCommandWords();
 
+// A 24-bit BMP file of the size, each pixel 0x00RRGGBB from colour(x, y) (y from the top), as the
+// hex digits of the text form's file lines: file "image/a.bmp" type 1 hex "...".
+std::string BmpFileHex(int width, int height, uint32_t (*colour)(int x, int y));
+
 }  // namespace qbktest
