@@ -75,6 +75,11 @@ window MAIN
     rect 380 30 120 30
   object ScrollBar bar
     rect 380 80 120 20
+  object ProgressBar done
+    rect 380 130 120 20
+    property "Value" "150"
+    property "Min Value" "0"
+    property "Max Value" "200"
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
@@ -106,6 +111,10 @@ window MAIN
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 100);
     EXPECT_NE(run.Control("MAIN", "level"), nullptr);
+    // The bar's range comes first, so a value beyond the control's first range is kept.
+    HWND done = run.Control("MAIN", "done");
+    EXPECT_EQ(SendMessageA(done, PBM_GETPOS, 0, 0), 150);
+    EXPECT_EQ(SendMessageA(done, PBM_GETRANGE, FALSE, 0), 200);
 }
 
 TEST(ProjectStart, StartEventRunsBeforeMainIsShownAndClosingMainEndsTheProgram)

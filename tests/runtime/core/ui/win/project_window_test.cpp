@@ -100,9 +100,13 @@ protected:
     std::vector<HWND> foreign_;
 };
 
-TEST_F(ProjectWindowTest, MainLoopForwardsKeysOnlyToProjectWindowsAndMinusOneSwallowsThem)
+TEST_F(ProjectWindowTest, MainLoopForwardsKeysAndMovesOnlyToProjectWindowsAndMinusOneSwallowsAKey)
 {
     Start(R"(
+window Other
+  caption "Other"
+  style 0x100B0001
+  rect 0 0 100 50
 window MAIN
   caption "T"
   style 0x100B0001
@@ -115,7 +119,11 @@ window MAIN
       @Condition.EndIf()
     event 1
       @MAIN.SetText(@MAIN.GetText() & "+" & @Application.GetParameter(0))
+  builtin Mouse
+    event 0
+      @Other.Other.SetText("moved")
 )");
+    const HWND other = Open("Other");
     const HWND main = Open("MAIN");
     ASSERT_NE(main, nullptr);
     const HWND foreign = Foreign(WS_EX_TOOLWINDOW, "ForeignWindow", WS_POPUP | WS_VISIBLE, nullptr);
@@ -123,12 +131,14 @@ window MAIN
     ::SetActiveWindow(main);
     ::PostMessageA(main, WM_KEYDOWN, 'A', 0);
     ::PostMessageA(main, WM_KEYDOWN, 'B', 0);  // answered with -1: never dispatched
+    ::PostMessageA(main, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::PostMessageA(foreign, kActivateMe, 0, 0);
     ::PostMessageA(foreign, WM_KEYDOWN, 'C', 0);  // the active window is not the project's
     ::PostQuitMessage(0);  // after everything posted
     RunMainMessageLoop(runtime_, *Window("MAIN").Self(), false);
 
     EXPECT_EQ(Title(main), "TkA+AkB");
+    EXPECT_EQ(Title(other), "moved");
     EXPECT_EQ(ForeignWindow::forwardedKeys, 0);
     EXPECT_EQ(ForeignWindow::keys, 1);
 }
