@@ -292,6 +292,18 @@ void ProjectRun::BringToFront(HWND window)
     zvtest::WaitFor([&] { return GetForegroundWindow() == top; }, 2000);
 }
 
+bool ProjectRun::WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs)
+{
+    BringToFront(window);
+    return zvtest::WaitFor(
+        [&] {
+            const zvtest::Image shot = Capture(window);
+            return clientX < shot.width && clientY < shot.height &&
+                   zvtest::ColorNear(shot.At(clientX, clientY), colour);
+        },
+        timeoutMs);
+}
+
 void ProjectRun::ClickAt(HWND window, int clientX, int clientY, bool right)
 {
     BringToFront(window);

@@ -70,6 +70,9 @@ public:
 
     // The client area as drawn now.
     static zvtest::Image Capture(HWND window) { return zvtest::CaptureWindow(window); }
+    // Brings the window to the front and waits until the client point shows the colour (0xRRGGBB).
+    // Under Wine a child window of another process reads black: read it through its top-level window.
+    static bool WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs = kWait);
 
     // A message box the program shows: its text, and the box answered with OK; "" when none
     // appears in time.

@@ -267,13 +267,7 @@ window MAIN
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
-    ProjectRun::BringToFront(main);
-    EXPECT_TRUE(zvtest::WaitFor(
-        [&] {
-            const zvtest::Image shot = ProjectRun::Capture(main);
-            return !shot.Empty() && zvtest::ColorNear(shot.At(100, 60), zvtest::Rgb(0x99, 0x66, 0x33));
-        },
-        qbktest::kWait));
+    EXPECT_TRUE(ProjectRun::WaitForPixel(main, 100, 60, zvtest::Rgb(0x99, 0x66, 0x33)));
 }
 
 uint32_t RedLeftBlueRight(int x, int /*y*/) { return x < 20 ? 0xFF0000 : 0x0000FF; }
@@ -323,14 +317,7 @@ file "image/halves.bmp" type 1 hex ")" +
     for (const auto& c : cases) {
         HWND window = run.Window(c.window);
         ASSERT_NE(window, nullptr) << c.window;
-        ProjectRun::BringToFront(window);
-        EXPECT_TRUE(zvtest::WaitFor(
-            [&] {
-                const zvtest::Image shot = ProjectRun::Capture(window);
-                return !shot.Empty() && zvtest::ColorNear(shot.At(c.x, c.y), c.colour);
-            },
-            qbktest::kWait))
-            << c.window << " " << c.x << "," << c.y;
+        EXPECT_TRUE(ProjectRun::WaitForPixel(window, c.x, c.y, c.colour)) << c.window << " " << c.x << "," << c.y;
     }
 }
 
@@ -356,15 +343,8 @@ window MAIN
     char name[32] = "";
     GetClassNameA(area, name, sizeof name);
     EXPECT_STREQ(name, "MDIClient");
-    // The area paints itself in the object's colour. Read through the frame it fills: under Wine a
-    // child window's own context, taken from another process, reads black.
-    ProjectRun::BringToFront(main);
-    EXPECT_TRUE(zvtest::WaitFor(
-        [&] {
-            const zvtest::Image shot = ProjectRun::Capture(main);
-            return !shot.Empty() && zvtest::ColorNear(shot.At(150, 100), zvtest::Rgb(0, 0xFF, 0));
-        },
-        qbktest::kWait));
+    // The area paints itself in the object's colour (read through the frame it fills).
+    EXPECT_TRUE(ProjectRun::WaitForPixel(main, 150, 100, zvtest::Rgb(0, 0xFF, 0)));
     run.ClickAt(area, 100, 100);
     EXPECT_TRUE(run.WaitForText(main, "Frame down up"));
     PostMessageA(main, WM_CLOSE, 0, 0);
