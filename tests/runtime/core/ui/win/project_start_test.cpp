@@ -148,6 +148,39 @@ window MAIN
     EXPECT_EQ(run.WaitForExit(), 0);
 }
 
+TEST(ProjectStart, SplashShowsItsPictureOnTopAndClosesItselfWhileMainStaysOpen)
+{
+    ProjectRun run(R"(
+splash 1
+window MAIN
+  caption "Behind"
+  style 0x100B0001
+  rect 0 0 300 200
+)");
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    HWND logo = nullptr;
+    ASSERT_TRUE(zvtest::WaitFor([&] { return (logo = run.FindWindowOf("QUILLBRICKLOGO", "")) != nullptr; }, 2000));
+    RECT place;
+    GetWindowRect(logo, &place);
+    EXPECT_EQ(place.left, 1);
+    EXPECT_EQ(place.top, 1);
+    EXPECT_EQ(place.right - place.left, 200);
+    EXPECT_EQ(place.bottom - place.top, 200);
+    EXPECT_TRUE(GetWindowLongA(logo, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // The built-in picture, not a plain background.
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] {
+            const zvtest::Image shot = ProjectRun::Capture(logo);
+            const uint32_t corner = shot.Empty() ? 0 : shot.At(0, 0);
+            return !shot.Empty() && shot.Count(0, 0, 200, 200, [&](uint32_t c) { return c != corner; }) > 1000;
+        },
+        qbktest::kWait));
+    EXPECT_TRUE(zvtest::WaitFor([&] { return !IsWindow(logo); }, qbktest::kWait));
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_TRUE(run.IsRunning());
+}
+
 TEST(ProjectStart, ProgramPathWithBlanksStillFindsItsProject)
 {
     ProjectRun run(R"(
