@@ -1,16 +1,13 @@
 // INI files: reading, writing, deleting sections and keys, and rewriting without losing lines.
-#include "script_test_fixture.h"
-
 #include <filesystem>
-#include <fstream>
 
-#include "command_test_words.h"
+#include "file_script_test.h"
 
 namespace {
 
 const char* const kTwoSections = "[A]\r\nx=1\r\n[B]\r\ny=2\r\n";
 
-class IniFileCommandsTest : public ScriptTest {
+class IniFileCommandsTest : public FileScriptTest {
 protected:
     // Points the IniFile object at a.ini, runs the lines as event 0 and answers its return.
     CString Script(const std::string& lines)
@@ -19,20 +16,11 @@ protected:
               Indent("@ini.SetFile(" + QuotedPath(Path("a.ini")) + ")\n" + lines));
         return Run("MAIN", 0);
     }
-    void WriteFile(const std::string& bytes, const std::string& name = "a.ini") const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::string ReadFile(const std::string& name = "a.ini") const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 };
 
 TEST_F(IniFileCommandsTest, ReadsValuesBySectionAndKeyExactly)
 {
-    WriteFile("top=0\r\n[A]\r\n  x = 1 \r\n[B]\r\ny=2\r\nx=3\r\n[A]\r\nx=late\r\n");
+    WriteFile("a.ini", "top=0\r\n[A]\r\n  x = 1 \r\n[B]\r\ny=2\r\nx=3\r\n[A]\r\nx=late\r\n");
     EXPECT_EQ(Script("@Application.Return(@ini.Read(\"A\", \"x\") & \"|\" & @ini.Read(\"a\", \"x\") & \"|\" & "
                      "@ini.Read(\"B\", \"x\") & \"|\" & @ini.Read(\"A\", \"y\") & \"|\" & @ini.Read(\"\", \"top\") & "
                      "\"|\" & @ini.Read(\"C\", \"x\"))\n"),
@@ -58,20 +46,20 @@ TEST_F(IniFileCommandsTest, WritingAddsKeysAfterTheirSectionAndSectionsAtTheEnd)
         {"[A]\r\nx=1\r\nx=2\r\n", "@ini.DeleteKey(\"A\", \"x\")", "[A]\r\n"},
     };
     for (const Case& c : cases) {
-        WriteFile(c.before);
+        WriteFile("a.ini", c.before);
         Script(std::string(c.lines) + "\n");
-        EXPECT_EQ(ReadFile(), c.after) << c.before << " " << c.lines;
+        EXPECT_EQ(ReadFile("a.ini"), c.after) << c.before << " " << c.lines;
     }
 }
 
 TEST_F(IniFileCommandsTest, RewritingKeepsLinesItDoesNotKnow)
 {
     // Comments, keys before the first section, LF-only lines and a last line without a line end.
-    WriteFile("; settings\ntop=0\n[A]\n# about x\nx=1\n[B]\ny=2");
+    WriteFile("a.ini", "; settings\ntop=0\n[A]\n# about x\nx=1\n[B]\ny=2");
     EXPECT_EQ(Script("@ini.Write(\"B\", \"z\", 3)\n@Application.Return(@ini.Read(\"B\", \"y\") & @ini.Read(\"A\", "
                      "\"x\"))\n"),
               "21");
-    EXPECT_EQ(ReadFile(), "; settings\r\ntop=0\r\n\r\n[A]\r\n# about x\r\nx=1\r\n\r\n[B]\r\ny=2\r\nz=3\r\n");
+    EXPECT_EQ(ReadFile("a.ini"), "; settings\r\ntop=0\r\n\r\n[A]\r\n# about x\r\nx=1\r\n\r\n[B]\r\ny=2\r\nz=3\r\n");
 }
 
 TEST_F(IniFileCommandsTest, NamingTheFile)

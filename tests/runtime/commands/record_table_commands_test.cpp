@@ -1,10 +1,7 @@
 // Record tables through their commands: columns by index or name, cells, queries, row lists,
 // files and embedded files.
-#include "script_test_fixture.h"
 
-#include <fstream>
-
-#include "command_test_words.h"
+#include "file_script_test.h"
 
 namespace {
 
@@ -23,7 +20,7 @@ const char* const kPeople = R"(@t.Create()
 @t.SetCell("Age", 2, "x")
 )";
 
-class RecordTableCommandsTest : public ScriptTest {
+class RecordTableCommandsTest : public FileScriptTest {
 protected:
     // Runs the lines as event 0 of MAIN, which holds the RecordTable object t; answers its return.
     CString Script(const std::string& lines, const std::string& more = "")
@@ -36,11 +33,6 @@ protected:
     CString After(const std::string& lines, const std::string& expression)
     {
         return Script(lines + "@Application.Return(" + expression + ")\n");
-    }
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
 

@@ -1,35 +1,16 @@
 // Text files: opening by mode word, reading bytes, lines and texts, writing and refusing to write.
-#include "script_test_fixture.h"
-
-#include <fstream>
-
-#include "command_test_words.h"
+#include "file_script_test.h"
 
 namespace {
 
-class TextFileCommandsTest : public ScriptTest {
+class TextFileCommandsTest : public FileScriptTest {
 protected:
-    void TearDown() override
-    {
-        runtime_.ResetProject();  // closes the files the objects hold, so that the folder can go
-        ScriptTest::TearDown();
-    }
     // Runs the lines as event 0 of MAIN, which holds the TextFile object f; answers its return.
     CString Script(const std::string& lines)
     {
         Start(kTextFileWords + std::string("window MAIN\n  object TextFile f\n  object TextFile g\n  event 0\n") +
               Indent(lines));
         return Run("MAIN", 0);
-    }
-    std::string Q(const std::string& name) const { return QuotedPath(Path(name)); }
-    void WriteFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
 
