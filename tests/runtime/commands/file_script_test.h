@@ -39,6 +39,7 @@ inline std::string QuotedPath(const std::string& path)
     return out + "\"";
 }
 
+constexpr const char* kRegistryWords = "commands Registry GetId GetName Read DeleteKey DeleteValue Write\n";
 constexpr const char* kFileSystemWords =
     "commands FileSystem Append ToJpeg Compress Copy Extract Shortcut Expand Delete RemoveDir EmptyBin Shell Exists "
     "List TempName CurrentDir Free Total Drive Ext SplitPath Entry Count Title Name Size Short FolderExists "
