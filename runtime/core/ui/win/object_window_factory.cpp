@@ -4,6 +4,9 @@
 
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "image_bitmap.h"
+#include "image_progress_ctrl.h"
+#include "panel_wnd.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -119,15 +122,38 @@ std::unique_ptr<CWnd> MakeMdiClient(const Making& make)
     return client;
 }
 
+// The object's colour, or the system colour `fallback` for -1.
+COLORREF ColourOr(int colour, int fallback) { return colour == -1 ? ::GetSysColor(fallback) : COLORREF(colour); }
+
+// The image a property names, read as a BMP from the project's embedded file of that name.
+bool LoadEmbeddedBmp(const Making& make, const char* property, CImageBitmap& image)
+{
+    const CString name = make.Property(property);
+    if (!IsSet(name)) return false;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    return file && image.LoadBmp(file);
+}
+
 std::unique_ptr<CWnd> MakeProgressBar(const Making& make)
 {
-    auto bar = std::make_unique<CProgressCtrl>();
+    auto bar = std::make_unique<CImageProgressCtrl>();
     bar->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
-    bar->SetBkColor(make.Object.BackColor == -1 ? ::GetSysColor(COLOR_WINDOW) : COLORREF(make.Object.BackColor));
+    bar->SetBackColor(ColourOr(make.Object.BackColor, COLOR_WINDOW));
     // The range first: a position outside the control's present range would be cut to it.
     bar->SetRange32(atoi(make.Property("Min Value")), atoi(make.Property("Max Value")));
     bar->SetPos(atoi(make.Property("Value")));
+    CImageBitmap image;
+    if (LoadEmbeddedBmp(make, "Image", image) && image.CopyTo(&bar->Image())) bar->UpdateBitmapSize();
     return bar;
+}
+
+std::unique_ptr<CWnd> MakePanel(const Making& make)
+{
+    auto panel = std::make_unique<CPanelWnd>();
+    panel->Create("", make.Object.Style, make.Rect, make.Parent, make.Id);
+    panel->SetBorder(make.Object.ExtraStyle, make.Object.Flags);
+    panel->SetColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    return panel;
 }
 
 std::unique_ptr<CWnd> MakeTabControl(const Making& make)
@@ -189,6 +215,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
+    case qbk::TypePanel: return MakePanel(make);
     case qbk::TypeRichEdit: {
         auto edit = std::make_unique<CRichEditCtrl>();
         edit->Create(style, make.Rect, make.Parent, make.Id);
