@@ -3,6 +3,7 @@
 #include "control_message.h"
 #include "fw_controls.h"
 #include "image_bitmap.h"
+#include "scrolling_wnd.h"
 
 #include <commctrl.h>
 
@@ -171,6 +172,113 @@ void TabControl_SetItem(CommandContext& ctx)
     ctx.SetTruth(::SendMessageA(tabs, TCM_SETITEMA, WPARAM(index), LPARAM(&item)) != 0);
 }
 
+// ---- ScrollingWindow -------------------------------------------------------------------------
+
+CScrollingWnd* Ticker(const CommandContext& ctx)
+{
+    return ControlHandle(ctx) ? dynamic_cast<CScrollingWnd*>(ctx.Control()) : nullptr;
+}
+
+// A getter of the ticker: its answer, or "0" without one.
+template <class Get>
+void AskTicker(CommandContext& ctx, Get get)
+{
+    CScrollingWnd* ticker = Ticker(ctx);
+    ctx.SetInt(ticker ? int(get(*ticker)) : 0);
+}
+
+// A setter of the ticker, when there is one.
+template <class Set>
+void TellTicker(CommandContext& ctx, Set set)
+{
+    if (CScrollingWnd* ticker = Ticker(ctx)) set(*ticker);
+}
+
+void ScrollingWindow_ShowImage(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    TellTicker(ctx, [&](CScrollingWnd& ticker) { ticker.ShowImage(flag < 0 ? !ticker.ShowsImage() : flag != 0); });
+}
+
+void ScrollingWindow_GetBackColor(CommandContext& ctx)
+{
+    AskTicker(ctx,
+              [](const CScrollingWnd& ticker) { return ticker.IsTransparent() ? -1 : int(ticker.GetBackColor()); });
+}
+
+void ScrollingWindow_GetTextColor(CommandContext& ctx)
+{
+    AskTicker(ctx, [](const CScrollingWnd& ticker) { return ticker.GetTextColor(); });
+}
+
+void ScrollingWindow_GetTextHeight(CommandContext& ctx)
+{
+    AskTicker(ctx, [](const CScrollingWnd& ticker) { return ticker.MeasureText().cy; });
+}
+
+void ScrollingWindow_GetTextWidth(CommandContext& ctx)
+{
+    AskTicker(ctx, [](const CScrollingWnd& ticker) { return ticker.MeasureText().cx; });
+}
+
+// A new background image, shown at the next painting; answers whether it loaded.
+template <class Load>
+void LoadTickerImage(CommandContext& ctx, Load load)
+{
+    ctx.SetResult("0");
+    if (CScrollingWnd* ticker = Ticker(ctx)) ctx.SetTruth(load(ticker->Image()));
+}
+
+void ScrollingWindow_LoadImageFile(CommandContext& ctx)
+{
+    const CString path = ctx.Text();
+    LoadTickerImage(ctx, [&](CImageBitmap& image) { return image.LoadFile(path); });
+}
+
+void ScrollingWindow_LoadImageEmbedded(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    LoadTickerImage(ctx, [&](CImageBitmap& image) {
+        CMemFile* file = ctx.Runtime().OpenEmbeddedFile(name);
+        return file && image.LoadStream(file);
+    });
+}
+
+void ScrollingWindow_SetOffset(CommandContext& ctx)
+{
+    const int x = ctx.Int(), y = ctx.Int();
+    TellTicker(ctx, [&](CScrollingWnd& ticker) {
+        ticker.SetOffset(x, y);
+        ticker.Redraw();
+    });
+}
+
+void ScrollingWindow_SetScrollSpeed(CommandContext& ctx)
+{
+    const double x = ctx.Real(), y = ctx.Real();
+    TellTicker(ctx, [&](CScrollingWnd& ticker) { ticker.SetSpeed(x, y); });
+}
+
+// -1: transparent, the parent showing around the text; any other value the colour.
+void ScrollingWindow_SetBackColor(CommandContext& ctx)
+{
+    const int colour = ctx.Int();
+    TellTicker(ctx, [&](CScrollingWnd& ticker) {
+        ticker.SetTransparent(colour == -1);
+        if (colour != -1) ticker.SetBackColor(COLORREF(colour));
+        ticker.Redraw();
+    });
+}
+
+void ScrollingWindow_SetTextColor(CommandContext& ctx)
+{
+    const int colour = ctx.Int();
+    TellTicker(ctx, [&](CScrollingWnd& ticker) {
+        ticker.SetTextColor(COLORREF(colour));
+        ticker.Redraw();
+    });
+}
+
 constexpr CommandEntry kTabControl[] = {
     {31, "TabControl_AddImage", TabControl_AddImage},  // after the shared commands 0 to 30
     {32, "TabControl_DeleteItem", TabControl_DeleteItem},
@@ -186,13 +294,18 @@ constexpr CommandEntry kTabControl[] = {
 static_assert(NumbersOwnCommands(kTabControl, qbk::TypeTabControl, 40));
 
 constexpr CommandEntry kScrollingWindow[] = {
-    {31, "ScrollingWindow_ShowImage"},  // after the shared commands 0 to 30
-    {32, "ScrollingWindow_GetBackColor"},      {33, "ScrollingWindow_GetTextColor"},
-    {34, "ScrollingWindow_GetTextHeight"},     {35, "ScrollingWindow_GetTextWidth"},
-    {36, "ScrollingWindow_LoadImageFile"},     {37, "ScrollingWindow_LoadImageFromObject"},
-    {38, "ScrollingWindow_LoadImageEmbedded"}, {39, "ScrollingWindow_SetOffset"},
-    {40, "ScrollingWindow_SetScrollSpeed"},    {41, "ScrollingWindow_SetBackColor"},
-    {42, "ScrollingWindow_SetTextColor"},
+    {31, "ScrollingWindow_ShowImage", ScrollingWindow_ShowImage},  // after the shared commands 0 to 30
+    {32, "ScrollingWindow_GetBackColor", ScrollingWindow_GetBackColor},
+    {33, "ScrollingWindow_GetTextColor", ScrollingWindow_GetTextColor},
+    {34, "ScrollingWindow_GetTextHeight", ScrollingWindow_GetTextHeight},
+    {35, "ScrollingWindow_GetTextWidth", ScrollingWindow_GetTextWidth},
+    {36, "ScrollingWindow_LoadImageFile", ScrollingWindow_LoadImageFile},
+    {37, "ScrollingWindow_LoadImageFromObject"},
+    {38, "ScrollingWindow_LoadImageEmbedded", ScrollingWindow_LoadImageEmbedded},
+    {39, "ScrollingWindow_SetOffset", ScrollingWindow_SetOffset},
+    {40, "ScrollingWindow_SetScrollSpeed", ScrollingWindow_SetScrollSpeed},
+    {41, "ScrollingWindow_SetBackColor", ScrollingWindow_SetBackColor},
+    {42, "ScrollingWindow_SetTextColor", ScrollingWindow_SetTextColor},
 };
 static_assert(NumbersOwnCommands(kScrollingWindow, qbk::TypeScrollingWindow, 42));
 

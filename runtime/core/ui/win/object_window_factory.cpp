@@ -7,6 +7,7 @@
 #include "image_bitmap.h"
 #include "image_progress_ctrl.h"
 #include "panel_wnd.h"
+#include "scrolling_wnd.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -156,6 +157,24 @@ std::unique_ptr<CWnd> MakePanel(const Making& make)
     return panel;
 }
 
+// A number property counts as on when it reads as a number other than 0.
+bool IsOn(const Making& make, const char* property) { return atoi(make.Property(property)) != 0; }
+
+std::unique_ptr<CWnd> MakeScrollingWindow(const Making& make)
+{
+    auto ticker = std::make_unique<CScrollingWnd>();
+    ticker->Create(make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*ticker);
+    ticker->SetBackColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    ticker->SetTextColor(ColourOr(make.Object.TextColor, COLOR_BTNTEXT));
+    ticker->SetTextFormat(make.Object.Flags);
+    ticker->SetTransparent(IsOn(make, "Transparency"));
+    ticker->SetStretch(IsOn(make, "Stretch Mode"));
+    if (LoadEmbeddedBmp(make, "Image", ticker->Image())) ticker->ShowImage(true);
+    ticker->Redraw();
+    return ticker;
+}
+
 std::unique_ptr<CWnd> MakeTabControl(const Making& make)
 {
     auto tabs = std::make_unique<CTabCtrl>();
@@ -216,6 +235,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
     case qbk::TypePanel: return MakePanel(make);
+    case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
     case qbk::TypeRichEdit: {
         auto edit = std::make_unique<CRichEditCtrl>();
         edit->Create(style, make.Rect, make.Parent, make.Id);
