@@ -1,7 +1,7 @@
 // Digit displays (type 50), shaped images (type 56) and image progress bars (type 63).
 #include "command_table.h"
-#include "image_bitmap.h"
 #include "image_progress_ctrl.h"
+#include "image_sources.h"
 #include "position_commands.h"
 
 namespace {
@@ -56,16 +56,13 @@ void ReplaceBarImage(CommandContext& ctx, Load load)
 void ProgressBar_LoadImageFile(CommandContext& ctx)
 {
     const CString path = ctx.Text();
-    ReplaceBarImage(ctx, [&](CImageBitmap& image) { return image.LoadFile(path); });
+    ReplaceBarImage(ctx, [&](CImageBitmap& image) { return LoadImageFile(path, image); });
 }
 
 void ProgressBar_LoadImageEmbedded(CommandContext& ctx)
 {
     const CString name = ctx.Text();
-    ReplaceBarImage(ctx, [&](CImageBitmap& image) {
-        CMemFile* file = ctx.Runtime().OpenEmbeddedFile(name);
-        return file && image.LoadBmp(file);
-    });
+    ReplaceBarImage(ctx, [&](CImageBitmap& image) { return LoadEmbeddedBmp(ctx, name, image); });
 }
 
 void ProgressBar_SetBackColor(CommandContext& ctx)

@@ -2,7 +2,7 @@
 #include "command_table.h"
 #include "control_message.h"
 #include "fw_controls.h"
-#include "image_bitmap.h"
+#include "image_sources.h"
 #include "scrolling_wnd.h"
 
 #include <commctrl.h>
@@ -70,8 +70,7 @@ void TabControl_AddImage(CommandContext& ctx)
     const HWND tabs = ControlHandle(ctx);
     if (!tabs) return;
     CImageBitmap image;
-    CMemFile* file = ctx.Runtime().OpenEmbeddedFile(name);
-    if (!file || !image.LoadBmp(file)) return;
+    if (!LoadEmbeddedBmp(ctx, name, image)) return;
     TabImages* images = ctx.FindPart<TabImages>();
     if (!images || !images->List()) {
         images = &ctx.EnsurePart<TabImages>();
@@ -232,16 +231,13 @@ void LoadTickerImage(CommandContext& ctx, Load load)
 void ScrollingWindow_LoadImageFile(CommandContext& ctx)
 {
     const CString path = ctx.Text();
-    LoadTickerImage(ctx, [&](CImageBitmap& image) { return image.LoadFile(path); });
+    LoadTickerImage(ctx, [&](CImageBitmap& image) { return LoadImageFile(path, image); });
 }
 
 void ScrollingWindow_LoadImageEmbedded(CommandContext& ctx)
 {
     const CString name = ctx.Text();
-    LoadTickerImage(ctx, [&](CImageBitmap& image) {
-        CMemFile* file = ctx.Runtime().OpenEmbeddedFile(name);
-        return file && image.LoadStream(file);
-    });
+    LoadTickerImage(ctx, [&](CImageBitmap& image) { return LoadEmbeddedImage(ctx, name, image); });
 }
 
 void ScrollingWindow_SetOffset(CommandContext& ctx)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fw_dc.h"
+#include "paint_message.h"
 #include "progress_fill.h"
 
 CImageProgressCtrl::CImageProgressCtrl() : m_backColor(::GetSysColor(COLOR_WINDOW)) {}
@@ -69,13 +70,7 @@ LRESULT CImageProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     if (!HasImage()) return CProgressCtrl::WindowProc(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = wParam ? HDC(wParam) : ::BeginPaint(m_hWnd, &paint);
-        Paint(dc);
-        if (!wParam) ::EndPaint(m_hWnd, &paint);
-        return 0;
-    }
+    case WM_PAINT: return AnswerPaint(m_hWnd, wParam, [this](HDC dc) { Paint(dc); });
     default: return CProgressCtrl::WindowProc(message, wParam, lParam);
     }
 }

@@ -5,6 +5,8 @@
 
 #include <mmsystem.h>
 
+#include "paint_message.h"
+
 namespace {
 
 // The font the window draws with, selected for as long as the object lives.
@@ -136,13 +138,7 @@ LRESULT CScrollingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = wParam ? HDC(wParam) : ::BeginPaint(m_hWnd, &paint);
-        Paint(dc);
-        if (!wParam) ::EndPaint(m_hWnd, &paint);
-        return 0;
-    }
+    case WM_PAINT: return AnswerPaint(m_hWnd, wParam, [this](HDC dc) { Paint(dc); });
     case WM_TIMER:
         if (wParam == kTimerId) {
             const DWORD now = ::timeGetTime();
