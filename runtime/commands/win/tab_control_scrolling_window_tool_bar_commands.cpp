@@ -42,21 +42,6 @@ private:
     HWND m_control = nullptr;
 };
 
-// Every image of the list has the list's size: an image of another size is stretched to it, so
-// that one image adds one entry (a wider one would be cut into several).
-bool FitImage(CImageBitmap& image, int width, int height)
-{
-    const CSize size = image.GetSize();
-    if (size.cx == width && size.cy == height) return true;
-    CImageBitmap fitted;
-    if (!fitted.CreateCompatible(nullptr, width, height)) return false;
-    std::unique_ptr<CDC> dc(fitted.CreateMemDC());
-    if (!dc) return false;
-    image.Draw(dc.get(), 0, 0, width, height, true);
-    dc.reset();
-    return image.CopyFrom(&fitted);
-}
-
 int TabCount(HWND tabs) { return int(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)); }
 
 bool IsTabIndex(HWND tabs, int index) { return index >= 0 && index < TabCount(tabs); }
@@ -79,6 +64,7 @@ void TabControl_AddImage(CommandContext& ctx)
     }
     int width = 0, height = 0;
     ::ImageList_GetIconSize(images->List(), &width, &height);
+    // One image, one entry: another size is stretched to the list's (a wider one would be cut in several).
     if (!FitImage(image, width, height)) return;
     if (::ImageList_AddMasked(images->List(), image.GetHandle(), kImageMaskColour) == -1) return;
     ::SendMessageA(tabs, TCM_SETIMAGELIST, 0, LPARAM(images->List()));

@@ -2,8 +2,105 @@
 #include "command_table.h"
 #include "control_message.h"
 #include "fw_controls.h"
+#include "image_sources.h"
+#include "system_tray.h"
+
+#include <memory>
 
 namespace {
+
+// ---- TrayIcon --------------------------------------------------------------------------------
+
+constexpr UINT kTrayNotice = WM_USER + 10;
+constexpr int kTrayIconResource = 111;
+constexpr int kControlIdBase = 3000;
+constexpr int kTrayIconSize = 16;
+
+// The icon of a TrayIcon object, and the picture it shows when a script gave it one (the tray
+// never owns its icons). The icon leaves the area before its picture is destroyed.
+class TrayIconPart : public ObjectPart {
+public:
+    ~TrayIconPart() override
+    {
+        Tray.reset();
+        if (Picture) ::DestroyIcon(Picture);
+    }
+    // Shows the icon and lets go of the one shown before.
+    void ShowPicture(HICON picture)
+    {
+        if (!Tray->TrayChangeIcon(picture) && Tray->IsEnabled()) return;
+        if (Picture) ::DestroyIcon(Picture);
+        Picture = picture;
+    }
+
+    std::unique_ptr<CSystemTray> Tray;
+    HICON Picture = nullptr;
+};
+
+CSystemTray* Tray(const CommandContext& ctx)
+{
+    const TrayIconPart* part = ctx.FindPart<TrayIconPart>();
+    return part ? part->Tray.get() : nullptr;
+}
+
+// The icon shows in the notification area; its mouse notices come to the project window.
+void TrayIcon_Create(CommandContext& ctx)
+{
+    if (Tray(ctx)) return;
+    TrayIconPart& part = ctx.EnsurePart<TrayIconPart>();
+    part.Tray = std::make_unique<CSystemTray>();
+    CProjectRuntime& runtime = ctx.Runtime();
+    const HICON icon = ::LoadIconA(runtime.m_instance, MAKEINTRESOURCEA(kTrayIconResource));
+    part.Tray->Create(ctx.Window().Self()->WindowObject, kTrayNotice, "TrayIcon", icon,
+                      UINT(ctx.Object().Id + kControlIdBase));
+}
+
+void TrayIcon_Refresh(CommandContext& ctx)
+{
+    if (CSystemTray* tray = Tray(ctx)) tray->TrayRefresh();
+}
+
+// A 16 x 16 icon from an embedded BMP, black standing for transparent.
+HICON IconFromImage(CImageBitmap& image)
+{
+    if (!FitImage(image, kTrayIconSize, kTrayIconSize)) return nullptr;
+    const HIMAGELIST list = ::ImageList_Create(kTrayIconSize, kTrayIconSize, ILC_COLORDDB | ILC_MASK, 0, 1);
+    if (!list) return nullptr;
+    HICON icon = nullptr;
+    if (::ImageList_AddMasked(list, image.GetHandle(), RGB(0, 0, 0)) != -1)
+        icon = ::ImageList_GetIcon(list, 0, ILD_NORMAL);
+    ::ImageList_Destroy(list);
+    return icon;
+}
+
+void TrayIcon_SetImage(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    TrayIconPart* part = ctx.FindPart<TrayIconPart>();
+    if (!part || !part->Tray) return;
+    CImageBitmap image;
+    if (!LoadEmbeddedBmp(ctx, name, image)) return;
+    if (const HICON icon = IconFromImage(image)) part->ShowPicture(icon);
+}
+
+void TrayIcon_SetText(CommandContext& ctx)
+{
+    const CString tip = ctx.Text();
+    if (CSystemTray* tray = Tray(ctx)) tray->TrayChangeTip(tip);
+}
+
+// 0 hides the icon, a positive flag shows it, a negative one toggles.
+void TrayIcon_Show(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    CSystemTray* tray = Tray(ctx);
+    if (!tray) return;
+    const bool show = flag < 0 ? tray->IsHidden() : flag > 0;
+    if (show)
+        tray->TrayAdd();
+    else
+        tray->TrayDelete();
+}
 
 // ---- ToolTip ---------------------------------------------------------------------------------
 
@@ -95,8 +192,9 @@ void ToolTip_UpdateText(CommandContext& ctx)
 }
 
 constexpr CommandEntry kTrayIcon[] = {
-    {2, "TrayIcon_Create"},  // after the shared commands 0 and 1
-    {3, "TrayIcon_Refresh"}, {4, "TrayIcon_SetImage"}, {5, "TrayIcon_SetText"}, {6, "TrayIcon_Show"},
+    {2, "TrayIcon_Create", TrayIcon_Create},  // after the shared commands 0 and 1
+    {3, "TrayIcon_Refresh", TrayIcon_Refresh}, {4, "TrayIcon_SetImage", TrayIcon_SetImage},
+    {5, "TrayIcon_SetText", TrayIcon_SetText}, {6, "TrayIcon_Show", TrayIcon_Show},
 };
 static_assert(NumbersOwnCommands(kTrayIcon, qbk::TypeTrayIcon, 6));
 
