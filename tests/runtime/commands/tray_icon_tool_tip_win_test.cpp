@@ -21,25 +21,28 @@ namespace {
 
 using qbktest::ProjectRun;
 
+struct TipSearch {
+    DWORD process;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTip(HWND candidate, LPARAM data)
+{
+    auto* search = reinterpret_cast<TipSearch*>(data);
+    char name[64] = "";
+    DWORD process = 0;
+    GetWindowThreadProcessId(candidate, &process);
+    GetClassNameA(candidate, name, sizeof name);
+    if (process == search->process && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) search->found.push_back(candidate);
+    return TRUE;
+}
+
 // The tool tip windows of the process that owns `window`.
 std::vector<HWND> TipsOf(HWND window)
 {
-    struct Search {
-        DWORD process;
-        std::vector<HWND> found;
-    } search{0, {}};
+    TipSearch search{0, {}};
     GetWindowThreadProcessId(window, &search.process);
-    EnumWindows(
-        [](HWND candidate, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = "";
-            DWORD process = 0;
-            GetWindowThreadProcessId(candidate, &process);
-            GetClassNameA(candidate, name, sizeof name);
-            if (process == s->process && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) s->found.push_back(candidate);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(&CollectTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
