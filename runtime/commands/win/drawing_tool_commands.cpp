@@ -660,10 +660,29 @@ void DrawingTool_DrawOnScreen(CommandContext& ctx)
     ::ReleaseDC(desktop, screen.Detach());
 }
 
+// Invalidates the part of one top-level window that lies in the screen rectangle.
+BOOL CALLBACK RefreshWindowIn(HWND window, LPARAM area)
+{
+    const RECT& screen = *reinterpret_cast<const RECT*>(area);
+    RECT outer, common;
+    if (!::IsWindowVisible(window) || !::GetWindowRect(window, &outer) || !::IntersectRect(&common, &outer, &screen))
+        return TRUE;
+    // In client coordinates; the frame is part of what must be painted again.
+    POINT origin = {0, 0};
+    ::ClientToScreen(window, &origin);
+    ::OffsetRect(&common, -origin.x, -origin.y);
+    ::RedrawWindow(window, &common, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
 void DrawingTool_RefreshScreen(CommandContext& ctx)
 {
-    const RECT r = PullBox(ctx).Get();
+    RECT r = PullBox(ctx).Get();
     ::RedrawWindow(::GetDesktopWindow(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Some systems leave the windows of other programs out of the desktop's repainting: each
+    // window over the rectangle is asked to paint that part again.
+    ::EnumWindows(RefreshWindowIn, reinterpret_cast<LPARAM>(&r));
+    ::RedrawWindow(::GetDesktopWindow(), &r, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 constexpr CommandEntry kDrawingTool[] = {

@@ -306,3 +306,81 @@ TEST_F(DrawingToolCommands, PixelEffectsChangeOnlyTheirRectangle)
 }
 
 }  // namespace
+
+namespace {
+
+using qbktest::ProjectRun;
+
+// The client area of a project window as it shows on the screen.
+zvtest::Image ClientShot(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return zvtest::CaptureScreen().Crop(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+TEST(DrawingToolWindow, DrawingOnTheWindowShowsAtOnceAndOnTheScreenUntilItIsRefreshed)
+{
+    ProjectRun run(R"(
+window MAIN
+  caption "canvas"
+  style 0x100B0001
+  rect 0 0 300 200
+  values 0 0 0 16777215 -1
+  object DrawingTool pen
+  object CheckBox result
+    rect 200 150 90 20
+  builtin Keyboard
+    event 1
+      @Condition.If(@Application.GetParameter(0), "=", "D")
+        @pen.SetColor(255)
+        @pen.FillRect(10, 10, 50, 30)
+        @pen.SetPenWidth(3)
+        @pen.SetColor(16711680)
+        @pen.DrawLine(100, 100, 180, 100)
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "S")
+        @pen.DrawOnScreen(160, 110, 16777215)
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "R")
+        @pen.RefreshScreen(0, 0, 200, 200)
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "F")
+        @pen.Fill(-1)
+      @Condition.EndIf()
+      @result.SetText(@Application.GetParameter(0))
+  event 16
+    @result.SetText(@pen.SetTarget(3) & @pen.SetTarget(-1))
+)");
+    HWND main = run.Window("MAIN");
+    HWND result = run.Control("MAIN", "result");
+    ASSERT_TRUE(main && result);
+    EXPECT_TRUE(run.WaitForText(result, "01"));  // the window is named by -1, not by its id
+    ProjectRun::BringToFront(main);
+    auto key = [&](char k) {
+        SetWindowTextA(result, "");
+        run.PressKey(main, WORD(k));
+        return run.WaitForText(result, std::string(1, k));
+    };
+    ASSERT_TRUE(key('D'));
+    EXPECT_TRUE(zvtest::WaitFor([&] { return ClientShot(main).At(30, 20) == 0xFF0000u; }, qbktest::kWait));
+    const zvtest::Image drawn = ClientShot(main);
+    EXPECT_EQ(drawn.At(60, 20), 0xFFFFFFu);
+    EXPECT_EQ(drawn.At(140, 101), 0x0000FFu);  // the wide pen
+
+    // The window's picture on the screen at 160, 110 (over the window itself, now at 0, 0), its white
+    // left out, until what lies there paints itself again.
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(zvtest::WaitFor([&] { return ClientShot(main).At(30, 20) == 0xFF0000u; }, qbktest::kWait));
+    ASSERT_TRUE(key('S'));
+    EXPECT_EQ(zvtest::CaptureScreen().At(160 + 30, 110 + 20), 0xFF0000u);
+    ASSERT_TRUE(key('R'));
+    EXPECT_TRUE(zvtest::WaitFor([] { return zvtest::CaptureScreen().At(190, 130) == 0xFFFFFFu; }, qbktest::kWait));
+
+    // Filling with -1: the window's own colour.
+    ASSERT_TRUE(key('F'));
+    EXPECT_TRUE(zvtest::WaitFor([&] { return ClientShot(main).At(30, 20) == 0xFFFFFFu; }, qbktest::kWait));
+}
+
+}  // namespace
