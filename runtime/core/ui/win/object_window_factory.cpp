@@ -4,6 +4,7 @@
 
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "grid_ctrl.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -172,6 +173,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         host->Create(object.Caption, style, make.Rect, make.Parent, make.Id);
         make.SetFont(*host);
         return host;
+    }
+    case qbk::TypeGrid: {
+        auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
+        grid->Create(make.Rect, make.Parent, make.Id, style);
+        make.SetFont(*grid);
+        return grid;
     }
     case qbk::TypeListView: {
         auto list = std::make_unique<CListCtrl>();
