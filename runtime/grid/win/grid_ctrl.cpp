@@ -134,7 +134,7 @@ LRESULT CGridCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDOWN:
         ::SetFocus(m_hWnd);
-        OnLButtonDown(PointOf(lParam), (wParam & MK_SHIFT) != 0);
+        OnLButtonDown(PointOf(lParam), (wParam & MK_SHIFT) || KeyHeld(VK_SHIFT));
         return 0;
     case WM_LBUTTONUP: OnLButtonUp(PointOf(lParam)); return 0;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(PointOf(lParam)); return 0;

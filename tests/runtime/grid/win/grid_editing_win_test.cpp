@@ -94,15 +94,15 @@ TEST_F(GridEditing, PunctuationTypedIsKeptAndSpaceOpensWithoutInserting)
 {
     ASSERT_NO_FATAL_FAILURE(Make(6, 5, 1, 1));
     ASSERT_NO_FATAL_FAILURE(FocusOn(2, 2));
-    Type("$(");  // share their codes with Home and Down
+    Type("$&");  // share their codes with Home and Up
     ASSERT_NE(Editor(), nullptr);
-    EXPECT_EQ(TextOf(Editor()), "$(");
+    EXPECT_EQ(TextOf(Editor()), "$&");
     Key(VK_RETURN);
     EXPECT_TRUE(WaitForNoEditor());
-    EXPECT_EQ(grid->GetItemText(2, 2), "$(");
+    EXPECT_EQ(grid->GetItemText(2, 2), "$&");
     Key(VK_SPACE);
     ASSERT_NE(Editor(), nullptr);
-    EXPECT_EQ(TextOf(Editor()), "$(");
+    EXPECT_EQ(TextOf(Editor()), "$&");
     EXPECT_EQ(Selection(Editor()), std::make_pair(0, 2));
 }
 

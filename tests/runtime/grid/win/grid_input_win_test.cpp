@@ -20,10 +20,7 @@ TEST_F(GridInput, ClicksMoveTheFocusSelectAndNotifyTheParent)
     EXPECT_TRUE(WaitFor([&] { return parent.clickCommands == 1; }));
 
     // Shift extends from where the selection started.
-    zvtest::SendKey(VK_SHIFT, true);
-    ClickCell(4, 3);
-    zvtest::SendKey(VK_SHIFT, false);
-    Settle();
+    ShiftClickCell(4, 3);
     EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(2, 2, 4, 3));
     EXPECT_EQ(grid->GetSelectedCount(), 6);
 
