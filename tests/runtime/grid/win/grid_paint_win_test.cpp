@@ -102,5 +102,62 @@ TEST_F(GridPaint, NothingIsPaintedWhileDrawingIsOffAndCellsOutOfViewAreNotDrawn)
     EXPECT_TRUE(grid->RedrawCell(2, 1));
 }
 
+// The rows of the rectangle that hold a pixel other than the colour.
+int InkedRows(const zvtest::Image& image, const CRect& rect, uint32_t colour)
+{
+    int rows = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        rows += Differing(image, CRect(rect.left, y, rect.right, y + 1), colour) > 0;
+    return rows;
+}
+
+TEST_F(GridPaint, CellsWithFontsOfTheirOwnEachDrawInTheirs)
+{
+    ASSERT_NO_FATAL_FAILURE(Make(4, 3, 1, 1, 300, 200, false));
+    for (int r = 0; r < 4; ++r) grid->SetRowHeight(r, 40);
+    LOGFONTA big = {}, small = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof big, &big);
+    small = big;
+    big.lfHeight = -30;
+    small.lfHeight = -9;
+    grid->GetCell(1, 1)->SetFont(&big);
+    grid->GetCell(2, 1)->SetFont(&small);
+    grid->GetCell(3, 1)->SetFont(&big);
+    for (int r = 1; r < 4; ++r) grid->SetItemText(r, 1, "Hg");
+    grid->Redraw();
+    const zvtest::Image image = Capture();
+    ASSERT_FALSE(image.Empty());
+    const uint32_t window = SysPixel(COLOR_WINDOW);
+    // Cells (r, 1): x 60..119, y 40 r..40 r + 39.
+    const int first = InkedRows(image, CRect(61, 41, 118, 78), window);
+    const int second = InkedRows(image, CRect(61, 81, 118, 118), window);
+    const int third = InkedRows(image, CRect(61, 121, 118, 158), window);
+    EXPECT_GT(first, second + 8);
+    EXPECT_EQ(first, third);
+}
+
+TEST_F(GridPaint, TheWindowClassRoutesEveryMessageAndTheFontSetsTheDefaultSizes)
+{
+    ASSERT_NO_FATAL_FAILURE(Make(2, 2, 0, 0));
+    WNDCLASSA cls = {};
+    ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA(nullptr), CGridCtrl::kClassName, &cls));
+    EXPECT_EQ(cls.lpfnWndProc, &CWnd::FrameworkWindowProc);
+    EXPECT_EQ(cls.style, UINT(CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW));
+    EXPECT_EQ(CWnd::FromHandlePermanent(gridWindow), static_cast<CWnd*>(grid));
+
+    LOGFONTA font = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfHeight = -40;
+    const HFONT large = ::CreateFontIndirectA(&font);
+    ::SendMessageA(gridWindow, WM_SETFONT, WPARAM(large), TRUE);
+    LOGFONTA answered = {};
+    ::GetObjectA(HGDIOBJ(::SendMessageA(gridWindow, WM_GETFONT, 0, 0)), sizeof answered, &answered);
+    EXPECT_EQ(answered.lfHeight, -40);
+    // The default height is one and a half lines of the font: new rows take it.
+    const int row = grid->InsertRowAt("");
+    EXPECT_GE(grid->GetRowHeight(row), 60);
+    ::DeleteObject(large);
+}
+
 }  // namespace
 }  // namespace gridtest
