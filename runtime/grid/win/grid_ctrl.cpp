@@ -298,6 +298,13 @@ void CGridCtrl::ScrollBarsChanged()
                 info.nPage = UINT(axis.Page());
                 info.nPos = axis.Position();
             }
+            // Only what changed: a bar set again repaints, which a scroll a line at a time feels.
+            SCROLLINFO& applied = m_appliedBars[vertical ? 1 : 0];
+            if (applied.cbSize && applied.nMax == info.nMax && applied.nPage == info.nPage) {
+                if (applied.nPos == info.nPos) continue;
+                info.fMask = SIF_POS;
+            }
+            applied = info;
             ::SetScrollInfo(m_hWnd, vertical ? SB_VERT : SB_HORZ, &info, TRUE);
         }
     } while (m_barsAgain);

@@ -84,6 +84,7 @@ private:
     bool m_typing = false;  // a character the user typed is being handled
     bool m_inSize = false;
     bool m_applyingBars = false, m_barsAgain = false;
+    SCROLLINFO m_appliedBars[2] = {};  // horizontal, vertical; cbSize 0 until first set
     bool m_tracking = false;
     grid::Orientation m_trackerOrientation = grid::Orientation::Vertical;
     int m_trackerPosition = 0;
