@@ -51,6 +51,35 @@ TEST_F(GridInput, DraggingSelectsTheBlockUnderTheMouse)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+TEST_F(GridInput, HoldingADragBelowTheGridScrollsAndExtendsTheSelection)
+{
+    // 100 rows of 20 in 300 pixels: rows up to 14 show at first.
+    ASSERT_NO_FATAL_FAILURE(Make(100, 4, 1, 1));
+    const CPoint from = Centre(2, 1);
+    const POINT start = ScreenPoint(from.x, from.y), below = ScreenPoint(from.x, 300 + 10);
+    zvtest::MoveMouse(start.x, start.y);
+    Settle();
+    INPUT press = {};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &press, sizeof press);
+    Settle();
+    zvtest::MoveMouse(below.x, below.y);
+    // The auto-scroll timer steps a row down every 25 ms while the mouse stays there.
+    EXPECT_TRUE(WaitFor([&] { return grid->GetScrollPos32(true) >= 10 * kHeight; }));
+    press.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &press, sizeof press);
+    Settle();
+    const CCellRange selected = grid->GetSelectedCellRange();
+    EXPECT_EQ(selected.GetMinRow(), 2);
+    EXPECT_GT(selected.GetMaxRow(), 20);
+    EXPECT_EQ(selected.GetMinCol(), 1);
+    const int scrolled = grid->GetScrollPos32(true);
+    zvtest::PumpMessages(200);
+    EXPECT_EQ(grid->GetScrollPos32(true), scrolled);  // the timer has stopped with the button
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
 TEST_F(GridInput, KeysMoveTheFocusAndShiftExtendsTheSelection)
 {
     ASSERT_NO_FATAL_FAILURE(Make(8, 6, 1, 1));
