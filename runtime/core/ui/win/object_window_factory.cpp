@@ -6,6 +6,7 @@
 #include "anim_ctrl.h"
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "grid_ctrl.h"
 #include "group_box.h"
 #include "key_edit.h"
 #include "notify_button.h"
@@ -253,6 +254,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return combo;
     }
     case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeGrid: {
+        auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
+        grid->Create(make.Rect, make.Parent, make.Id, style);
+        make.SetFont(*grid);
+        return grid;
+    }
     case qbk::TypeListView: {
         auto list = std::make_unique<CListCtrl>();
         list->Create(style, make.Rect, make.Parent, make.Id);
