@@ -1,9 +1,19 @@
 // The window of every object that shows something (or needs a window of its own): the control or
 // window class behind its type, its geometry, font, colours and the type's properties.
+#include <cstdlib>
 #include <memory>
 
+#include "anim_ctrl.h"
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "grid_ctrl.h"
+#include "group_box.h"
+#include "key_edit.h"
+#include "notify_button.h"
+#include "image_bitmap.h"
+#include "image_progress_ctrl.h"
+#include "panel_wnd.h"
+#include "scrolling_wnd.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -119,15 +129,74 @@ std::unique_ptr<CWnd> MakeMdiClient(const Making& make)
     return client;
 }
 
+// The object's colour, or the system colour `fallback` for -1.
+COLORREF ColourOr(int colour, int fallback) { return colour == -1 ? ::GetSysColor(fallback) : COLORREF(colour); }
+
+// The image a property names, read as a BMP from the project's embedded file of that name.
+bool LoadEmbeddedBmp(const Making& make, const char* property, CImageBitmap& image)
+{
+    const CString name = make.Property(property);
+    if (!IsSet(name)) return false;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    return file && image.LoadBmp(file);
+}
+
+// The animation notifies its window of the mouse; its "Image" is an animation file of the project,
+// and only an animation that loads takes the colours and starts by itself.
+std::unique_ptr<CWnd> MakeAnimation(const Making& make)
+{
+    auto animation = std::make_unique<CAnimCtrl>();
+    animation->Create(make.Object.Style, make.Parent, make.Rect, make.Id);
+    animation->SetNotify(true);
+    const CString name = make.Property("Image");
+    if (!IsSet(name)) return animation;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    if (!file || !animation->LoadStream(file)) return animation;
+    if (make.Object.BackColor != -1) animation->SetBackColor(COLORREF(make.Object.BackColor));
+    const int transparent = atoi(make.Property("Transparent Color"));
+    if (transparent != -1) animation->SetTransparentColor(transparent);
+    if (atoi(make.Property("Auto Play")) != 0) animation->Play();
+    return animation;
+}
+
 std::unique_ptr<CWnd> MakeProgressBar(const Making& make)
 {
-    auto bar = std::make_unique<CProgressCtrl>();
+    auto bar = std::make_unique<CImageProgressCtrl>();
     bar->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
-    bar->SetBkColor(make.Object.BackColor == -1 ? ::GetSysColor(COLOR_WINDOW) : COLORREF(make.Object.BackColor));
+    bar->SetBackColor(ColourOr(make.Object.BackColor, COLOR_WINDOW));
     // The range first: a position outside the control's present range would be cut to it.
     bar->SetRange32(atoi(make.Property("Min Value")), atoi(make.Property("Max Value")));
     bar->SetPos(atoi(make.Property("Value")));
+    CImageBitmap image;
+    if (LoadEmbeddedBmp(make, "Image", image) && image.CopyTo(&bar->Image())) bar->UpdateBitmapSize();
     return bar;
+}
+
+std::unique_ptr<CWnd> MakePanel(const Making& make)
+{
+    auto panel = std::make_unique<CPanelWnd>();
+    panel->Create("", make.Object.Style, make.Rect, make.Parent, make.Id);
+    panel->SetBorder(make.Object.ExtraStyle, make.Object.Flags);
+    panel->SetColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    return panel;
+}
+
+// A number property counts as on when it reads as a number other than 0.
+bool IsOn(const Making& make, const char* property) { return atoi(make.Property(property)) != 0; }
+
+std::unique_ptr<CWnd> MakeScrollingWindow(const Making& make)
+{
+    auto ticker = std::make_unique<CScrollingWnd>();
+    ticker->Create(make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*ticker);
+    ticker->SetBackColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    ticker->SetTextColor(ColourOr(make.Object.TextColor, COLOR_BTNTEXT));
+    ticker->SetTextFormat(make.Object.Flags);
+    ticker->SetTransparent(IsOn(make, "Transparency"));
+    ticker->SetStretch(IsOn(make, "Stretch Mode"));
+    if (LoadEmbeddedBmp(make, "Image", ticker->Image())) ticker->ShowImage(true);
+    ticker->Redraw();
+    return ticker;
 }
 
 std::unique_ptr<CWnd> MakeTabControl(const Making& make)
@@ -143,6 +212,16 @@ std::unique_ptr<CWnd> MakeTabControl(const Making& make)
     return tabs;
 }
 
+// A control made with the object's caption and the given style, in the window's font.
+template <class Control>
+std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
+{
+    auto control = std::make_unique<Control>();
+    control->Create(make.Object.Caption, style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*control);
+    return control;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -151,12 +230,19 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     switch (object.Type) {
     case qbk::TypeClientSocket:
     case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
+    case qbk::TypeAnimation: return MakeAnimation(make);
+    case qbk::TypeButton: return MakeCaptioned<CNotifyButton>(make, style);
+    case qbk::TypeEditBox: {
+        auto edit = std::make_unique<CKeyEdit>();
+        edit->CreateEx(object.ExStyle, object.Caption, style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*edit);
+        return edit;
+    }
+    case qbk::TypeGroupBox: return MakeCaptioned<CGroupBox>(make, style);
     case qbk::TypeCheckBox:
     case qbk::TypeRadioButton: {
         const bool check = object.Type == qbk::TypeCheckBox;
-        auto button = std::make_unique<CButton>();
-        button->Create(object.Caption, style | (check ? BS_CHECKBOX : BS_RADIOBUTTON), make.Rect, make.Parent, make.Id);
-        make.SetFont(*button);
+        auto button = MakeCaptioned<CButton>(make, style | (check ? BS_CHECKBOX : BS_RADIOBUTTON));
         if (!check) object.Numbers = {double(atoi(make.Property("Group")))};
         return button;
     }
@@ -167,11 +253,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         AddContent(make, *combo);
         return combo;
     }
-    case qbk::TypeExtension: {
-        auto host = std::make_unique<CStatic>();
-        host->Create(object.Caption, style, make.Rect, make.Parent, make.Id);
-        make.SetFont(*host);
-        return host;
+    case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeGrid: {
+        auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
+        grid->Create(make.Rect, make.Parent, make.Id, style);
+        make.SetFont(*grid);
+        return grid;
     }
     case qbk::TypeListView: {
         auto list = std::make_unique<CListCtrl>();
@@ -189,6 +276,8 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
+    case qbk::TypePanel: return MakePanel(make);
+    case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
     case qbk::TypeRichEdit: {
         auto edit = std::make_unique<CRichEditCtrl>();
         edit->Create(style, make.Rect, make.Parent, make.Id);
