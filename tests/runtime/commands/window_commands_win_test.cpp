@@ -232,9 +232,19 @@ window MAIN
         @MAIN.Minimize()
         @MAIN.SetText("7:" & @MAIN.IsMaximized() & @MAIN.IsMinimized())
       @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "20")
+        @list.Redraw()
+        @MAIN.SetText("20:" & @MAIN.IsForeground())
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "21")
+        @MAIN.RedrawAll()
+        @MAIN.SetText("21:")
+      @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), ">", "7")
-        @MAIN.Restore()
-        @MAIN.SetText(@Application.GetParameter(0) & ":" & @MAIN.IsMaximized() & @MAIN.IsMinimized())
+        @Condition.If(@Application.GetParameter(0), "<", "10")
+          @MAIN.Restore()
+          @MAIN.SetText(@Application.GetParameter(0) & ":" & @MAIN.IsMaximized() & @MAIN.IsMinimized())
+        @Condition.EndIf()
       @Condition.EndIf()
 )";
 
@@ -303,6 +313,42 @@ TEST(WindowCommands, ColourTopMostDroppedFilesAndShowStates)
     EXPECT_EQ(run.Answer(main, 8), "10");
     EXPECT_EQ(run.Answer(main, 9), "00");
     EXPECT_FALSE(IsIconic(main) || IsZoomed(main));
+}
+
+// Paints over the client area of the window (its children included) from outside, as damage the
+// program does not know of.
+void PaintOver(HWND window)
+{
+    HDC dc = GetDCEx(window, nullptr, DCX_CACHE);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(window, dc);
+}
+
+int DarkPixels(HWND window, const RECT& area)
+{
+    const zvtest::Image shot = ProjectRun::Capture(window);
+    return shot.Count(area.left, area.top, area.right, area.bottom, [](uint32_t p) { return (p & 0xFFFFFF) == 0; });
+}
+
+TEST(WindowCommands, RedrawingRepaintsAControlOrTheWholeWindowAndTheForegroundIsKnown)
+{
+    ProjectRun run(kLimits);
+    HWND main = run.Window("MAIN"), list = run.Control("MAIN", "list");
+    ASSERT_TRUE(main && list);
+    ProjectRun::BringToFront(main);
+    RECT listArea = ProjectRun::PlaceInParent(list);
+    InflateRect(&listArea, -2, -2);  // its client area: the border is not drawn again
+    const RECT free = {200, 150, 300, 220};
+    PaintOver(main);
+    ASSERT_TRUE(zvtest::WaitFor([&] { return DarkPixels(main, free) > 0; }, qbktest::kWait));
+    EXPECT_EQ(run.Answer(main, 20), "1");
+    // The list alone is drawn again; the window's own area stays as it was painted over.
+    EXPECT_TRUE(zvtest::WaitFor([&] { return DarkPixels(main, listArea) == 0; }, qbktest::kWait));
+    EXPECT_GT(DarkPixels(main, free), 0);
+    EXPECT_EQ(run.Answer(main, 21), "");
+    EXPECT_TRUE(zvtest::WaitFor([&] { return DarkPixels(main, free) == 0; }, qbktest::kWait));
 }
 
 TEST(WindowCommands, QuietModeRaisesNoEventsUntilLeft)
