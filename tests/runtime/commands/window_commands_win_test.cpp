@@ -78,6 +78,7 @@ window MAIN
       @Condition.If(@Application.GetParameter(0), "=", "5")
         @Inner.Window.Center(1)
         @MAIN.Center(0)
+        @Popup.Window.Center(1)
         @MAIN.SetText("5:")
       @Condition.EndIf()
 window Dialog
@@ -173,6 +174,11 @@ TEST(WindowCommands, OpenPlacesChildrenAndPopUpsAndAScriptThatClosesItsWindowEnd
     GetWindowRect(main, &mainOuter);
     EXPECT_NEAR((mainOuter.left + mainOuter.right) / 2, (work.left + work.right) / 2, 1);
     EXPECT_NEAR((mainOuter.top + mainOuter.bottom) / 2, (work.top + work.bottom) / 2, 1);
+    // A pop-up over its owner.
+    RECT popupOuter;
+    GetWindowRect(popup, &popupOuter);
+    EXPECT_NEAR((popupOuter.left + popupOuter.right) / 2, (mainOuter.left + mainOuter.right) / 2, 1);
+    EXPECT_NEAR((popupOuter.top + popupOuter.bottom) / 2, (mainOuter.top + mainOuter.bottom) / 2, 1);
 
     // The pop-up's own script closes it: the rest of that script does not run.
     PostMessageA(popup, WM_TIMER, 1, 0);
