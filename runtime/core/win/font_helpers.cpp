@@ -25,6 +25,8 @@ LOGFONTA MakeLogFont(const CString& face, int height, int weight, bool italic, b
     return lf;
 }
 
+}  // namespace
+
 int ScreenPixelsPerInchY()
 {
     HDC screen = GetDC(nullptr);
@@ -32,8 +34,6 @@ int ScreenPixelsPerInchY()
     ReleaseDC(nullptr, screen);
     return dpi;
 }
-
-}  // namespace
 
 HFONT CreatePointFont(HDC dc, const CString& face, int points)
 {

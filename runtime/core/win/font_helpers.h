@@ -6,6 +6,8 @@
 #include "fw_string.h"
 #include "fw_types.h"
 
+// The screen's vertical resolution in dots per inch, read anew on every call.
+int ScreenPixelsPerInchY();
 // A normal-weight font of the face whose height is the size in points at the context's vertical
 // resolution (MulDiv rounding); default character set. The caller deletes it.
 HFONT CreatePointFont(HDC dc, const CString& face, int points);

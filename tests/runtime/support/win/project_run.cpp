@@ -267,9 +267,31 @@ std::string ProjectRun::Text(HWND window)
     return text;
 }
 
+RECT ProjectRun::PlaceInParent(HWND window)
+{
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 bool ProjectRun::WaitForText(HWND window, const std::string& expected, DWORD timeoutMs) const
 {
     return zvtest::WaitFor([&] { return Text(window) == expected; }, timeoutMs);
+}
+
+std::string ProjectRun::Answer(HWND window, int timerId, DWORD timeoutMs) const
+{
+    const std::string mark = std::to_string(timerId) + ":";
+    PostMessageA(window, WM_TIMER, WPARAM(timerId), 0);
+    std::string text;
+    const bool answered = zvtest::WaitFor(
+        [&] {
+            text = Text(window);
+            return text.compare(0, mark.size(), mark) == 0;
+        },
+        timeoutMs);
+    return answered ? text.substr(mark.size()) : "?" + text;
 }
 
 int ProjectRun::WaitForExit(DWORD timeoutMs)

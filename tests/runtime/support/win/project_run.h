@@ -57,10 +57,17 @@ public:
     HWND FindWindowOf(const std::string& className, const std::string& title) const;
 
     static std::string Text(HWND window);
+    // The window's outer rectangle where its parent places it (the screen for a top-level window).
+    static RECT PlaceInParent(HWND window);
     bool WaitForText(HWND window, const std::string& expected, DWORD timeoutMs = kWait) const;
     // The program's exit code, or -1 when it still runs after the time.
     int WaitForExit(DWORD timeoutMs = kWait);
     bool IsRunning() const;
+
+    // Asks a script for an answer without input: the window's Time event runs with the timer id as
+    // if the timer had fired, and the answer is what its script then writes into the caption after
+    // "id:" (the script writes "id:" and its answer); "?" and the caption when none comes in time.
+    std::string Answer(HWND window, int timerId, DWORD timeoutMs = kWait) const;
 
     // Input as a user makes it: the window is brought to the front first.
     void ClickAt(HWND window, int clientX, int clientY, bool right = false);

@@ -11,14 +11,6 @@ namespace {
 
 using qbktest::ProjectRun;
 
-RECT PlaceInParent(HWND control)
-{
-    RECT place;
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 TEST(ProjectStart, ProgramWithoutProjectSaysProgramErrorAndEnds)
 {
     ProjectRun run("", false);
@@ -90,7 +82,7 @@ window MAIN
 
     HWND box = run.Control("MAIN", "box");
     ASSERT_NE(box, nullptr);
-    const RECT place = PlaceInParent(box);
+    const RECT place = ProjectRun::PlaceInParent(box);
     EXPECT_EQ(place.left, 12);
     EXPECT_EQ(place.top, 20);
     EXPECT_EQ(place.right - place.left, 140);
