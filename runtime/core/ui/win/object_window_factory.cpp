@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "control_notify.h"
+#include "flat_button.h"
 #include "fw_controls.h"
 #include "group_box.h"
 #include "key_edit.h"
@@ -17,6 +18,7 @@ constexpr int kControlIdBase = 3000;
 constexpr int kMaxToolTipControls = 16;
 constexpr int kMaxTabs = 8;
 constexpr DWORD kRichEditEvents = ENM_CHANGE | ENM_SCROLL | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
+constexpr COLORREF kImageTransparent = RGB(255, 0, 255);
 
 // What every row of the factory works with.
 struct Making {
@@ -47,6 +49,20 @@ void AddContent(const Making& make, List& list)
     const int count = pieces.Split("|", '"', 0);
     for (int i = 0; i < count; ++i) list.AddString(pieces.GetAt(i));
 }
+
+// The picture a property names, loaded as a BMP from the project's embedded files; null when the
+// property is not set or the picture does not load.
+std::unique_ptr<CImageBitmap> LoadPropertyImage(const Making& make, const char* property)
+{
+    const CString name = make.Property(property);
+    if (!IsSet(name)) return nullptr;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    auto image = std::make_unique<CImageBitmap>();
+    if (!file || !image->LoadBmp(file)) return nullptr;
+    return image;
+}
+
+COLORREF ColorOr(int colour, int systemColour) { return colour == -1 ? ::GetSysColor(systemColour) : COLORREF(colour); }
 
 CString Numbered(const char* name, int i)
 {
@@ -156,6 +172,24 @@ std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
     return control;
 }
 
+std::unique_ptr<CWnd> MakeImageButton(const Making& make)
+{
+    auto button = MakeCaptioned<CFlatButton>(make, make.Object.Style);
+    const COLORREF back = ColorOr(make.Object.BackColor, COLOR_BTNFACE);
+    const COLORREF text = ColorOr(make.Object.TextColor, COLOR_BTNTEXT);
+    button->SetColor(CFlatButton::BackActive, back, true);
+    button->SetColor(CFlatButton::BackNormal, back, true);
+    button->SetColor(CFlatButton::TextActive, text, true);
+    button->SetColor(CFlatButton::TextNormal, text, true);
+    std::unique_ptr<CImageBitmap> normal = LoadPropertyImage(make, "Image");
+    if (!normal) return button;
+    std::unique_ptr<CImageBitmap> hover = LoadPropertyImage(make, "Image Over");
+    button->SetBitmaps(normal.release(), kImageTransparent, hover.release(), kImageTransparent);
+    const CString align = make.Property("Image Align");
+    button->SetAlign(align.CompareNoCase("Right") == 0 ? 2 : align.CompareNoCase("Top") == 0 ? 1 : 0);
+    return button;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -165,6 +199,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     case qbk::TypeClientSocket:
     case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
     case qbk::TypeButton: return MakeCaptioned<CNotifyButton>(make, style);
+    case qbk::TypeImageButton: return MakeImageButton(make);
     case qbk::TypeEditBox: {
         auto edit = std::make_unique<CKeyEdit>();
         edit->CreateEx(object.ExStyle, object.Caption, style, make.Rect, make.Parent, make.Id);
