@@ -7,6 +7,7 @@
 #include "project_run.h"
 #include "script_steps.h"
 #include "test_bitmaps.h"
+#include "window_probes.h"
 
 namespace {
 
@@ -189,18 +190,13 @@ window MAIN
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     ProjectRun::BringToFront(main);
-    const POINT away = {250, 150};
-    POINT screen = away;
-    ClientToScreen(main, &screen);
-    zvtest::MoveMouse(screen.x, screen.y);
+    qbktest::MoveMouseTo(main, 250, 150);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kYellow, qbktest::kWait));  // no image yet
     PostMessageA(main, WM_TIMER, 1, 0);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
     // Over it: the first image again, with the first colour transparent.
-    screen = {50, 40};
-    ClientToScreen(main, &screen);
-    zvtest::MoveMouse(screen.x, screen.y);
+    qbktest::MoveMouseTo(main, 50, 40);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT)), qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
@@ -208,9 +204,7 @@ window MAIN
     // do not load change nothing.
     PostMessageA(main, WM_TIMER, 2, 0);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kRed, qbktest::kWait));  // the hover image
-    screen = away;
-    ClientToScreen(main, &screen);
-    zvtest::MoveMouse(screen.x, screen.y);
+    qbktest::MoveMouseTo(main, 250, 150);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
 }

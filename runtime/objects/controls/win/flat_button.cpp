@@ -328,7 +328,8 @@ LRESULT CFlatButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == WA_INACTIVE) DropHover();
         break;
     case WM_CAPTURECHANGED:
-        if (m_hovered) {
+        // The system's button takes the capture for itself on a press: that changes nothing.
+        if (m_hovered && reinterpret_cast<HWND>(lParam) != m_hWnd) {
             if (::GetCapture() == m_hWnd) ::ReleaseCapture();
             DropHover();
         }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "project_run.h"
+#include "window_probes.h"
 #include "test_bitmaps.h"
 
 namespace {
@@ -54,19 +55,6 @@ window MAIN
            qbktest::EmbeddedFileLine("blue.bmp", qbktest::MakeFramedBmp(16, 2, kBlue, kMagenta));
 }
 
-POINT ScreenPoint(HWND window, int x, int y)
-{
-    POINT p = {x, y};
-    ClientToScreen(window, &p);
-    return p;
-}
-
-void MoveTo(HWND window, int x, int y)
-{
-    const POINT p = ScreenPoint(window, x, y);
-    zvtest::MoveMouse(p.x, p.y);
-}
-
 void LeftButton(bool down)
 {
     INPUT input = {};
@@ -82,7 +70,7 @@ TEST(FlatButton, NormalHoverPushedAndDisabledPictures)
     HWND pic = run.Control("MAIN", "pic");
     ASSERT_TRUE(main && pic);
     ProjectRun::BringToFront(main);
-    MoveTo(main, 250, 150);
+    qbktest::MoveMouseTo(main, 250, 150);
     const uint32_t light = qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT));
     const uint32_t shadow = qbktest::PixelOf(GetSysColor(COLOR_BTNSHADOW));
 
@@ -92,7 +80,7 @@ TEST(FlatButton, NormalHoverPushedAndDisabledPictures)
     EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, kYellow, qbktest::kWait));  // no border
 
     // Over it: the hover image inside a raised border.
-    MoveTo(main, 50, 40);
+    qbktest::MoveMouseTo(main, 50, 40);
     EXPECT_TRUE(run.WaitForText(main, "I|enter"));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, light, qbktest::kWait));
@@ -105,9 +93,11 @@ TEST(FlatButton, NormalHoverPushedAndDisabledPictures)
     LeftButton(false);
     EXPECT_TRUE(run.WaitForText(main, "I|enter|click"));
 
+    // Letting go released the capture and the hover with it: the next move over it enters again.
+    qbktest::MoveMouseTo(main, 52, 42);
+    EXPECT_TRUE(run.WaitForText(main, "I|enter|click|enter"));
     // Away: leave, then one move notice while no longer over it; the normal image again.
-    MoveTo(main, 52, 42);
-    MoveTo(main, 250, 150);
+    qbktest::MoveMouseTo(main, 250, 150);
     EXPECT_TRUE(zvtest::WaitFor(
         [&] {
             const std::string text = ProjectRun::Text(main), end = "|leave|moved-out";
@@ -131,11 +121,11 @@ TEST(FlatButton, CheckButtonShowsItsHoverImageOnlyWhileChecked)
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     ProjectRun::BringToFront(main);
-    MoveTo(main, 150, 40);
+    qbktest::MoveMouseTo(main, 150, 40);
     EXPECT_TRUE(
         qbktest::WaitForPixel(main, 120, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT)), qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 150, 40, kRed, qbktest::kWait));
-    MoveTo(main, 250, 150);
+    qbktest::MoveMouseTo(main, 250, 150);
     PostMessageA(main, WM_TIMER, 1, 0);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 150, 40, kBlue, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 120, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNSHADOW)), qbktest::kWait));
