@@ -5,6 +5,8 @@
 
 #include "anim_ctrl.h"
 #include "control_notify.h"
+#include "digit_display_rules.h"
+#include "flat_button.h"
 #include "fw_controls.h"
 #include "grid_ctrl.h"
 #include "group_box.h"
@@ -14,6 +16,8 @@
 #include "image_progress_ctrl.h"
 #include "panel_wnd.h"
 #include "scrolling_wnd.h"
+#include "picture_static.h"
+#include "shape_button.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -24,6 +28,10 @@ constexpr int kControlIdBase = 3000;
 constexpr int kMaxToolTipControls = 16;
 constexpr int kMaxTabs = 8;
 constexpr DWORD kRichEditEvents = ENM_CHANGE | ENM_SCROLL | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
+constexpr COLORREF kImageTransparent = RGB(255, 0, 255);
+constexpr UINT kDigitStripResource = 110;
+constexpr int kDigitStripCell = 13;  // the width of a cell of the built-in strip
+constexpr int kDigitHeight = 17;
 
 // What every row of the factory works with.
 struct Making {
@@ -53,6 +61,33 @@ void AddContent(const Making& make, List& list)
     CStringTokenizer pieces(make.Property("Content"));
     const int count = pieces.Split("|", '"', 0);
     for (int i = 0; i < count; ++i) list.AddString(pieces.GetAt(i));
+}
+
+// The picture a property names, loaded as a BMP from the project's embedded files; null when the
+// property is not set or the picture does not load.
+std::unique_ptr<CImageBitmap> LoadPropertyImage(const Making& make, const char* property)
+{
+    const CString name = make.Property(property);
+    if (!IsSet(name)) return nullptr;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    auto image = std::make_unique<CImageBitmap>();
+    if (!file || !image->LoadBmp(file)) return nullptr;
+    return image;
+}
+
+// "Transparent Color" as a colour; -1 (none) when it is -1 or not there at all.
+COLORREF TransparentColor(const Making& make)
+{
+    const CString value = make.Property("Transparent Color");
+    return value.IsEmpty() ? COLORREF(-1) : COLORREF(atoi(value));
+}
+
+COLORREF ColorOr(int colour, int systemColour) { return colour == -1 ? ::GetSysColor(systemColour) : COLORREF(colour); }
+
+// 1 for the word of the middle, 2 for the word of the far side, else 0.
+int AlignOf(const CString& word, const char* middleWord, const char* farWord)
+{
+    return word.CompareNoCase(middleWord) == 0 ? 1 : word.CompareNoCase(farWord) == 0 ? 2 : 0;
 }
 
 CString Numbered(const char* name, int i)
@@ -222,6 +257,80 @@ std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
     return control;
 }
 
+std::unique_ptr<CWnd> MakeImageButton(const Making& make)
+{
+    auto button = MakeCaptioned<CFlatButton>(make, make.Object.Style);
+    const COLORREF back = ColorOr(make.Object.BackColor, COLOR_BTNFACE);
+    const COLORREF text = ColorOr(make.Object.TextColor, COLOR_BTNTEXT);
+    button->SetColor(CFlatButton::BackActive, back, true);
+    button->SetColor(CFlatButton::BackNormal, back, true);
+    button->SetColor(CFlatButton::TextActive, text, true);
+    button->SetColor(CFlatButton::TextNormal, text, true);
+    std::unique_ptr<CImageBitmap> normal = LoadPropertyImage(make, "Image");
+    if (!normal) return button;
+    std::unique_ptr<CImageBitmap> hover = LoadPropertyImage(make, "Image Over");
+    button->SetBitmaps(normal.release(), kImageTransparent, hover.release(), kImageTransparent);
+    button->SetAlign(AlignOf(make.Property("Image Align"), "Top", "Right"));
+    return button;
+}
+
+// A digit display sized to its strip: the project's "Image" or the built-in one, as many digits as
+// fit the width; the object's width becomes a multiple of the built-in cell.
+std::unique_ptr<CWnd> MakeDigitDisplay(const Making& make)
+{
+    ObjectRecord& object = make.Object;
+    RECT rect = make.Rect;
+    rect.bottom = rect.top + kDigitHeight;
+    auto display = std::make_unique<CPictureStatic>();
+    display->Create("", object.Style, rect, make.Parent, make.Id);
+    display->SetValue(0, true);
+    const int width = rect.right - rect.left;
+    if (IsSet(make.Property("Image"))) {
+        CBitmap& strip = display->GetBitmap();
+        if (std::unique_ptr<CImageBitmap> image = LoadPropertyImage(make, "Image")) {
+            const CSize size = image->GetSize();
+            if (image->CopyTo(&strip)) {
+                display->SetBitmap();
+                rect.bottom = rect.top + size.cy;
+                display->SetDigitCount(qbk::DigitsForWidth(width, display->GetCellWidth()));
+            }
+        }
+    } else {
+        display->LoadStrip(kDigitStripResource, width / kDigitStripCell);
+    }
+    const COLORREF transparent = TransparentColor(make);
+    if (transparent != COLORREF(-1)) display->SetTransparentColor(transparent);
+    rect.right = rect.left + width / kDigitStripCell * kDigitStripCell;
+    ::SetWindowPos(*display, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    object.Left = rect.left, object.Top = rect.top;
+    object.Width = rect.right - rect.left, object.Height = rect.bottom - rect.top;
+    return display;
+}
+
+std::unique_ptr<CWnd> MakeShapedImage(const Making& make)
+{
+    ObjectRecord& object = make.Object;
+    auto shape = std::make_unique<CShapeButton>();
+    RECT rect = make.Rect;
+    if (std::unique_ptr<CImageBitmap> image = LoadPropertyImage(make, "Image")) {
+        shape->Image().Assign(*image);
+        if (make.Property("Auto Resize").CompareNoCase("1") == 0) {
+            const CSize size = image->GetSize();
+            object.Width = size.cx, object.Height = size.cy;
+            rect.right = rect.left + size.cx, rect.bottom = rect.top + size.cy;
+        }
+    }
+    shape->Create("", object.Style, rect, make.Parent, make.Id);
+    if (object.BackColor != -1) shape->SetBackColor(COLORREF(object.BackColor));
+    const COLORREF transparent = TransparentColor(make);
+    if (transparent != COLORREF(-1)) shape->SetTransparentColor(transparent);
+    if (atoi(make.Property("Stretch Mode")) != 0) shape->SetStretch(true);
+    shape->SetAlign(AlignOf(make.Property("Horizontal Align"), "Center", "Right"),
+                    AlignOf(make.Property("Vertical Align"), "Center", "Bottom"));
+    return shape;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -232,6 +341,9 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
     case qbk::TypeAnimation: return MakeAnimation(make);
     case qbk::TypeButton: return MakeCaptioned<CNotifyButton>(make, style);
+    case qbk::TypeImageButton: return MakeImageButton(make);
+    case qbk::TypePicture: return MakeDigitDisplay(make);
+    case qbk::TypeShapedImage: return MakeShapedImage(make);
     case qbk::TypeEditBox: {
         auto edit = std::make_unique<CKeyEdit>();
         edit->CreateEx(object.ExStyle, object.Caption, style, make.Rect, make.Parent, make.Id);
