@@ -1,6 +1,8 @@
 #include "value_format.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 CString IntToString(int value)
@@ -8,6 +10,11 @@ CString IntToString(int value)
     CString s;
     s.Format("%d", value);
     return s;
+}
+
+int TruncateToInt(double value)
+{
+    return value > -2147483649.0 && value < 2147483648.0 ? static_cast<int>(value) : INT32_MIN;
 }
 
 CString DoubleToString(double value)

@@ -6,6 +6,8 @@
 
 #include "fw_string.h"
 
+struct WindowRecord;
+
 // The caller's parameters of a run (a function's arguments, an event's values).
 struct ArgumentBlock {
     std::vector<CString> Texts;
@@ -17,4 +19,6 @@ struct ScriptFrame {
     std::vector<double> NumberSlots;  // one per LocalNumber object of the window
     std::vector<CString> TextSlots;  // one per LocalText object
     const ArgumentBlock* Arguments = nullptr;
+    // The window whose script runs: the local slots are its objects'. Null: a frame of no run.
+    const WindowRecord* Window = nullptr;
 };

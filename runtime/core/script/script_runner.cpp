@@ -76,6 +76,7 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
     frame.NumberSlots.assign(size_t(window->LocalNumberCount), 0.0);
     frame.TextSlots.resize(size_t(window->LocalTextCount));
     frame.Arguments = arguments;
+    frame.Window = window;
     ++m_runDepth;
     CString result;
     for (int i = 0; i < object->EventScripts[size_t(eventIndex)].InstructionCount(); ++i) {

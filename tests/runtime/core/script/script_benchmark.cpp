@@ -13,7 +13,8 @@
 #include "project_description.h"
 #include "project_model.h"
 #include "project_stream_writer.h"
-#include "stand_in_commands.h"
+#include "command_families.h"
+#include "command_table.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ constexpr int kPasses = 1000000;
 
 const char* const kProject = R"(
 commands Loop WHILE WEND
-commands NumberVariable GetId GetName Set Get Add
-commands TextVariable GetId GetName Set
+commands NumberVariable GetId GetName Add Increment Divide Get GetInt Multiply Set Subtract Decrement
+commands TextVariable GetId GetName Append FindChar Find Get GetCharAt GetLength Replace ReverseFindChar Set
 window MAIN
   object NumberVariable i
   object NumberVariable acc
@@ -56,7 +57,7 @@ int main()
     const std::string path = (std::filesystem::temp_directory_path() / "qbk-benchmark.exe").string();
     qbkw::WriteWholeFile(path, qbkw::AppendProject("program", qbkw::ParseProjectDescription(kProject)));
     CProjectRuntime runtime;
-    CommandTable table = MakeStandInCommandTable();
+    CommandTable table = MakeScriptCommandTable();
     runtime.m_commandTable = &table;
     if (!runtime.LoadProject(path.c_str())) {
         std::fprintf(stderr, "the benchmark project does not load\n");
