@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fw_string.h"
+#include "script_value.h"
 
 struct WindowRecord;
 
@@ -15,7 +16,7 @@ struct ArgumentBlock {
 };
 
 struct ScriptFrame {
-    CString Result;  // the dispatcher empties it before each command
+    ScriptValue Result;  // the dispatcher empties it before each command
     std::vector<double> NumberSlots;  // one per LocalNumber object of the window
     std::vector<CString> TextSlots;  // one per LocalText object
     const ArgumentBlock* Arguments = nullptr;
