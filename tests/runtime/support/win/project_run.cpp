@@ -278,7 +278,25 @@ void ProjectRun::PressKey(HWND window, WORD virtualKey)
     zvtest::TapKey(virtualKey);
 }
 
-std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs)
+std::vector<std::string> ProjectRun::MessageBoxButtons(const std::string& caption, DWORD timeoutMs) const
+{
+    HWND box = nullptr;
+    zvtest::WaitFor(
+        [&] {
+            box = FindWindowOf("#32770", caption);
+            return box != nullptr;
+        },
+        timeoutMs);
+    std::vector<std::string> buttons;
+    for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "Button" && IsWindowVisible(child)) buttons.push_back(Text(child));
+    }
+    return buttons;
+}
+
+std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs, int button)
 {
     HWND box = nullptr;
     zvtest::WaitFor(
@@ -294,7 +312,7 @@ std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeo
         GetClassNameA(child, name, sizeof name);
         if (std::string(name) == "Static" && !Text(child).empty()) text = Text(child);
     }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, WPARAM(button), 0);
     return text;
 }
 

@@ -24,6 +24,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "project_plan.h"
 #include "win_test_support.h"
@@ -71,9 +72,11 @@ public:
     // The client area as drawn now.
     static zvtest::Image Capture(HWND window) { return zvtest::CaptureWindow(window); }
 
-    // A message box the program shows: its text, and the box answered with OK; "" when none
-    // appears in time.
-    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait);
+    // A message box the program shows: its text, and the box answered with the button (OK unless
+    // another is given); "" when none appears in time.
+    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait, int button = IDOK);
+    // The texts of the buttons of the message box with that caption now showing, in order.
+    std::vector<std::string> MessageBoxButtons(const std::string& caption, DWORD timeoutMs = kWait) const;
 
 private:
     const qbkw::WindowPlan* WindowPlanOf(const std::string& name) const;
