@@ -119,6 +119,74 @@ window MAIN
     EXPECT_EQ(now.y, at.y);
 }
 
+TEST(SystemProject, ClicksComeAsTheirButtonEventsInOrder)
+{
+    ProjectRun run(R"(
+window MAIN
+  caption "T"
+  style 0x100B0001
+  rect 0 0 400 300
+  event 4
+    @MAIN.SetText(@MAIN.GetText() & "D")
+  event 5
+    @MAIN.SetText(@MAIN.GetText() & "d")
+  event 6
+    @MAIN.SetText(@MAIN.GetText() & "u")
+  event 8
+    @MAIN.SetText(@MAIN.GetText() & "m")
+  event 9
+    @MAIN.SetText(@MAIN.GetText() & "n")
+  event 13
+    @MAIN.SetText(@MAIN.GetText() & "r")
+  event 14
+    @MAIN.SetText(@MAIN.GetText() & "s")
+  object CheckBox clicks
+    caption "clicks"
+    rect 10 10 80 24
+    style 0x50014000
+    event 0
+      @MAIN.SetText("|")
+      @Mouse.SetClientPos(200, 150)
+      @Mouse.LeftDoubleClick()
+      @Mouse.RightClick()
+      @Mouse.MiddleClick()
+      @Mouse.SetCursor("HAND")
+  object CheckBox hide
+    caption "hide"
+    rect 100 10 80 24
+    style 0x50014000
+    event 0
+      @Mouse.ShowCursor(0)
+      @Mouse.ShowCursor(0)
+      @Mouse.SetCursor("hand")
+      @Mouse.SetCursor("ARROW")
+      @MAIN.SetText("hidden")
+  object CheckBox show
+    caption "show"
+    rect 190 10 80 24
+    style 0x50014000
+    event 0
+      @Mouse.ShowCursor(1)
+      @MAIN.SetText("shown")
+)");
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    run.Click(run.Control("MAIN", "clicks"));
+    EXPECT_TRUE(run.WaitForText(main, "|duDursmn")) << ProjectRun::Text(main);
+    // The pointer of the program in front shows until it hides it (twice, counted once).
+    CURSORINFO cursor = {sizeof cursor};
+    ASSERT_TRUE(GetCursorInfo(&cursor));
+    EXPECT_NE(cursor.flags & CURSOR_SHOWING, 0u);
+    run.Click(run.Control("MAIN", "hide"));
+    ASSERT_TRUE(run.WaitForText(main, "hidden"));
+    ASSERT_TRUE(GetCursorInfo(&cursor));
+    EXPECT_EQ(cursor.flags & CURSOR_SHOWING, 0u);
+    run.Click(run.Control("MAIN", "show"));  // one call shows it again
+    ASSERT_TRUE(run.WaitForText(main, "shown"));
+    ASSERT_TRUE(GetCursorInfo(&cursor));
+    EXPECT_NE(cursor.flags & CURSOR_SHOWING, 0u);
+}
+
 // Wine keeps the recycle bin in XDG_DATA_HOME's Trash folder: the program is started with that
 // folder inside the run's scratch folder, so the desktop's own bin is never touched.
 TEST(SystemProject, TheRecycleBinIsEmptied)
