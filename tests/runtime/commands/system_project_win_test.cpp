@@ -60,6 +60,10 @@ window MAIN
       @MAIN.SetText(@MAIN.GetText() & "|" & @Keyboard.IsKeyDown("SHIFT") & @Keyboard.IsKeyDown(""))
       @Keyboard.KeyUp("Shift")
       @MAIN.SetText(@MAIN.GetText() & @Keyboard.IsKeyDown("SHIFT") & @Keyboard.IsKeyDown("nosuchkey") & "|")
+      @Mouse.SetClientPos(200, 150)
+      @Mouse.LeftDown()
+      @MAIN.SetText(@MAIN.GetText() & @Keyboard.IsKeyDown("") & "|")
+      @Mouse.LeftUp()
       @Keyboard.PressKey("f5")
       @Keyboard.PressKey("nosuchkey")
   builtin Keyboard
@@ -69,7 +73,7 @@ window MAIN
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     run.Click(run.Control("MAIN", "keys"));
-    EXPECT_TRUE(run.WaitForText(main, "T|1100|+SHIFT+F5")) << ProjectRun::Text(main);
+    EXPECT_TRUE(run.WaitForText(main, "T|1100|1|+SHIFT+F5")) << ProjectRun::Text(main);
     EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
 }
 
