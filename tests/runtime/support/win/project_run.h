@@ -80,6 +80,9 @@ public:
 
 private:
     const qbkw::WindowPlan* WindowPlanOf(const std::string& name) const;
+    HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const;
+    // The texts of the shown children of that class that have one, in order.
+    static std::vector<std::string> ChildTexts(HWND parent, const std::string& className);
 
     qbkw::ProjectPlan plan_;
     std::string folder_;
