@@ -7,6 +7,10 @@
 #include "group_box.h"
 #include "key_edit.h"
 #include "notify_button.h"
+#include "image_bitmap.h"
+#include "image_progress_ctrl.h"
+#include "panel_wnd.h"
+#include "scrolling_wnd.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -122,15 +126,56 @@ std::unique_ptr<CWnd> MakeMdiClient(const Making& make)
     return client;
 }
 
+// The object's colour, or the system colour `fallback` for -1.
+COLORREF ColourOr(int colour, int fallback) { return colour == -1 ? ::GetSysColor(fallback) : COLORREF(colour); }
+
+// The image a property names, read as a BMP from the project's embedded file of that name.
+bool LoadEmbeddedBmp(const Making& make, const char* property, CImageBitmap& image)
+{
+    const CString name = make.Property(property);
+    if (!IsSet(name)) return false;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    return file && image.LoadBmp(file);
+}
+
 std::unique_ptr<CWnd> MakeProgressBar(const Making& make)
 {
-    auto bar = std::make_unique<CProgressCtrl>();
+    auto bar = std::make_unique<CImageProgressCtrl>();
     bar->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
-    bar->SetBkColor(make.Object.BackColor == -1 ? ::GetSysColor(COLOR_WINDOW) : COLORREF(make.Object.BackColor));
+    bar->SetBackColor(ColourOr(make.Object.BackColor, COLOR_WINDOW));
     // The range first: a position outside the control's present range would be cut to it.
     bar->SetRange32(atoi(make.Property("Min Value")), atoi(make.Property("Max Value")));
     bar->SetPos(atoi(make.Property("Value")));
+    CImageBitmap image;
+    if (LoadEmbeddedBmp(make, "Image", image) && image.CopyTo(&bar->Image())) bar->UpdateBitmapSize();
     return bar;
+}
+
+std::unique_ptr<CWnd> MakePanel(const Making& make)
+{
+    auto panel = std::make_unique<CPanelWnd>();
+    panel->Create("", make.Object.Style, make.Rect, make.Parent, make.Id);
+    panel->SetBorder(make.Object.ExtraStyle, make.Object.Flags);
+    panel->SetColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    return panel;
+}
+
+// A number property counts as on when it reads as a number other than 0.
+bool IsOn(const Making& make, const char* property) { return atoi(make.Property(property)) != 0; }
+
+std::unique_ptr<CWnd> MakeScrollingWindow(const Making& make)
+{
+    auto ticker = std::make_unique<CScrollingWnd>();
+    ticker->Create(make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*ticker);
+    ticker->SetBackColor(ColourOr(make.Object.BackColor, COLOR_BTNFACE));
+    ticker->SetTextColor(ColourOr(make.Object.TextColor, COLOR_BTNTEXT));
+    ticker->SetTextFormat(make.Object.Flags);
+    ticker->SetTransparent(IsOn(make, "Transparency"));
+    ticker->SetStretch(IsOn(make, "Stretch Mode"));
+    if (LoadEmbeddedBmp(make, "Image", ticker->Image())) ticker->ShowImage(true);
+    ticker->Redraw();
+    return ticker;
 }
 
 std::unique_ptr<CWnd> MakeTabControl(const Making& make)
@@ -203,6 +248,8 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
+    case qbk::TypePanel: return MakePanel(make);
+    case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
     case qbk::TypeRichEdit: {
         auto edit = std::make_unique<CRichEditCtrl>();
         edit->Create(style, make.Rect, make.Parent, make.Id);
