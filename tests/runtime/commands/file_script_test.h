@@ -40,6 +40,9 @@ inline std::string QuotedPath(const std::string& path)
 }
 
 constexpr const char* kRegistryWords = "commands Registry GetId GetName Read DeleteKey DeleteValue Write\n";
+constexpr const char* kSystemWords =
+    "commands System ComputerName Desktop Serial FontsDir FontList QuickLaunch Recent Depth Height Width Programs "
+    "GetColor SystemDir Temp UserName WindowsDir InstallFont SetColor\n";
 constexpr const char* kFileSystemWords =
     "commands FileSystem Append ToJpeg Compress Copy Extract Shortcut Expand Delete RemoveDir EmptyBin Shell Exists "
     "List TempName CurrentDir Free Total Drive Ext SplitPath Entry Count Title Name Size Short FolderExists "

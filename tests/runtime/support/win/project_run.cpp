@@ -347,7 +347,7 @@ void ProjectRun::PressKey(HWND window, WORD virtualKey)
     zvtest::TapKey(virtualKey);
 }
 
-std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs)
+HWND ProjectRun::WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const
 {
     HWND box = nullptr;
     zvtest::WaitFor(
@@ -356,15 +356,32 @@ std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeo
             return box != nullptr;
         },
         timeoutMs);
-    if (!box) return std::string();
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    return box;
+}
+
+std::vector<std::string> ProjectRun::ChildTexts(HWND box, const std::string& className)
+{
+    std::vector<std::string> texts;
+    for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = "";
         GetClassNameA(child, name, sizeof name);
-        if (std::string(name) == "Static" && !Text(child).empty()) text = Text(child);
+        if (name == className && IsWindowVisible(child) && !Text(child).empty()) texts.push_back(Text(child));
     }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return text;
+    return texts;
+}
+
+std::vector<std::string> ProjectRun::MessageBoxButtons(const std::string& caption, DWORD timeoutMs) const
+{
+    return ChildTexts(WaitForMessageBox(caption, timeoutMs), "Button");
+}
+
+std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs, int button)
+{
+    const HWND box = WaitForMessageBox(caption, timeoutMs);
+    if (!box) return std::string();
+    const std::vector<std::string> texts = ChildTexts(box, "Static");
+    PostMessageA(box, WM_COMMAND, WPARAM(button), 0);
+    return texts.empty() ? std::string() : texts.back();
 }
 
 }  // namespace qbktest

@@ -24,6 +24,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "project_plan.h"
 #include "win_test_support.h"
@@ -81,12 +82,17 @@ public:
     // Under Wine a child window of another process reads black: read it through its top-level window.
     static bool WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs = kWait);
 
-    // A message box the program shows: its text, and the box answered with OK; "" when none
-    // appears in time.
-    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait);
+    // A message box the program shows: its text, and the box answered with the button (OK unless
+    // another is given); "" when none appears in time.
+    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait, int button = IDOK);
+    // The texts of the buttons of the message box with that caption now showing, in order.
+    std::vector<std::string> MessageBoxButtons(const std::string& caption, DWORD timeoutMs = kWait) const;
 
 private:
     const qbkw::WindowPlan* WindowPlanOf(const std::string& name) const;
+    HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const;
+    // The texts of the shown children of that class that have one, in order.
+    static std::vector<std::string> ChildTexts(HWND parent, const std::string& className);
 
     qbkw::ProjectPlan plan_;
     std::string folder_;
