@@ -4,8 +4,11 @@
 
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "group_box.h"
 #include "image_bitmap.h"
 #include "image_progress_ctrl.h"
+#include "key_edit.h"
+#include "notify_button.h"
 #include "panel_wnd.h"
 #include "scrolling_wnd.h"
 #include "project_window.h"
@@ -188,6 +191,16 @@ std::unique_ptr<CWnd> MakeTabControl(const Making& make)
     return tabs;
 }
 
+// A control made with the object's caption and the given style, in the window's font.
+template <class Control>
+std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
+{
+    auto control = std::make_unique<Control>();
+    control->Create(make.Object.Caption, style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*control);
+    return control;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -196,12 +209,18 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     switch (object.Type) {
     case qbk::TypeClientSocket:
     case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
+    case qbk::TypeButton: return MakeCaptioned<CNotifyButton>(make, style);
+    case qbk::TypeEditBox: {
+        auto edit = std::make_unique<CKeyEdit>();
+        edit->CreateEx(object.ExStyle, object.Caption, style, make.Rect, make.Parent, make.Id);
+        make.SetFont(*edit);
+        return edit;
+    }
+    case qbk::TypeGroupBox: return MakeCaptioned<CGroupBox>(make, style);
     case qbk::TypeCheckBox:
     case qbk::TypeRadioButton: {
         const bool check = object.Type == qbk::TypeCheckBox;
-        auto button = std::make_unique<CButton>();
-        button->Create(object.Caption, style | (check ? BS_CHECKBOX : BS_RADIOBUTTON), make.Rect, make.Parent, make.Id);
-        make.SetFont(*button);
+        auto button = MakeCaptioned<CButton>(make, style | (check ? BS_CHECKBOX : BS_RADIOBUTTON));
         if (!check) object.Numbers = {double(atoi(make.Property("Group")))};
         return button;
     }
@@ -212,12 +231,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         AddContent(make, *combo);
         return combo;
     }
-    case qbk::TypeExtension: {
-        auto host = std::make_unique<CStatic>();
-        host->Create(object.Caption, style, make.Rect, make.Parent, make.Id);
-        make.SetFont(*host);
-        return host;
-    }
+    case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
     case qbk::TypeListView: {
         auto list = std::make_unique<CListCtrl>();
         list->Create(style, make.Rect, make.Parent, make.Id);
