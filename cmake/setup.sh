@@ -19,6 +19,7 @@ packages=(
   xvfb xauth x11-apps imagemagick sox lame fonts-dejavu-core
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libpng-dev libjpeg-dev zlib1g-dev
   dpkg-dev tcl
+  cups-daemon cups-client cups-filters ghostscript poppler-utils libcups2 libcups2:i386
 )
 
 missing=()

@@ -23,6 +23,11 @@ export ZV_SOUND_OUT=$(winpath "$home/sound.raw")
 export ZV_TEST_TMP=$(winpath "$home/tmp")
 export ZV_SOURCE_DIR=$(winpath "$zv_root")
 export HOME=$home
+# The tests' printer (cmake/printer.sh), while its scheduler runs.
+if [ -S "$zv_build/cups/cups.sock" ]; then
+  export CUPS_SERVER=$zv_build/cups/cups.sock
+  export ZV_PRINT_OUT=$(winpath "$zv_build/cups/out/page.pdf")
+fi
 # Many test programs share the cores: keep Mesa's software renderer to a few threads each.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
 "$ZV_WINE" "$@" | tee "$home/stdout.txt"

@@ -1,5 +1,6 @@
 #include "print_layout.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qbk {
@@ -52,6 +53,11 @@ PixelBox PageGeometry::PrintRect(const PrintMargins& margins) const
     const double height = tenths ? m_tenthsY : m_caps.vertSize * 0.1;
     return PixelBox{ToPixelsX(margins.left), ToPixelsY(margins.top), ToPixelsX(width - margins.right),
                     ToPixelsY(height - margins.bottom)};
+}
+
+int ScaleToPrinter(int sourcePixels, int printerDpi, int sourceDpi)
+{
+    return int(int64_t(sourcePixels) * std::max(1, printerDpi) / std::max(1, sourceDpi));
 }
 
 namespace {

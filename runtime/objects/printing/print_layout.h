@@ -49,6 +49,10 @@ private:
     PrinterCaps m_caps;
 };
 
+// Source pixels as printer pixels of the same length on paper: a printer finer than the source
+// gets more of them, a coarser one fewer. A resolution below 1 counts as 1.
+int ScaleToPrinter(int sourcePixels, int printerDpi, int sourceDpi);
+
 // Where text goes on a page: measured and printed in printer pixels.
 class TextSurface {
 public:

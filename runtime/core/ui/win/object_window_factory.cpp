@@ -18,6 +18,7 @@
 #include "scrolling_wnd.h"
 #include "picture_static.h"
 #include "shape_button.h"
+#include "print_job_part.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
 #include "window_services.h"
@@ -439,6 +440,7 @@ void CreateObjectWindow(CProjectRuntime& runtime, int windowId, ObjectRecord& ob
     switch (object.Type) {
     case qbk::TypeObjectReference: ResolveObjectReference(make); return;
     case qbk::TypeToolTip: MakeToolTip(make); return;
+    case qbk::TypePrinter: object.Part = std::make_unique<PrintJobPart>(); return;
     default: break;
     }
     std::unique_ptr<CWnd> made = MakeInstance(make);

@@ -51,6 +51,13 @@ TEST(PageGeometry, MarginsInCentimetresOrTenthsOfAnInch)
     EXPECT_EQ(none.FromPixelsX(100), 0);
 }
 
+TEST(PageGeometry, ImagesKeepTheirLengthOnPaperOnFinerAndCoarserPrinters)
+{
+    EXPECT_EQ(qbk::ScaleToPrinter(96, 300, 96), 300);  // an inch stays an inch
+    EXPECT_EQ(qbk::ScaleToPrinter(96, 72, 96), 72);  // a coarser printer: fewer pixels, not more
+    EXPECT_EQ(qbk::ScaleToPrinter(100, 600, 0), 60000);
+}
+
 TEST(FlowText, WrapsAtWordsBetweenTheMargins)
 {
     const PageGeometry page(kSquarePage, 0);
