@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "command_context.h"
 #include "stored_format.h"
 
 void PrintTo(FlowCode code, std::ostream* out) { *out << "flow code " << int(code); }
