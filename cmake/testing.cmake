@@ -10,12 +10,13 @@ if(ZV_WINDOWS)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh" ${CMAKE_SYSTEM_PROCESSOR})
 endif()
 
-# zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY|NATIVE_ONLY] [SERIAL] [LABELS ...])
+# zv_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY|NATIVE_ONLY] [SERIAL] [LABELS ...] [FIXTURES ...])
 # A GoogleTest program whose tests CTest finds when it runs them (so building needs no Wine).
 # SERIAL: the tests run alone, for tests that send real input to the shared display (the
 # foreground window and the mouse position belong to whoever runs at the same time).
+# FIXTURES: CTest fixtures the tests need (started before them, ended after them).
 function(zv_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY;NATIVE_ONLY;SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS_ONLY;NATIVE_ONLY;SERIAL" "" "SOURCES;LIBS;LABELS;FIXTURES" ${ARGN})
   if(ZV_FUZZ OR (T_WINDOWS_ONLY AND NOT ZV_WINDOWS))
     return()
   endif()
@@ -34,10 +35,14 @@ function(zv_test name)
   if(T_SERIAL)
     set(serial TRUE)
   endif()
+  set(fixtures)
+  if(T_FIXTURES)
+    set(fixtures FIXTURES_REQUIRED "${T_FIXTURES}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
-    PROPERTIES LABELS "${labels}" TIMEOUT 300 RUN_SERIAL ${serial})
+    PROPERTIES LABELS "${labels}" TIMEOUT 300 RUN_SERIAL ${serial} ${fixtures})
 endfunction()
 
 # zv_fuzz(name SOURCES ... [LIBS ...] SEEDS dir)

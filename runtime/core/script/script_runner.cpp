@@ -114,9 +114,12 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
     frame.Window = window;
     ++m_runDepth;
     CString result;
+    // A script that closes the window it runs in ends there: what follows was written for an open window.
+    const bool windowWasOpen = window->Self() && window->Self()->WindowObject;
     for (int i = 0; i < object->EventScripts[size_t(eventIndex)].InstructionCount(); ++i) {
         const FlowCode code = ExecuteInstruction(window, object, eventIndex, i, frame);
         if (m_endingProgram) break;  // the program ends: every run stops
+        if (windowWasOpen && !(window->Self() && window->Self()->WindowObject)) break;
         if (window->Quiet && window->GetObjectCount() > 3 && m_hooks.pumpQuietMessage)
             m_hooks.pumpQuietMessage(*window);
         // A scan that finds no match ends the run: it must not restart it or leave the script.
