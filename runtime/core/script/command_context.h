@@ -53,7 +53,7 @@ public:
     void SetResult(const CString& text) { m_frame.Result = text; }
     void SetInt(int value) { m_frame.Result.SetNumber(value); }  // "%d"
     void SetReal(double value) { m_frame.Result.SetNumber(value); }  // DoubleToString
-    void SetTruth(bool value) { value ? m_frame.Result.SetWhole("1", 1) : m_frame.Result.SetWhole("0", 0); }
+    void SetTruth(bool value) { m_frame.Result.SetNumber(value ? 1 : 0); }  // "1" or "0"
 
     // ---- other objects of the same window, by id; null when missing or of another type
     ObjectRecord* FindObject(int id) const;

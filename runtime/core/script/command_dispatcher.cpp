@@ -27,10 +27,7 @@ FlowCode CProjectRuntime::DispatchObjectCommand(WindowRecord* window, ObjectReco
         return entry != nullptr;
     };
     auto runOwn = [&]() { return table && run(table->FindOwn(type, command)); };
-    auto holds = [&]() {
-        const CString& answer = frame.Result.Text();
-        return answer.GetLength() == 1 && answer.GetString()[0] == '1';
-    };
+    auto holds = [&]() { return frame.Result.IsOne(); };
 
     switch (type) {
     case qbk::TypeCondition:

@@ -40,6 +40,7 @@ void CommandTable::Resolve()
         }
     for (Slot* slot : slots) {
         slot->Entries.assign(slot->List ? size_t(slot->List->Count) : 0, nullptr);
+        slot->First = slot->Entries.empty() ? 0 : slot->List->Entries[0].Number;
         for (size_t i = 0; i < slot->Entries.size(); ++i) {
             const CommandEntry* entry = &slot->List->Entries[i];
             if (!entry->Name) continue;
@@ -50,18 +51,6 @@ void CommandTable::Resolve()
             slot->Entries[i] = entry;
         }
     }
-}
-
-const CommandEntry* CommandTable::Find(const Slot& slot, int command)
-{
-    if (slot.Entries.empty()) return nullptr;
-    const int index = command - slot.List->Entries[0].Number;  // the numbers run on without a gap
-    return index >= 0 && index < int(slot.Entries.size()) ? slot.Entries[size_t(index)] : nullptr;
-}
-
-const CommandEntry* CommandTable::FindOwn(int type, int command) const
-{
-    return InRange(type) ? Find(m_own[type], command) : nullptr;
 }
 
 const CommandEntry* CommandTable::FindObjectCommand(int command) const { return Find(m_objectCommands, command); }

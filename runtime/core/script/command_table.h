@@ -89,7 +89,10 @@ public:
     void Add(const CommandFamily& family);
 
     // The named entry of a type's own command, or null when the type has no such command.
-    const CommandEntry* FindOwn(int type, int command) const;
+    const CommandEntry* FindOwn(int type, int command) const
+    {
+        return InRange(type) ? Find(m_own[type], command) : nullptr;
+    }
     // Commands 0 and 1 of the window and the objects from type 12 on.
     const CommandEntry* FindObjectCommand(int command) const;
     // Commands 2 to 30 of the window and the visual controls.
@@ -106,10 +109,15 @@ private:
         const CommandList* List = nullptr;
         const CommandFamily* Family = nullptr;
         std::vector<const CommandEntry*> Entries;  // null: no command at that number
+        int First = 0;  // the number of Entries[0]
     };
 
     static bool InRange(int type) { return type >= 0 && type < qbk::kObjectTypeCount; }
-    static const CommandEntry* Find(const Slot& slot, int command);
+    static const CommandEntry* Find(const Slot& slot, int command)
+    {
+        const unsigned index = unsigned(command - slot.First);  // the numbers run on without a gap
+        return index < slot.Entries.size() ? slot.Entries[index] : nullptr;
+    }
     void Resolve();
 
     Slot m_own[qbk::kObjectTypeCount];

@@ -101,8 +101,8 @@ CString& ArgumentCursor::Remaining()
 {
     if (!m_text) {
         const int from = !m_compiled || m_next == 0 ? 0 : m_compiled->Arguments[m_next - 1].End;
-        m_rest = m_compiled ? m_compiled->Text.Mid(from) : CString();
-        m_text = &m_rest;
+        m_rest = std::make_unique<CString>(m_compiled ? m_compiled->Text.Mid(from) : CString());
+        m_text = m_rest.get();
         m_compiled = nullptr;
     }
     return *m_text;

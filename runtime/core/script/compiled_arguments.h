@@ -73,5 +73,5 @@ private:
     const CompiledArguments* m_compiled = nullptr;
     size_t m_next = 0;
     CString* m_text = nullptr;
-    CString m_rest;  // the remaining bytes of compiled arguments, once asked for
+    std::unique_ptr<CString> m_rest;  // the remaining bytes of compiled arguments, once asked for
 };

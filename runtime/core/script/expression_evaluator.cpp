@@ -23,6 +23,10 @@ bool IsHigh(char c) { return c == qbk::kOpMultiply || c == qbk::kOpDivide; }
 const ScriptValue* CProjectRuntime::EvaluateArgument(const CompiledArgument& argument, ScriptFrame& frame,
                                                      ScriptValue& result)
 {
+    const std::vector<CompiledTerm>& terms = argument.Terms;
+    // One literal operand is its own value: nothing to work out or copy.
+    if (terms.size() == 1 && !terms[0].Operand.Reference && !IsHigh(terms[0].Operator))
+        return &terms[0].Operand.Literal;
     // An operand's value: a literal is its own, a reference's is the answer of its command.
     ScriptValue answer;
     auto valueOf = [&](const CompiledOperand& source) -> const ScriptValue* {
@@ -43,7 +47,6 @@ const ScriptValue* CProjectRuntime::EvaluateArgument(const CompiledArgument& arg
         return &answer;
     };
 
-    const std::vector<CompiledTerm>& terms = argument.Terms;
     // One operand is the whole argument's value.
     if (terms.size() == 1 && !IsHigh(terms[0].Operator)) {
         const ScriptValue* value = valueOf(terms[0].Operand);

@@ -23,6 +23,33 @@ public:
     ScriptValue(const CString& text) : m_text(text) {}  // NOLINT: a text is a value
     ScriptValue(CString&& text) : m_text(std::move(text)) {}  // NOLINT
     ScriptValue(const char* text) : m_text(text) {}  // NOLINT
+    // A value without its text yet copies and moves its number only.
+    ScriptValue(const ScriptValue& other) : m_number(other.m_number), m_state(other.m_state)
+    {
+        if (m_state & kText) m_text = other.m_text;
+    }
+    ScriptValue(ScriptValue&& other) noexcept : m_number(other.m_number), m_state(other.m_state)
+    {
+        if (m_state & kText) m_text = std::move(other.m_text);
+    }
+    ScriptValue& operator=(const ScriptValue& other)
+    {
+        if (this != &other) {
+            if (other.m_state & kText) m_text = other.m_text;
+            m_number = other.m_number;
+            m_state = other.m_state;
+        }
+        return *this;
+    }
+    ScriptValue& operator=(ScriptValue&& other) noexcept
+    {
+        if (this != &other) {
+            if (other.m_state & kText) m_text = std::move(other.m_text);
+            m_number = other.m_number;
+            m_state = other.m_state;
+        }
+        return *this;
+    }
 
     // A value computed as a number: its text is DoubleToString's (so a fraction keeps only six
     // decimals, and its number is what those read as).
@@ -52,13 +79,6 @@ public:
         else
             SetFraction();
     }
-    // A text together with the whole number it is the decimal of ("1" and 1).
-    void SetWhole(const char* text, double number)
-    {
-        m_text = text;
-        m_number = number;
-        m_state = kText | kNumber | kWhole;
-    }
     void Empty()
     {
         m_text.Empty();
@@ -78,6 +98,12 @@ public:
     // The text is the decimal of a whole number (an optional '-' and digits, not "-0"), so that
     // the number is exact and atoi reads the same.
     bool IsWhole() const { return (m_state & kWhole) != 0; }
+    // Whether the text is exactly "1" (the truth value), read without making the text.
+    bool IsOne() const
+    {
+        if (m_state & kWhole) return m_number == 1;
+        return m_text.GetLength() == 1 && m_text.GetString()[0] == '1';
+    }
     // The text, moved out; the value is left empty.
     CString TakeText()
     {
