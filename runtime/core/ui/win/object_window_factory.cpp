@@ -1,9 +1,12 @@
 // The window of every object that shows something (or needs a window of its own): the control or
 // window class behind its type, its geometry, font, colours and the type's properties.
+#include <cstdlib>
 #include <memory>
 
+#include "anim_ctrl.h"
 #include "control_notify.h"
 #include "fw_controls.h"
+#include "grid_ctrl.h"
 #include "group_box.h"
 #include "image_bitmap.h"
 #include "image_progress_ctrl.h"
@@ -138,6 +141,24 @@ bool LoadEmbeddedBmp(const Making& make, const char* property, CImageBitmap& ima
     return file && image.LoadBmp(file);
 }
 
+// The animation notifies its window of the mouse; its "Image" is an animation file of the project,
+// and only an animation that loads takes the colours and starts by itself.
+std::unique_ptr<CWnd> MakeAnimation(const Making& make)
+{
+    auto animation = std::make_unique<CAnimCtrl>();
+    animation->Create(make.Object.Style, make.Parent, make.Rect, make.Id);
+    animation->SetNotify(true);
+    const CString name = make.Property("Image");
+    if (!IsSet(name)) return animation;
+    CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+    if (!file || !animation->LoadStream(file)) return animation;
+    if (make.Object.BackColor != -1) animation->SetBackColor(COLORREF(make.Object.BackColor));
+    const int transparent = atoi(make.Property("Transparent Color"));
+    if (transparent != -1) animation->SetTransparentColor(transparent);
+    if (atoi(make.Property("Auto Play")) != 0) animation->Play();
+    return animation;
+}
+
 std::unique_ptr<CWnd> MakeProgressBar(const Making& make)
 {
     auto bar = std::make_unique<CImageProgressCtrl>();
@@ -209,6 +230,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     switch (object.Type) {
     case qbk::TypeClientSocket:
     case qbk::TypeServerSocket: return MakeWindowOfClass(make, "QUILLBRICKSOCKET", 0, WS_CHILD, RECT{0, 0, 0, 0});
+    case qbk::TypeAnimation: return MakeAnimation(make);
     case qbk::TypeButton: return MakeCaptioned<CNotifyButton>(make, style);
     case qbk::TypeEditBox: {
         auto edit = std::make_unique<CKeyEdit>();
@@ -232,6 +254,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return combo;
     }
     case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeGrid: {
+        auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
+        grid->Create(make.Rect, make.Parent, make.Id, style);
+        make.SetFont(*grid);
+        return grid;
+    }
     case qbk::TypeListView: {
         auto list = std::make_unique<CListCtrl>();
         list->Create(style, make.Rect, make.Parent, make.Id);

@@ -92,16 +92,30 @@ bool CImageBitmap::CopyFromDC(CDC* dc, const RECT* rect)
         return false;
     }
     HBITMAP made = nullptr;
+    CRect r;
     if (!rect) {
-        made = CopyBitmap(static_cast<HBITMAP>(::GetCurrentObject(dc->GetSafeHdc(), OBJ_BITMAP)));
-    } else {
-        CRect r(*rect);
-        made = ::CreateCompatibleBitmap(dc->GetSafeHdc(), r.Width(), r.Height());
-        SelectedDC to(made, dc);
-        if (made && (!to.Ok() || !to->BitBlt(0, 0, r.Width(), r.Height(), dc, r.left, r.top, SRCCOPY))) {
-            ::DeleteObject(made);
-            made = nullptr;
+        // The bitmap selected in dc cannot be selected anywhere else: its pixels come through dc.
+        BITMAP description;
+        HGDIOBJ selected = ::GetCurrentObject(dc->GetSafeHdc(), OBJ_BITMAP);
+        if (!selected || !::GetObject(selected, sizeof description, &description)) {
+            Reset();
+            return false;
         }
+        description.bmBits = nullptr;
+        made = ::CreateBitmapIndirect(&description);
+        r = CRect(0, 0, description.bmWidth, description.bmHeight);
+    } else {
+        r = CRect(*rect);
+        made = ::CreateCompatibleBitmap(dc->GetSafeHdc(), r.Width(), r.Height());
+    }
+    bool copied = false;
+    if (made) {
+        SelectedDC to(made, dc);
+        copied = to.Ok() && to->BitBlt(0, 0, r.Width(), r.Height(), dc, r.left, r.top, SRCCOPY);
+    }
+    if (made && !copied) {
+        ::DeleteObject(made);
+        made = nullptr;
     }
     return AdoptBitmap(made);
 }

@@ -42,6 +42,9 @@ public:
     COLORREF GetTransparentColor() const { return m_transparentColor; }
     // A new colour drops the mask built for the old one.
     void SetTransparentColor(COLORREF colour);
+    // Drawing through a context the image is selected in changes its pixels behind its back: the
+    // mask made from the old pixels goes.
+    void PixelsChanged() { DropMask(); }
 
     // Loading: by content, BMP then JPEG then PNG; the name's extension plays no part. A stream is
     // read from its start and left where it was.

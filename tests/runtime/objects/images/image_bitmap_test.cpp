@@ -86,6 +86,24 @@ TEST(ImageCopies, CopyFromCopyToAndAssign)
     EXPECT_EQ(ReadImage(a), Distinct(4, 3));
 }
 
+TEST(ImageCopies, CopyFromDCTakesTheSelectedImageOrAnAreaOfIt)
+{
+    CImageBitmap source, copy;
+    ASSERT_TRUE(MakeImage(&source, 4, 3, Distinct(4, 3)));
+    copy.SetTransparentColor(RGB(9, 9, 9));
+    EXPECT_FALSE(copy.CopyFromDC(nullptr, nullptr));
+    // The image stays selected in the context it is copied through.
+    std::unique_ptr<CDC> dc(source.CreateMemDC());
+    ASSERT_NE(dc, nullptr);
+    ASSERT_TRUE(copy.CopyFromDC(dc.get(), nullptr));
+    EXPECT_EQ(copy.GetTransparentColor(), 0u);
+    EXPECT_EQ(ReadImage(copy), Distinct(4, 3));
+    const RECT area = {1, 1, 3, 3};
+    ASSERT_TRUE(copy.CopyFromDC(dc.get(), &area));
+    const Pixels all = Distinct(4, 3);
+    EXPECT_EQ(ReadImage(copy), (Pixels{all[5], all[6], all[9], all[10]}));
+}
+
 TEST(ImageLoad, ContentDecidesNotTheName)
 {
     std::string asBmp = ScratchPath("really_png.bmp");
