@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "aspect_fit.h"
 
@@ -93,8 +94,11 @@ bool CPrintPage::PrintImage(CDC* source, double x, double y, double maxWidth, do
         qbk::ScaleToPrinter(sourceWidth, ::GetDeviceCaps(m_dc, LOGPIXELSX), source->GetDeviceCaps(LOGPIXELSX));
     const int naturalHeight =
         qbk::ScaleToPrinter(sourceHeight, ::GetDeviceCaps(m_dc, LOGPIXELSY), source->GetDeviceCaps(LOGPIXELSY));
-    const CSize fitted =
-        FitSizeToAspect(m_geometry.ToPixelsX(maxWidth), m_geometry.ToPixelsY(maxHeight), naturalWidth, naturalHeight);
+    // The box is the most the image may take: an image that fits keeps its length on paper.
+    const int boxWidth = m_geometry.ToPixelsX(maxWidth), boxHeight = m_geometry.ToPixelsY(maxHeight);
+    CSize fitted(naturalWidth, naturalHeight);
+    if (naturalWidth > boxWidth || naturalHeight > boxHeight)
+        fitted = FitSizeToAspect(boxWidth, boxHeight, naturalWidth, naturalHeight);
     const int oldMode = ::SetStretchBltMode(m_dc, COLORONCOLOR);
     const BOOL done = ::StretchBlt(m_dc, m_geometry.ToPixelsX(x), m_geometry.ToPixelsY(y), fitted.cx, fitted.cy,
                                    source->GetSafeHdc(), sourceX, sourceY, sourceWidth, sourceHeight, SRCCOPY);
@@ -175,6 +179,8 @@ bool CPrintJob::BeginJob()
         FreeRequest();
         return false;
     }
+    // Disabling the owner takes the keyboard focus away from it: it is given back at the end.
+    m_focus = ::GetFocus();
     if (m_owner) ::EnableWindow(m_owner, FALSE);
     m_printer = m_request->hDC;
     return true;
@@ -201,6 +207,8 @@ bool CPrintJob::EndJob()
     m_printer = nullptr;
     FreeRequest();
     if (m_owner) ::EnableWindow(m_owner, TRUE);
+    if (m_focus && !::GetFocus() && ::IsWindow(m_focus)) ::SetFocus(m_focus);
+    m_focus = nullptr;
     return ended;
 }
 
@@ -247,6 +255,21 @@ bool CPrintJob::PrintTextFile(const char* fileName)
     return PrintStream(&copy);
 }
 
+bool CPrintJob::PrintPlainText(HWND richEdit)
+{
+    GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMBYTES | GTL_USECRLF, CP_ACP};
+    const LRESULT bytes = ::SendMessageA(richEdit, EM_GETTEXTLENGTHEX, WPARAM(&length), 0);
+    std::vector<char> text(size_t(std::max<LRESULT>(bytes, 0)) + 1);
+    GETTEXTEX request = {DWORD(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    const LRESULT got = ::SendMessageA(richEdit, EM_GETTEXTEX, WPARAM(&request), LPARAM(text.data()));
+    CMemFile stream;
+    stream.Write(text.data(), UINT(std::max<LRESULT>(got, 0)));
+    JobPages pages(*this);
+    const bool printed = qbk::PrintLines(stream, pages);
+    const bool ended = EndJob();
+    return printed && ended;
+}
+
 bool CPrintJob::PrintRichEdit(HWND richEdit)
 {
     if (!richEdit || !BeginJob()) return false;
@@ -265,6 +288,13 @@ bool CPrintJob::PrintRichEdit(HWND richEdit)
     range.rcPage = range.rc;
     GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
     const LONG textLength = LONG(::SendMessageA(richEdit, EM_GETTEXTLENGTHEX, WPARAM(&length), 0));
+    range.chrg.cpMax = -1;
+    if (textLength > 0 && ::SendMessageA(richEdit, EM_FORMATRANGE, FALSE, LPARAM(&range)) == 0) {
+        // A control that formats nothing for the printer (some systems' rich edit controls cannot)
+        // still has its text printed, plain.
+        ::SendMessageA(richEdit, EM_FORMATRANGE, FALSE, 0);
+        return PrintPlainText(richEdit);
+    }
     RECT client;
     ::GetClientRect(richEdit, &client);
     LONG start = 0;

@@ -36,8 +36,8 @@ public:
     // printed (fewer than all when the page is full). With newLine the position goes to the next
     // line afterwards, else it stays behind the text on the same line.
     int PrintTextFlow(const char* text, bool newLine);
-    // The source rectangle (pixels) scaled by the resolutions of printer and source, fitted into
-    // maxWidth x maxHeight at x, y (unit mode) keeping its shape.
+    // The source rectangle (pixels) at x, y (unit mode), as long on paper as on the source's device,
+    // shrunk to fit maxWidth x maxHeight (keeping its shape) when it is larger.
     bool PrintImage(CDC* source, double x, double y, double maxWidth, double maxHeight, int sourceX, int sourceY,
                     int sourceWidth, int sourceHeight);
     // The page inside the margins, in pixels.
@@ -100,11 +100,14 @@ public:
 private:
     void Reset();
     void FreeRequest();
+    // The control's text as plain lines, in the job already begun; ends the job.
+    bool PrintPlainText(HWND richEdit);
 
     std::unique_ptr<PRINTDLGA> m_request;
     HWND m_owner = nullptr;
     int m_unitMode = 0;
     HDC m_printer = nullptr;
+    HWND m_focus = nullptr;  // the window that had the keyboard focus when the job began
     CPrintFont m_defaultFont;
     CPrintFont m_font;
     COLORREF m_textColor = 0;

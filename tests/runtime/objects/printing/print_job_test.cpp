@@ -161,3 +161,26 @@ TEST_F(PrintJobTest, TextFilesPrintWholeAndAMissingOneFails)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrintJobTest, RichTextPrintsItsContentAndAnEmptyControlOnePage)
+{
+    LoadLibraryA("riched20.dll");
+    HWND edit = CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 90, 90, owner_,
+                                nullptr, nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextA(edit, "Rich text on paper");
+    ASSERT_TRUE(job_.PrintRichEdit(edit));
+    ASSERT_TRUE(WaitForPrintout());
+    EXPECT_NE(PrintedText().find("Rich text on paper"), std::string::npos) << PrintedText();
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+    ForgetPrintout();
+    SetWindowTextA(edit, "");
+    ASSERT_TRUE(job_.PrintRichEdit(edit));
+    ASSERT_TRUE(WaitForPrintout());
+    EXPECT_EQ(PrintedPages(), 1);
+    DestroyWindow(edit);
+}
+
+}  // namespace
