@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "application_commands.h"
+#include "value_format.h"
 
 namespace {
 
