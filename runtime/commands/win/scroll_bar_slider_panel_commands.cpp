@@ -118,8 +118,8 @@ constexpr CommandEntry kScrollBar[] = {
     {35, "ScrollBar_GetPageStep", ScrollBar_GetPageStep},
     {36, "ScrollBar_GetPos", ScrollBar_GetPos},
     {37, "ScrollBar_SetLineStep", ScrollBar_SetLineStep},
-    // The page step; the command's word is the one the drawing tool's pen width has.
-    {38, "DrawingTool_SetPenWidth", ScrollBar_SetPageStep},
+    // Named by what it does: a name stands for one handler across every table.
+    {38, "ScrollBar_SetPageStep", ScrollBar_SetPageStep},
     {39, "ScrollBar_SetRange", ScrollBar_SetRange},
     {40, "ScrollBar_SetPos", ScrollBar_SetPos},
     {41, "ScrollBar_Decrease", ScrollBar_Decrease},

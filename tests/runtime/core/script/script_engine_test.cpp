@@ -263,12 +263,11 @@ TEST_F(FlowTest, AScriptThatClosesItsOwnWindowEndsThere)
 {
     table_.Add(kCloseFamily);
     Start(R"(
-commands Math CloseOwnWindow
 window MAIN
   object NumberVariable n
   event 0
     @n.Add(1)
-    @Math.CloseOwnWindow()
+    @Math.0()
     @n.Add(10)
 )");
     ObjectRecord& n = *Window("MAIN").Objects[12];
