@@ -16,7 +16,7 @@ packages=(
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth x11-apps imagemagick sox lame
+  xvfb xauth x11-apps imagemagick sox lame fonts-dejavu-core
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libpng-dev libjpeg-dev zlib1g-dev
   dpkg-dev tcl
   cups-daemon cups-client cups-filters ghostscript poppler-utils libcups2 libcups2:i386

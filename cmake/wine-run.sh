@@ -30,8 +30,15 @@ if [ -S "$zv_build/cups/cups.sock" ]; then
 fi
 # Many test programs share the cores: keep Mesa's software renderer to a few threads each.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
-"$ZV_WINE" "$@"
-code=$?
+"$ZV_WINE" "$@" | tee "$home/stdout.txt"
+code=${PIPESTATUS[0]}
+# Wine kills a process (SIGKILL, code 137) whose host side is still closing a second after the program
+# ended, which happens on a loaded machine to programs that used OpenGL. A test program that had
+# already reported every test passed has ended well.
+if [ "$code" -eq 137 ] && grep -q '^\[  PASSED  \]' "$home/stdout.txt" && ! grep -q '^\[  FAILED  \]' "$home/stdout.txt"; then
+  echo "wine-run: $(basename "$1") passed; its process was killed while closing" >&2
+  code=0
+fi
 # A program that ends badly before it says anything (Wine's own messages are off) still says how.
 [ "$code" -eq 0 ] || echo "wine-run: $(basename "$1") ended with code $code" >&2
 exit "$code"

@@ -70,6 +70,13 @@ CString FormatNumbers(const CString& format, const double* numbers, int count)
             precision = ReadCount(format, i);
             if (precision < 0) precision = 0;
         }
+        // Length modifiers as C's printf takes them: h and hh narrow an integer; the others
+        // (l, ll, L, j, z, t) change nothing here, where integers are 64-bit and reals double.
+        int narrowTo = 0;  // bits
+        while (i < length && CString("hlLjzt").Find(format[i]) >= 0) {
+            if (format[i] == 'h') narrowTo = narrowTo == 16 ? 8 : 16;
+            ++i;
+        }
         const char conversion = i < length ? format[i] : '\0';
         const bool real = CString("fFeEgG").Find(conversion) >= 0 && conversion != '\0';
         const bool integer = CString("diuxXo").Find(conversion) >= 0 && conversion != '\0';
@@ -92,12 +99,17 @@ CString FormatNumbers(const CString& format, const double* numbers, int count)
                                    : number >= 9.2e18  ? 9.2e18
                                    : number <= -9.2e18 ? -9.2e18
                                                        : number;
+            long long whole = (long long)clamped;
+            if (narrowTo == 16)
+                whole = conversion == 'd' || conversion == 'i' ? (long long)(int16_t)whole : (uint16_t)whole;
+            if (narrowTo == 8)
+                whole = conversion == 'd' || conversion == 'i' ? (long long)(int8_t)whole : (uint8_t)whole;
             spec += "ll";
             spec += conversion;
             if (conversion == 'd' || conversion == 'i')
-                piece.Format(spec, (long long)clamped);
+                piece.Format(spec, whole);
             else
-                piece.Format(spec, (unsigned long long)(long long)clamped);
+                piece.Format(spec, (unsigned long long)whole);
         }
         out += piece;
     }

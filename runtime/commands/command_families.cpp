@@ -10,6 +10,7 @@ extern const CommandFamily kLocalVariableFamily;
 extern const CommandFamily kNumberArrayVariableFamily;
 extern const CommandFamily kObjectReferenceListFamily;
 extern const CommandFamily kMathFamily;
+extern const CommandFamily kTimeFamily;
 extern const CommandFamily kTextVariableFamily;
 extern const CommandFamily kTextFileFamily;
 extern const CommandFamily kIniFileFamily;
@@ -23,7 +24,6 @@ extern const CommandFamily kWindowFamily;
 extern const CommandFamily kFileSystemFamily;
 extern const CommandFamily kKeyboardMouseFamily;
 extern const CommandFamily kMessageBoxSystemFamily;
-extern const CommandFamily kTimeFamily;
 extern const CommandFamily kRegistryFamily;
 extern const CommandFamily kDllCallFamily;
 extern const CommandFamily kExtensionFamily;
@@ -64,6 +64,7 @@ const CommandFamily* const kFamilies[] = {
     &kNumberArrayVariableFamily,
     &kObjectReferenceListFamily,
     &kMathFamily,
+    &kTimeFamily,
     &kTextVariableFamily,
     &kTextFileFamily,
     &kIniFileFamily,
@@ -77,7 +78,6 @@ const CommandFamily* const kFamilies[] = {
     &kFileSystemFamily,
     &kKeyboardMouseFamily,
     &kMessageBoxSystemFamily,
-    &kTimeFamily,
     &kRegistryFamily,
     &kDllCallFamily,
     &kExtensionFamily,

@@ -46,41 +46,52 @@ CString CallFunction(CProjectRuntime& runtime, WindowRecord& target, int functio
 
 }  // namespace
 
+namespace {
+
+// "1" or "0" for the order (below 0, 0, above 0) under the operator; "" for an unknown operator.
+const char* Holds(int order, const CString& op)
+{
+    const char* o = op.GetString();
+    bool holds;
+    switch (op.GetLength() == 1 ? o[0] : op.GetLength() == 2 && o[1] == '=' ? o[0] + 256 : 0) {
+    case '=': holds = order == 0; break;
+    case '<': holds = order < 0; break;
+    case '>': holds = order > 0; break;
+    case '!' + 256: holds = order != 0; break;
+    case '<' + 256: holds = order <= 0; break;
+    case '>' + 256: holds = order >= 0; break;
+    default: return "";
+    }
+    return holds ? "1" : "0";
+}
+
+int NumberOrder(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+}  // namespace
+
 CString CompareValues(const CString& left, const CString& op, const CString& right)
 {
-    int order;
-    if (IsComparableNumber(left) && IsComparableNumber(right)) {
-        const double a = TextToDouble(left), b = TextToDouble(right);
-        order = a < b ? -1 : (a > b ? 1 : 0);
-    } else {
-        order = left.Compare(right);
-    }
-    bool holds;
-    if (op == "=")
-        holds = order == 0;
-    else if (op == "!=")
-        holds = order != 0;
-    else if (op == "<")
-        holds = order < 0;
-    else if (op == ">")
-        holds = order > 0;
-    else if (op == "<=")
-        holds = order <= 0;
-    else if (op == ">=")
-        holds = order >= 0;
-    else
-        return CString();
-    return holds ? "1" : "0";
+    const int order = IsComparableNumber(left) && IsComparableNumber(right)
+                          ? NumberOrder(TextToDouble(left), TextToDouble(right))
+                          : left.Compare(right);
+    return Holds(order, op);
 }
 
 namespace {
 
 void Condition_Evaluate(CommandContext& ctx)
 {
-    const CString left = ctx.Text();
-    const CString op = ctx.Text();
-    const CString right = ctx.Text();
-    ctx.SetResult(CompareValues(left, op, right));
+    ScriptValue leftStorage, opStorage, rightStorage;
+    const ScriptValue& left = ctx.Value(leftStorage);
+    const ScriptValue& op = ctx.Value(opStorage);
+    const ScriptValue& right = ctx.Value(rightStorage);
+    // Whole numbers are numbers to compare as they stand; other values are looked at as texts.
+    if (left.IsWhole() && right.IsWhole()) {
+        const char* holds = Holds(NumberOrder(left.Number(), right.Number()), op.Text());
+        if (*holds) ctx.SetTruth(*holds == '1');
+        return;
+    }
+    ctx.SetResult(CompareValues(left.Text(), op.Text(), right.Text()));
 }
 
 // A function of a window, by the window's name (empty: the instruction's own window).

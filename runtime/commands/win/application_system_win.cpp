@@ -1,7 +1,8 @@
 // The Application commands' system services on Windows: the clipboard, the command line, the
-// window under a point and the millisecond clock.
+// window under a point and the millisecond clock; the Time commands' services with them.
 #include "application_commands.h"
 #include "clipboard_helpers.h"
+#include "time_commands.h"
 
 #include <mmsystem.h>
 
@@ -16,4 +17,5 @@ void InstallApplicationSystem()
         return uint64_t(reinterpret_cast<uintptr_t>(WindowFromPoint(point)));
     };
     system.milliseconds = [] { return uint32_t(timeGetTime()); };
+    InstallTimeSystem();
 }

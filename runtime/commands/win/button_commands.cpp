@@ -2,10 +2,151 @@
 // buttons (type 46) have only the shared commands.
 #include "command_table.h"
 #include "control_message.h"
+#include "flat_button.h"
 #include "value_format.h"
 #include "window_services.h"
 
+#include <memory>
+
 namespace {
+
+constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_UPDATENOW;
+
+// ---- ImageButton ------------------------------------------------------------------------------
+
+CFlatButton* FlatButton(const CommandContext& ctx)
+{
+    auto* button = dynamic_cast<CFlatButton*>(ctx.Control());
+    return button && button->GetSafeHwnd() ? button : nullptr;
+}
+
+void AnswerColor(CommandContext& ctx, int slot)
+{
+    COLORREF colour = 0;
+    if (CFlatButton* button = FlatButton(ctx)) {
+        button->GetColor(slot, &colour);
+        ctx.SetInt(int(colour));
+    } else {
+        ctx.SetInt(-1);
+    }
+}
+
+void ImageButton_GetBackColor(CommandContext& ctx)
+{
+    const int normal = ctx.Int();
+    AnswerColor(ctx, normal ? CFlatButton::BackNormal : CFlatButton::BackActive);
+}
+
+void ImageButton_GetTextColor(CommandContext& ctx)
+{
+    const int normal = ctx.Int();
+    AnswerColor(ctx, normal ? CFlatButton::TextNormal : CFlatButton::TextActive);
+}
+
+void ImageButton_GetCheck(CommandContext& ctx)
+{
+    CFlatButton* button = FlatButton(ctx);
+    ctx.SetTruth(button && button->GetChecked());
+}
+
+void ImageButton_GetImageAlign(CommandContext& ctx)
+{
+    static const char* const kWords[] = {"LEFT", "TOP", "RIGHT"};
+    CFlatButton* button = FlatButton(ctx);
+    if (button && button->GetAlign() >= 0 && button->GetAlign() <= 2) ctx.SetResult(kWords[button->GetAlign()]);
+}
+
+void ImageButton_IsMouseOver(CommandContext& ctx)
+{
+    CFlatButton* button = FlatButton(ctx);
+    ctx.SetTruth(button && button->IsHovered());
+}
+
+// Sets a pair of colour slots, the one used normally and the one while the mouse is over the
+// button or it is pushed.
+void SetColorPair(CommandContext& ctx, int normalSlot, int activeSlot)
+{
+    const int normal = ctx.Int();
+    const int active = ctx.Int();
+    CFlatButton* button = FlatButton(ctx);
+    if (!button) return;
+    button->SetColor(normalSlot, COLORREF(normal), false);
+    button->SetColor(activeSlot, COLORREF(active), false);
+    ::RedrawWindow(*button, nullptr, nullptr, kRedrawNow);
+}
+
+void ImageButton_SetBackColors(CommandContext& ctx)
+{
+    SetColorPair(ctx, CFlatButton::BackNormal, CFlatButton::BackActive);
+}
+
+void ImageButton_SetTextColors(CommandContext& ctx)
+{
+    SetColorPair(ctx, CFlatButton::TextNormal, CFlatButton::TextActive);
+}
+
+// A negative flag toggles; only a check button takes it.
+void ImageButton_SetCheck(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    if (CFlatButton* button = FlatButton(ctx)) button->SetChecked(flag < 0 ? !button->GetChecked() : flag != 0, true);
+}
+
+void ImageButton_ResetColors(CommandContext& ctx)
+{
+    if (CFlatButton* button = FlatButton(ctx)) button->SetDefaultColors(true);
+}
+
+// Exactly "TOP" or "RIGHT"; any other word is the left.
+void ImageButton_SetImageAlign(CommandContext& ctx)
+{
+    const CString word = ctx.Text();
+    if (CFlatButton* button = FlatButton(ctx)) button->SetAlign(word == "TOP" ? 1 : word == "RIGHT" ? 2 : 0);
+}
+
+// The button's two images, each loaded from its source by load; a second source that does not
+// load gives the first image (and colour) to both states; a first one that does not load changes
+// nothing.
+template <class Load>
+void LoadButtonImages(CommandContext& ctx, const CString& first, COLORREF firstColour, const CString& second,
+                      COLORREF secondColour, Load load)
+{
+    CFlatButton* button = FlatButton(ctx);
+    if (!button) return;
+    auto normal = std::make_unique<CImageBitmap>();
+    if (!load(*normal, first)) return;
+    auto hover = std::make_unique<CImageBitmap>();
+    if (!load(*hover, second)) {
+        hover = std::make_unique<CImageBitmap>();
+        load(*hover, first);
+        secondColour = firstColour;
+    }
+    button->SetBitmaps(normal.release(), firstColour, hover.release(), secondColour);
+}
+
+void ImageButton_LoadImages(CommandContext& ctx)
+{
+    const CString first = ctx.Text();
+    const int firstColour = ctx.Int();
+    const CString second = ctx.Text();
+    const int secondColour = ctx.Int();
+    LoadButtonImages(ctx, first, COLORREF(firstColour), second, COLORREF(secondColour),
+                     [](CImageBitmap& image, const CString& path) { return image.LoadFile(path); });
+}
+
+void ImageButton_LoadImagesEmbedded(CommandContext& ctx)
+{
+    const CString first = ctx.Text();
+    const int firstColour = ctx.Int();
+    const CString second = ctx.Text();
+    const int secondColour = ctx.Int();
+    CProjectRuntime& runtime = ctx.Runtime();
+    LoadButtonImages(ctx, first, COLORREF(firstColour), second, COLORREF(secondColour),
+                     [&runtime](CImageBitmap& image, const CString& name) {
+                         CMemFile* file = runtime.OpenEmbeddedFile(name);
+                         return file && image.LoadBmp(file);
+                     });
+}
 
 int SendToButton(HWND button, UINT message, WPARAM wParam = 0)
 {
@@ -69,14 +210,20 @@ void RadioButton_SetGroup(CommandContext& ctx)
 }
 
 constexpr CommandEntry kImageButton[] = {
-    {31, "ImageButton_GetBackColor"},  // after the shared commands 0 to 30
-    {32, "ImageButton_GetCheck"},           {33, "ImageButton_GetImageAlign"},
-    {34, "ImageButton_GetTextColor"},       {35, "ImageButton_IsMouseOver"},
-    {36, "ImageButton_LoadImages"},         {37, "ImageButton_LoadImagesFromObjects"},
-    {38, "ImageButton_LoadImagesEmbedded"}, {39, "ImageButton_CopyImages"},
-    {40, "ImageButton_SetBackColors"},      {41, "ImageButton_SetCheck"},
-    {42, "ImageButton_ResetColors"},        {43, "ImageButton_SetImageAlign"},
-    {44, "ImageButton_SetTextColors"},
+    {31, "ImageButton_GetBackColor", ImageButton_GetBackColor},  // after the shared commands 0 to 30
+    {32, "ImageButton_GetCheck", ImageButton_GetCheck},
+    {33, "ImageButton_GetImageAlign", ImageButton_GetImageAlign},
+    {34, "ImageButton_GetTextColor", ImageButton_GetTextColor},
+    {35, "ImageButton_IsMouseOver", ImageButton_IsMouseOver},
+    {36, "ImageButton_LoadImages", ImageButton_LoadImages},
+    {37, "ImageButton_LoadImagesFromObjects"},
+    {38, "ImageButton_LoadImagesEmbedded", ImageButton_LoadImagesEmbedded},
+    {39, "ImageButton_CopyImages"},
+    {40, "ImageButton_SetBackColors", ImageButton_SetBackColors},
+    {41, "ImageButton_SetCheck", ImageButton_SetCheck},
+    {42, "ImageButton_ResetColors", ImageButton_ResetColors},
+    {43, "ImageButton_SetImageAlign", ImageButton_SetImageAlign},
+    {44, "ImageButton_SetTextColors", ImageButton_SetTextColors},
 };
 static_assert(NumbersOwnCommands(kImageButton, qbk::TypeImageButton, 44));
 

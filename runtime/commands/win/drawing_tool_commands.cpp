@@ -6,7 +6,7 @@
 #include "clipboard_helpers.h"
 #include "command_context.h"
 #include "command_table.h"
-#include "data_stream_part.h"
+#include "data_stream_commands.h"
 #include "font_object.h"
 #include "fw_wnd.h"
 #include "object_image.h"
@@ -139,7 +139,7 @@ public:
     TextFont(CommandContext& ctx, Drawing& d)
     {
         HFONT font = nullptr;
-        if (d.IntSetting(kFont) != -1) font = ObjectFontHandle(ctx.FindObject(d.IntSetting(kFont), qbk::TypeFont));
+        if (d.IntSetting(kFont) != -1) font = FontOfObject(ctx.FindObject(d.IntSetting(kFont), qbk::TypeFont));
         if (!font) {
             m_own = ::CreateFontA(kDefaultFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
@@ -248,7 +248,7 @@ void DrawingTool_SetFont(CommandContext& ctx)
 {
     const int id = ctx.Int();
     if (!HasSettings(ctx.Object())) return;
-    if (id == -1 || ObjectFontHandle(ctx.FindObject(id, qbk::TypeFont))) ctx.Object().Numbers[kFont] = id;
+    if (id == -1 || FontOfObject(ctx.FindObject(id, qbk::TypeFont))) ctx.Object().Numbers[kFont] = id;
 }
 
 void DrawingTool_GetTransparentColor(CommandContext& ctx)
@@ -578,7 +578,7 @@ void DrawingTool_DrawImageFile(CommandContext& ctx)
 
 void DrawingTool_DrawImageStream(CommandContext& ctx)
 {
-    CMemFile* stream = DataStreamOf(ctx.FindObject(ctx.Int()));
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
     const Box box = PullBox(ctx);
     Drawing d(ctx);
     CImageBitmap image;

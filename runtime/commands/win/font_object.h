@@ -1,19 +1,13 @@
-// The font a Font object holds, which other objects draw and write with.
+// The font a Font object (type 17) holds, for the commands of other objects that use it: the
+// window and control commands give it to windows, the drawing commands draw with it.
 #pragma once
 
-#include <memory>
-
-#include "fw_font.h"
+#include "fw_types.h"
 #include "project_model.h"
 
-struct FontPart : ObjectPart {
-    std::unique_ptr<CFont> Font;  // none until a font is made; may hold no font after a failure
-};
-
-// The object's font, or null when it is no Font object or holds no font.
-inline HFONT ObjectFontHandle(const ObjectRecord* object)
-{
-    if (!object || object->Type != qbk::TypeFont) return nullptr;
-    const FontPart* part = object->FindPart<FontPart>();
-    return part && part->Font ? part->Font->GetHandle() : nullptr;
-}
+// The object's font; null when it is no Font object or holds no font.
+HFONT FontOfObject(const ObjectRecord* fontObject);
+// Gives the Font object's font to the window (WM_SETFONT, redrawn) and remembers that the window
+// holds it: a font the object lets go of stays alive while windows still hold it. False when the
+// object holds no font.
+bool GiveFont(ObjectRecord& fontObject, HWND window);

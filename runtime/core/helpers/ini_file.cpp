@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fw_file.h"
+#include "safe_save.h"
 
 namespace {
 
@@ -81,8 +82,6 @@ int ReadIniFile(const CString& path, CStringArray& sections, CStringArray& keys,
 bool WriteIniFile(const CString& path, const CStringArray& sections, const CStringArray& keys,
                   const CStringArray& values)
 {
-    FILE* f = FwOpenFile(path, "wb");
-    if (!f) return false;
     CString text;
     bool haveCurrent = false, first = true;
     CString current;
@@ -109,8 +108,6 @@ bool WriteIniFile(const CString& path, const CStringArray& sections, const CStri
         text += "\r\n";
         first = false;
     }
-    bool ok = text.IsEmpty() || std::fwrite(text.GetString(), 1, static_cast<size_t>(text.GetLength()), f) ==
-                                    static_cast<size_t>(text.GetLength());
-    if (std::fclose(f) != 0) ok = false;
-    return ok;
+    // The old file stays whole until the new one is written completely.
+    return qbk::SaveFileSafely(path, [&](CFile& file) { file.Write(text.GetString(), UINT(text.GetLength())); });
 }

@@ -16,6 +16,7 @@ int ReadIniFile(const CString& path, CStringArray& sections, CStringArray& keys,
 // Writes the rows back, the file emptied first: a row whose section differs from the one before
 // starts a section line "[name]" (preceded by an empty line but for the first line of the file);
 // rows before any section (empty name) are written without a section line; a key row gives
-// key=value, a comment row its text. False when the file cannot be created or written.
+// key=value, a comment row its text. False, with the old file as it was, when the new one cannot
+// be written completely.
 bool WriteIniFile(const CString& path, const CStringArray& sections, const CStringArray& keys,
                   const CStringArray& values);

@@ -1,13 +1,15 @@
 #include "value_format.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
-CString IntToString(int value)
+CString IntToString(int value) { return FormatNumber(value); }
+
+int TruncateToInt(double value)
 {
-    CString s;
-    s.Format("%d", value);
-    return s;
+    return value > -2147483649.0 && value < 2147483648.0 ? static_cast<int>(value) : INT32_MIN;
 }
 
 CString DoubleToString(double value)
@@ -31,9 +33,16 @@ CString DoubleToString(double value)
 
 CString FormatNumber(int64_t value)
 {
-    CString s;
-    s.Format("%lld", static_cast<long long>(value));
-    return s;
+    // Digits from the end of a buffer: "%lld" without the formatting machinery.
+    char digits[24];
+    char* p = digits + sizeof digits;
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    do {
+        *--p = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0) *--p = '-';
+    return CString(p, int(digits + sizeof digits - p));
 }
 
 CString IntToHex(int value)

@@ -8,6 +8,9 @@
 
 // "%d".
 CString IntToString(int value);
+// The double truncated toward zero; not-a-number and values beyond the 32-bit range give
+// -2147483648, as the processor's own conversion does.
+int TruncateToInt(double value);
 // "%f", then trailing zeros and a trailing point cut: 2.5 -> "2.5", 100 -> "100", -0.0 -> "-0".
 // Infinities read "inf" / "-inf", not-a-number "nan".
 CString DoubleToString(double value);

@@ -321,9 +321,18 @@ bool CProjectRuntime::DeleteObjectRecord(int windowId, int objectId)
     return true;
 }
 
+void CProjectRuntime::RetireCompiledArguments(ObjectRecord& object)
+{
+    if (m_runningInstructions == 0) return;
+    for (EventScript& script : object.EventScripts)
+        for (Instruction& row : script.Rows)
+            if (row.Arguments) m_retiredArguments.push_back(std::move(row.Arguments));
+}
+
 void CProjectRuntime::DeleteObjectAt(WindowRecord& window, size_t index)
 {
     ObjectRecord& object = *window.Objects[index];
+    RetireCompiledArguments(object);
     if (m_hooks.releaseObjectResources) m_hooks.releaseObjectResources(*this, object);
     object.Part.reset();
     if (object.WindowObject) {

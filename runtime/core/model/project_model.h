@@ -23,8 +23,11 @@ typedef struct HWND__* HWND;
 typedef struct HINSTANCE__* HINSTANCE;
 #endif
 
+class ArgumentCursor;
 class CWnd;
 class CProjectRuntime;
+struct CompiledArgument;
+struct CompiledArguments;
 class CommandTable;
 struct ObjectRecord;
 struct WindowRecord;
@@ -35,6 +38,12 @@ struct Instruction {
     ObjectRecord* Object = nullptr;
     int Command = 0;
     CString Params;  // argument bytes, without the close byte
+    std::shared_ptr<const CompiledArguments> Arguments;  // Params compiled
+    // Where the run goes on after this row's jump (IF false, ELSE, loop head false, loop end, next,
+    // leave), as found for the flow code JumpCode in the record generation JumpGeneration.
+    int JumpCode = -1;
+    int JumpTarget = -1;
+    uint32_t JumpGeneration = 0;
     // The ids the text named, and the record generation the pointers were found in; a row whose
     // generation is old is looked up again before it runs (records may have been deleted).
     int WindowId = -1;
@@ -226,7 +235,12 @@ public:
     // ---- scripts (expression_evaluator.cpp, command_dispatcher.cpp, script_runner.cpp) --------
     static constexpr int kMaxRunDepth = 128;
     bool EvaluateExpression(CString& remaining, CString& result, ScriptFrame& frame);
+    // The value of one compiled argument (compiled_arguments.h): in storage, or the argument's own
+    // literal.
+    const ScriptValue* EvaluateArgument(const CompiledArgument& argument, ScriptFrame& frame, ScriptValue& storage);
     FlowCode DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command, CString& params,
+                                   ScriptFrame& frame);
+    FlowCode DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command, ArgumentCursor& arguments,
                                    ScriptFrame& frame);
     FlowCode ExecuteInstruction(WindowRecord* window, ObjectRecord* object, int eventIndex, int row,
                                 ScriptFrame& frame);
@@ -236,6 +250,8 @@ public:
     static int FindLoopEnd(const ObjectRecord& object, int eventIndex, int start);
     static int FindLoopHead(const ObjectRecord& object, int eventIndex, int start);
     int GetRunDepth() const { return m_runDepth; }
+    // Where the run goes on after a jump of row (the scans above, kept with the row).
+    int JumpTarget(ObjectRecord& object, int eventIndex, int row, FlowCode code);
 
     // ---- state -------------------------------------------------------------------------------
     int GetWindowCount() const { return int(m_windows.size()); }
@@ -274,7 +290,13 @@ private:
     void DestroyObjectWindows(ObjectRecord& object);
     void DeleteObjectAt(WindowRecord& window, size_t index);
 
+    // Keeps an object's compiled arguments alive while scripts run: rows compiled again or deleted
+    // in the middle of a run may still be read by the commands running from them.
+    void RetireCompiledArguments(ObjectRecord& object);
+
     uint32_t m_recordGeneration = 1;
     int m_runDepth = 0;
+    int m_runningInstructions = 0;
+    std::vector<std::shared_ptr<const CompiledArguments>> m_retiredArguments;  // freed when none runs
     bool m_endingProgram = false;  // set by code 11 until the outermost run has returned
 };

@@ -1,24 +1,62 @@
 #include "command_context.h"
 
 #include "decimal_text.h"
-#include "value_format.h"
 
-CString CommandContext::Text()
+namespace {
+
+// atoi of a whole number's text: the number, held to the 32-bit range as TextToInt holds it.
+int32_t WholeToInt(double number)
 {
-    CString value;
-    m_runtime.EvaluateExpression(m_params, value, m_frame);
+    return number > 2147483647.0 ? INT32_MAX : number < -2147483648.0 ? INT32_MIN : int32_t(number);
+}
+
+}  // namespace
+
+ScriptValue CommandContext::Value()
+{
+    ScriptValue value;
+    m_arguments.Next(m_runtime, m_frame, value);
     return value;
 }
 
-int CommandContext::Int() { return TextToInt(Text()); }
+const ScriptValue& CommandContext::Value(ScriptValue& storage)
+{
+    const ScriptValue* value = m_arguments.NextValue(m_runtime, m_frame, storage);
+    if (value) return *value;
+    storage.Empty();
+    return storage;
+}
 
-double CommandContext::Real() { return TextToDouble(Text()); }
+CString CommandContext::Text()
+{
+    ScriptValue storage;
+    const ScriptValue* value = m_arguments.NextValue(m_runtime, m_frame, storage);
+    if (!value) return CString();
+    return value == &storage ? storage.TakeText() : value->Text();
+}
 
-bool CommandContext::Next(CString& value) { return m_runtime.EvaluateExpression(m_params, value, m_frame); }
+int CommandContext::Int()
+{
+    ScriptValue storage;
+    const ScriptValue* value = m_arguments.NextValue(m_runtime, m_frame, storage);
+    if (!value) return 0;
+    return value->IsWhole() ? WholeToInt(value->Number()) : TextToInt(value->Text());
+}
 
-void CommandContext::SetInt(int value) { m_frame.Result = IntToString(value); }
+double CommandContext::Real()
+{
+    ScriptValue storage;
+    const ScriptValue* value = m_arguments.NextValue(m_runtime, m_frame, storage);
+    return value ? value->Number() : 0.0;
+}
 
-void CommandContext::SetReal(double value) { m_frame.Result = DoubleToString(value); }
+bool CommandContext::Next(CString& value)
+{
+    ScriptValue next;
+    const bool pulled = m_arguments.Next(m_runtime, m_frame, next);
+    value = next.TakeText();
+    return pulled;
+}
 
 ObjectRecord* CommandContext::FindObject(int id) const { return CProjectRuntime::FindObjectById(&m_window, id); }
 

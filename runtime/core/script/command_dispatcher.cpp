@@ -7,6 +7,13 @@
 FlowCode CProjectRuntime::DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command,
                                                 CString& params, ScriptFrame& frame)
 {
+    ArgumentCursor arguments(params);
+    return DispatchObjectCommand(window, object, command, arguments, frame);
+}
+
+FlowCode CProjectRuntime::DispatchObjectCommand(WindowRecord* window, ObjectRecord* object, int command,
+                                                ArgumentCursor& params, ScriptFrame& frame)
+{
     if (!window || !object) return FlowCode::GoOn;
     frame.Result.Empty();
     const int type = object->Type;
@@ -20,7 +27,10 @@ FlowCode CProjectRuntime::DispatchObjectCommand(WindowRecord* window, ObjectReco
         return entry != nullptr;
     };
     auto runOwn = [&]() { return table && run(table->FindOwn(type, command)); };
-    auto holds = [&]() { return frame.Result == "1"; };
+    auto holds = [&]() {
+        const CString& answer = frame.Result.Text();
+        return answer.GetLength() == 1 && answer.GetString()[0] == '1';
+    };
 
     switch (type) {
     case qbk::TypeCondition:

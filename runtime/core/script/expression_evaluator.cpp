@@ -1,93 +1,92 @@
-// One argument at a time off the front of a parameter text: operands (literal texts and object
-// references, which run a command), + - * / on numbers and & joining texts.
-#include "decimal_text.h"
+// One argument at a time: operands (literal texts and object references, which run a command),
+// + - * / on numbers and & joining texts. Multiply and divide bind tighter: a run of operands
+// joined by them is worked out on numbers first; the terms are then combined left to right.
+#include "compiled_arguments.h"
 #include "project_model.h"
-#include "script_compiler.h"
 #include "stored_format.h"
-#include "value_format.h"
-
-namespace {
-
-bool IsOperatorOrEnd(char c)
-{
-    return c == qbk::kArgEnd || c == qbk::kOpAdd || c == qbk::kOpSubtract || c == qbk::kOpMultiply ||
-           c == qbk::kOpDivide || c == qbk::kOpJoin;
-}
-
-}  // namespace
 
 bool CProjectRuntime::EvaluateExpression(CString& remaining, CString& result, ScriptFrame& frame)
 {
+    ArgumentCursor cursor(remaining);
+    ScriptValue value;
+    const bool pulled = cursor.Next(*this, frame, value);
+    result = value.TakeText();
+    return pulled;
+}
+
+namespace {
+
+bool IsHigh(char c) { return c == qbk::kOpMultiply || c == qbk::kOpDivide; }
+
+}  // namespace
+
+const ScriptValue* CProjectRuntime::EvaluateArgument(const CompiledArgument& argument, ScriptFrame& frame,
+                                                     ScriptValue& result)
+{
+    // An operand's value: a literal is its own, a reference's is the answer of its command.
+    ScriptValue answer;
+    auto valueOf = [&](const CompiledOperand& source) -> const ScriptValue* {
+        if (!source.Reference) return &source.Literal;
+        answer.Empty();
+        if (!source.Valid) return &answer;
+        if (source.Generation != m_recordGeneration) {
+            source.Window = FindWindowRecordById(source.WindowId);
+            source.Object = FindObjectById(source.Window, source.ObjectId);
+            source.Generation = m_recordGeneration;
+        }
+        if (source.Window && source.Object) {
+            ArgumentCursor cursor(source.Parameters.get());
+            DispatchObjectCommand(source.Window, source.Object, source.Command, cursor, frame);
+            answer = std::move(frame.Result);
+            frame.Result.Empty();
+        }
+        return &answer;
+    };
+
+    const std::vector<CompiledTerm>& terms = argument.Terms;
+    // One operand is the whole argument's value.
+    if (terms.size() == 1 && !IsHigh(terms[0].Operator)) {
+        const ScriptValue* value = valueOf(terms[0].Operand);
+        if (value != &answer) return value;
+        result = std::move(answer);
+        return &result;
+    }
+
     result.Empty();
-    if (remaining.IsEmpty()) return false;
-    // Chain of * and /: its first operand's text, its value, and whether it is still that text.
-    CString operand, chainText;
+    // The chain of * and /: its first operand (its value while the chain has no operator) and its
+    // number.
+    ScriptValue chainFirst;
     double chainValue = 0.0;
     bool plain = true;
     char high = 0, low = 0;
-    int depth = 0;
-    // The operand is the bytes from operandStart up to the operator that ends it.
-    const char* data = remaining.GetString();
-    const int length = remaining.GetLength();
-    int operandStart = 0;
-    for (int i = 0; i < length; ++i) {
-        const char c = data[i];
-        if (c == qbk::kRefOpen) {
-            ++depth;
-            continue;
-        }
-        if (c == qbk::kRefClose) {
-            if (depth > 0) --depth;  // a stray closer does not take the depth below 0
-            continue;
-        }
-        if (!IsOperatorOrEnd(c) || depth != 0) continue;
-        operand = CString(data + operandStart, i - operandStart);
-        // Only an operand that begins with the marker is a reference.
-        if (!operand.IsEmpty() && operand[0] == qbk::kRefOpen) {
-            int windowId, objectId, number;
-            ParseObjectReference(operand, windowId, objectId, number);
-            WindowRecord* window = FindWindowRecordById(windowId);
-            ObjectRecord* object = FindObjectById(window, objectId);
-            if (window && object) {
-                DispatchObjectCommand(window, object, number, operand, frame);
-                operand = frame.Result;
-                frame.Result.Empty();
-            } else {
-                operand.Empty();
-            }
-        }
+    for (const CompiledTerm& term : terms) {
+        const ScriptValue* operand = valueOf(term.Operand);
         if (high == 0) {
-            chainValue = TextToDouble(operand);
-            chainText = operand;
+            chainValue = operand->Number();
+            chainFirst = operand == &answer ? std::move(answer) : *operand;
         } else {
-            const double value = TextToDouble(operand);
-            chainValue = high == qbk::kOpMultiply ? chainValue * value : chainValue / value;
+            chainValue = high == qbk::kOpMultiply ? chainValue * operand->Number() : chainValue / operand->Number();
             plain = false;
         }
-        if (c == qbk::kOpMultiply || c == qbk::kOpDivide) {
+        const char c = term.Operator;
+        if (IsHigh(c)) {
             high = c;
-        } else {
-            const CString chain = plain ? chainText : DoubleToString(chainValue);
-            if (low == 0)
-                result = chain;
-            else if (low == qbk::kOpAdd)
-                result = DoubleToString(TextToDouble(result) + chainValue);
-            else if (low == qbk::kOpSubtract)
-                result = DoubleToString(TextToDouble(result) - chainValue);
-            else
-                result += chain;  // a computed chain joins with its value
-            chainValue = 0.0;
-            plain = true;
-            chainText.Empty();
-            low = c;
-            high = 0;
-            if (c == qbk::kArgEnd) {
-                remaining = remaining.Mid(i + 1);
-                return true;
-            }
+            continue;
         }
-        operandStart = i + 1;
+        if (!plain) chainFirst.SetNumber(chainValue);
+        if (low == 0)
+            result = std::move(chainFirst);
+        else if (low == qbk::kOpAdd)
+            result.SetNumber(result.Number() + chainValue);
+        else if (low == qbk::kOpSubtract)
+            result.SetNumber(result.Number() - chainValue);
+        else
+            result = result.Text() + chainFirst.Text();  // a computed chain joins with its value
+        chainValue = 0.0;
+        plain = true;
+        chainFirst.Empty();
+        low = c;
+        high = 0;
     }
-    remaining.Empty();
-    return true;
+    return &result;
 }

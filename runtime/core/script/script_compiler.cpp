@@ -1,5 +1,6 @@
 #include "script_compiler.h"
 
+#include "compiled_arguments.h"
 #include "decimal_text.h"
 #include "project_model.h"
 #include "stored_format.h"
@@ -78,6 +79,7 @@ void CProjectRuntime::CompileObjectScripts(WindowRecord& window, ObjectRecord& o
     object.CompileMark = -1;
     object.MdiClient = nullptr;
     object.HasMdiClient = 0;
+    RetireCompiledArguments(object);
     for (EventScript& script : object.EventScripts) {
         script.Rows.clear();
         script.Rows.reserve(size_t(CountInstructions(script.Texts, false)));
@@ -90,6 +92,7 @@ void CProjectRuntime::CompileObjectScripts(WindowRecord& window, ObjectRecord& o
                 row.Object = FindObjectById(row.Window, row.ObjectId);
                 if (!row.Object) row.Window = nullptr;
             }
+            row.Arguments = CompileArguments(row.Params);
             row.Generation = m_recordGeneration;
             script.Rows.push_back(row);
         }
@@ -109,8 +112,10 @@ void CProjectRuntime::FreeCompiledScripts()
 {
     for (const auto& window : m_windows) {
         window->LocalNumberCount = window->LocalTextCount = 0;
-        for (const auto& object : window->Objects)
+        for (const auto& object : window->Objects) {
+            RetireCompiledArguments(*object);
             for (EventScript& script : object->EventScripts) std::vector<Instruction>().swap(script.Rows);
+        }
     }
     for (CStringArray& words : m_commandWords) words.RemoveAll();
 }

@@ -1,4 +1,5 @@
 // Runs the compiled rows of one event script and follows the control-flow codes.
+#include "compiled_arguments.h"
 #include "project_model.h"
 #include "stored_format.h"
 
@@ -59,8 +60,42 @@ FlowCode CProjectRuntime::ExecuteInstruction(WindowRecord* window, ObjectRecord*
     if (rowIndex < 0 || rowIndex >= int(rows.size())) return FlowCode::GoOn;
     Instruction& row = rows[size_t(rowIndex)];
     ResolveInstruction(row);
-    CString params = row.Params;  // the handler consumes its own copy
-    return DispatchObjectCommand(row.Window, row.Object, row.Command, params, frame);
+    if (!row.Arguments) row.Arguments = CompileArguments(row.Params);
+    // Rows compiled again or deleted while the command runs keep their arguments until no command
+    // runs (RetireCompiledArguments).
+    ++m_runningInstructions;
+    ArgumentCursor cursor(row.Arguments.get());
+    const FlowCode code = DispatchObjectCommand(row.Window, row.Object, row.Command, cursor, frame);
+    if (--m_runningInstructions == 0) m_retiredArguments.clear();
+    return code;
+}
+
+int CProjectRuntime::JumpTarget(ObjectRecord& object, int eventIndex, int row, FlowCode code)
+{
+    // A row makes one kind of jump; its target is found once per record generation. (The command
+    // may have compiled the rows again: the row is looked up by index, as the scans do.)
+    const std::vector<Instruction>* rows = RowsOf(object, eventIndex);
+    Instruction* instruction = rows && row >= 0 && row < int(rows->size())
+                                   ? &object.EventScripts[size_t(eventIndex)].Rows[size_t(row)]
+                                   : nullptr;
+    if (instruction && instruction->JumpCode == int(code) && instruction->JumpGeneration == m_recordGeneration)
+        return instruction->JumpTarget;
+    int found = -1;
+    switch (code) {
+    case FlowCode::IfFalse:
+    case FlowCode::Else: found = FindConditionBranch(object, eventIndex, row + 1); break;
+    case FlowCode::LoopFalse: found = FindLoopEnd(object, eventIndex, row + 1); break;
+    case FlowCode::LoopEnd: found = FindLoopHead(object, eventIndex, row - 1); break;
+    case FlowCode::NextPass: found = FindLoopHead(object, eventIndex, row); break;
+    case FlowCode::LeaveLoop: found = FindLoopEnd(object, eventIndex, row); break;
+    default: break;
+    }
+    if (instruction) {
+        instruction->JumpCode = int(code);
+        instruction->JumpTarget = found;
+        instruction->JumpGeneration = m_recordGeneration;
+    }
+    return found;
 }
 
 CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, int eventIndex,
@@ -76,11 +111,15 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
     frame.NumberSlots.assign(size_t(window->LocalNumberCount), 0.0);
     frame.TextSlots.resize(size_t(window->LocalTextCount));
     frame.Arguments = arguments;
+    frame.Window = window;
     ++m_runDepth;
     CString result;
+    // A script that closes the window it runs in ends there: what follows was written for an open window.
+    const bool windowWasOpen = window->Self() && window->Self()->WindowObject;
     for (int i = 0; i < object->EventScripts[size_t(eventIndex)].InstructionCount(); ++i) {
         const FlowCode code = ExecuteInstruction(window, object, eventIndex, i, frame);
         if (m_endingProgram) break;  // the program ends: every run stops
+        if (windowWasOpen && !(window->Self() && window->Self()->WindowObject)) break;
         if (window->Quiet && window->GetObjectCount() > 3 && m_hooks.pumpQuietMessage)
             m_hooks.pumpQuietMessage(*window);
         // A scan that finds no match ends the run: it must not restart it or leave the script.
@@ -88,11 +127,11 @@ CString CProjectRuntime::RunScript(WindowRecord* window, ObjectRecord* object, i
         bool stop = false;
         switch (code) {
         case FlowCode::IfFalse:
-        case FlowCode::Else: found = FindConditionBranch(*object, eventIndex, i + 1); break;
-        case FlowCode::LoopFalse: found = FindLoopEnd(*object, eventIndex, i + 1); break;
-        case FlowCode::LoopEnd: found = FindLoopHead(*object, eventIndex, i - 1); break;
-        case FlowCode::NextPass: found = FindLoopHead(*object, eventIndex, i); break;
-        case FlowCode::LeaveLoop: found = FindLoopEnd(*object, eventIndex, i); break;
+        case FlowCode::Else:
+        case FlowCode::LoopFalse:
+        case FlowCode::LoopEnd:
+        case FlowCode::NextPass:
+        case FlowCode::LeaveLoop: found = JumpTarget(*object, eventIndex, i, code); break;
         case FlowCode::Return:
             result = frame.Result;
             stop = true;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "string_sort.h"
+
 namespace {
 
 LOGFONTA MakeLogFont(const CString& face, int height, int weight, bool italic, bool strikeOut, bool underline)
@@ -23,6 +25,8 @@ LOGFONTA MakeLogFont(const CString& face, int height, int weight, bool italic, b
     return lf;
 }
 
+}  // namespace
+
 int ScreenPixelsPerInchY()
 {
     HDC screen = GetDC(nullptr);
@@ -30,8 +34,6 @@ int ScreenPixelsPerInchY()
     ReleaseDC(nullptr, screen);
     return dpi;
 }
-
-}  // namespace
 
 HFONT CreatePointFont(HDC dc, const CString& face, int points)
 {
@@ -68,4 +70,32 @@ bool ChooseFontDialog(HWND owner, CString* face, int* size, bool* bold, bool* it
     if (strikeOut) *strikeOut = lf.lfStrikeOut != 0;
     if (underline) *underline = lf.lfUnderline != 0;
     return true;
+}
+
+namespace {
+
+int CALLBACK FontFamilyCallback(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list)
+{
+    if (font->lfFaceName[0] == '\0') return 0;  // ends the enumeration
+    reinterpret_cast<CStringArray*>(list)->Add(CString(font->lfFaceName));
+    return 1;
+}
+
+}  // namespace
+
+void ListFontFamilies(CStringArray* families)
+{
+    if (!families) return;
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = ::GetDC(nullptr);
+    ::EnumFontFamiliesExA(screen, &wanted, &FontFamilyCallback, reinterpret_cast<LPARAM>(families), 0);
+    ::ReleaseDC(nullptr, screen);
+    SortStrings(*families);
+    for (INT_PTR i = 1; i < families->GetSize();) {
+        if (families->GetAt(i).CompareNoCase(families->GetAt(i - 1)) == 0)
+            families->RemoveAt(i);
+        else
+            ++i;
+    }
 }

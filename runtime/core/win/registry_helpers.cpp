@@ -34,8 +34,10 @@ CString RegGetString(HKEY root, const CString& subKey, const CString& valueName)
     if (RegQueryValueExA(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
         return CString();
     if ((type != REG_SZ && type != REG_EXPAND_SZ) || size > sizeof buffer) return CString();
-    // A value stored without its terminating zero is read as its bytes.
+    // A value stored without its terminating zero is read as its bytes, when there is room left for
+    // the zero: a text that fills the whole buffer does not fit.
     const void* zero = std::memchr(buffer, 0, size);
+    if (!zero && size == sizeof buffer) return CString();
     return CString(buffer, static_cast<int>(zero ? static_cast<const char*>(zero) - buffer : size));
 }
 

@@ -6,7 +6,8 @@
 #include "fw_types.h"
 
 // The value's text when it exists, is a string (plain or expandable) and fits 1024 bytes with its
-// terminating zero (a value stored without one is read as its bytes); else the empty text.
+// terminating zero (a value stored without one is read as its bytes, at most 1023); else the empty
+// text.
 CString RegGetString(HKEY root, const CString& subKey, const CString& valueName);
 // Creates or opens the key (non-volatile) and writes the text as a plain string value.
 bool RegSetString(HKEY root, const CString& subKey, const CString& valueName, const CString& text);

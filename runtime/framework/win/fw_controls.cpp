@@ -1,5 +1,9 @@
 #include "fw_controls.h"
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 BOOL CControl::CreateControl(const char* className, DWORD exStyle, const char* text, DWORD style, const RECT& rect,
                              CWnd* parent, UINT id)
 {
@@ -30,16 +34,66 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style)
                     CW_USEDEFAULT, parent ? parent->GetSafeHwnd() : nullptr, nullptr);
 }
 
-BOOL CToolTipCtrl::AddTool(CWnd* window, const char* text)
+TTTOOLINFOA CToolTipCtrl::ToolOf(CWnd* window) const
 {
-    if (!window || !window->GetSafeHwnd()) return FALSE;
     TTTOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = m_owner ? m_owner->GetSafeHwnd() : ::GetParent(window->GetSafeHwnd());
-    tool.uId = reinterpret_cast<UINT_PTR>(window->GetSafeHwnd());
+    const HWND handle = window ? window->GetSafeHwnd() : nullptr;
+    tool.hwnd = m_owner ? m_owner->GetSafeHwnd() : ::GetParent(handle);
+    tool.uId = reinterpret_cast<UINT_PTR>(handle);
+    return tool;
+}
+
+void CToolTipCtrl::NoteText(const char* text)
+{
+    if (text) m_longestText = std::max(m_longestText, std::strlen(text));
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* window, const char* text)
+{
+    if (!window || !window->GetSafeHwnd()) return FALSE;
+    TTTOOLINFOA tool = ToolOf(window);
     tool.lpszText = const_cast<char*>(text);
+    NoteText(text);
     return BOOL(SendMessage(TTM_ADDTOOLA, 0, LPARAM(&tool)));
+}
+
+void CToolTipCtrl::DelTool(CWnd* window)
+{
+    TTTOOLINFOA tool = ToolOf(window);
+    SendMessage(TTM_DELTOOLA, 0, LPARAM(&tool));
+}
+
+void CToolTipCtrl::UpdateTipText(const char* text, CWnd* window)
+{
+    TTTOOLINFOA tool = ToolOf(window);
+    tool.lpszText = const_cast<char*>(text);
+    NoteText(text);
+    SendMessage(TTM_UPDATETIPTEXTA, 0, LPARAM(&tool));
+}
+
+CString CToolTipCtrl::GetText(CWnd* window) const
+{
+    // The wide form takes the buffer's size where the system reads it (the narrow one may cut the
+    // text short); the buffer holds the longest text this tip was given in any case.
+    const TTTOOLINFOA narrow = ToolOf(window);
+    std::vector<wchar_t> buffer(std::max<size_t>(INFOTIPSIZE, m_longestText + 1), L'\0');
+    TTTOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.uFlags = narrow.uFlags;
+    tool.hwnd = narrow.hwnd;
+    tool.uId = narrow.uId;
+    tool.lpszText = buffer.data();
+    SendMessage(TTM_GETTEXTW, WPARAM(buffer.size()), LPARAM(&tool));
+    buffer.back() = L'\0';
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, buffer.data(), -1, nullptr, 0, nullptr, nullptr);
+    CString text;
+    if (length > 1) {
+        ::WideCharToMultiByte(CP_ACP, 0, buffer.data(), -1, text.GetBuffer(length), length, nullptr, nullptr);
+        text.ReleaseBuffer(length - 1);
+    }
+    return text;
 }
 
 BOOL CImageList::Attach(HIMAGELIST list)

@@ -133,13 +133,23 @@ class CToolTipCtrl : public CWnd {
 public:
     // A tool tip owned by parent's window.
     BOOL Create(CWnd* parent, DWORD style);
-    // A tool for the whole of window, with its text.
+    // Tools cover the whole of a window: the window's handle is the tool's id, and the tip
+    // watches the window's mouse messages itself.
     BOOL AddTool(CWnd* window, const char* text);
+    void DelTool(CWnd* window);
+    void UpdateTipText(const char* text, CWnd* window);
+    // The tool's text; empty when window is no tool of this tip.
+    CString GetText(CWnd* window) const;
     int GetToolCount() const { return int(SendMessage(TTM_GETTOOLCOUNT)); }
+    void Activate(BOOL active) { SendMessage(TTM_ACTIVATE, active ? TRUE : FALSE); }
     void RelayEvent(MSG* message) { SendMessage(TTM_RELAYEVENT, 0, LPARAM(message)); }
 
 private:
+    TTTOOLINFOA ToolOf(CWnd* window) const;
+    void NoteText(const char* text);
+
     CWnd* m_owner = nullptr;
+    size_t m_longestText = 0;  // of the texts given: reading a text back needs a buffer this long
 };
 
 // Owner of one image list handle.

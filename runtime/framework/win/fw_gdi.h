@@ -35,3 +35,9 @@ public:
     HBITMAP GetHandle() const { return static_cast<HBITMAP>(m_hObject); }
     operator HBITMAP() const { return GetHandle(); }  // NOLINT: passes as the handle
 };
+
+class CPalette : public CGdiObject {
+public:
+    HPALETTE GetHandle() const { return static_cast<HPALETTE>(m_hObject); }
+    operator HPALETTE() const { return GetHandle(); }  // NOLINT: passes as the handle
+};

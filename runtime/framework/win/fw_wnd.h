@@ -37,6 +37,9 @@ public:
     BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
                   HWND parent, HMENU idOrMenu, LPVOID param = nullptr);
     BOOL DestroyWindow();
+    // True while the object deletes itself once its window is gone (PostNcDestroy): whoever lets
+    // go of it then destroys the window instead of deleting the object.
+    virtual bool DeletesItself() const { return false; }
 
     // Maps this object to a window that exists and routes its messages through WindowProc, the
     // previous procedure handling what WindowProc passes on.
@@ -85,4 +88,62 @@ private:
     bool RestorePreviousProc();
 
     WNDPROC m_previousProc = nullptr;  // of a subclassed window
+};
+
+// A window object (over any CWnd class) that deletes itself once its window is gone. While one of
+// its messages is being handled, or a Hold is alive, the deletion waits until the last of them
+// ends: a handler may destroy the window it runs in (a script run from a notification closing its
+// window). Derived classes handle messages in HandleMessage.
+template <class Base>
+class CSelfDeletingWnd : public Base {
+public:
+    ~CSelfDeletingWnd() override { DestroyBeforeDelete(); }
+    bool DeletesItself() const override { return this->m_hWnd != nullptr; }
+
+protected:
+    // Keeps the object alive for as long as it exists.
+    class Hold {
+    public:
+        explicit Hold(CSelfDeletingWnd& window) : m_window(window) { ++m_window.m_holds; }
+        ~Hold()
+        {
+            if (--m_window.m_holds == 0 && m_window.m_deletePending) delete &m_window;
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        CSelfDeletingWnd& m_window;
+    };
+
+    // For the destructor of a derived class: its window goes while the whole object still handles
+    // the messages of its destruction, and the object does not delete itself again.
+    void DestroyBeforeDelete()
+    {
+        m_deleting = true;
+        if (this->m_hWnd) this->DestroyWindow();
+    }
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return Base::WindowProc(message, wParam, lParam);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) final
+    {
+        Hold hold(*this);
+        return HandleMessage(message, wParam, lParam);
+    }
+    void PostNcDestroy() override
+    {
+        if (m_deleting) return;
+        if (m_holds > 0)
+            m_deletePending = true;
+        else
+            delete this;
+    }
+
+private:
+    int m_holds = 0;
+    bool m_deletePending = false;
+    bool m_deleting = false;
 };

@@ -38,6 +38,9 @@ TEST_F(ApplicationCommandsTest, ConversionsColoursAndCharacters)
         {"@Application.Format(\"%5.1f|%-6g|%e\", 2.25, 0.5, 1000)", "  2.2|0.5   |1.000000e+03"},
         {"@Application.Format(\"%d%% of %x\", 12.9, 255)", "12% of ff"},
         {"@Application.Format(\"100%\")", "100%"},
+        {"@Application.Format(\"%lf|%Lf|%.1lf\", 1.5, 2, 0.25)", "1.500000|2.000000|0.2"},
+        {"@Application.Format(\"%ld|%lld|%li|%lx|%jd|%zu\", 7, -8, 9, 255, 3, 4)", "7|-8|9|ff|3|4"},
+        {"@Application.Format(\"%hd|%hu|%hhd|%hhx\", 70000, -1, 200, 511)", "4464|65535|-56|ff"},
         {"@Application.Format(\"%s and %n\", 1)", "%s and %n"},
         {"@Application.Format(\"%f %f %f\", 1)", "1.000000 %f %f"},
         {"@Application.Format(\"[%999999999.999999999f]\", 1)", ""},  // capped, checked below

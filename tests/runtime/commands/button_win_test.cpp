@@ -2,8 +2,12 @@
 // their groups.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "project_run.h"
 #include "script_steps.h"
+#include "test_bitmaps.h"
+#include "window_probes.h"
 
 namespace {
 
@@ -89,6 +93,120 @@ TEST(RadioButtonCommands, GroupsCheckOneButtonEach)
                            steps));
     ASSERT_NE(qbktest::RunSteps(run, "MAIN", "B", steps), nullptr);
     EXPECT_EQ(SendMessageA(run.Control("MAIN", "a"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST(ImageButtonCommands, ColoursAlignmentAndCheck)
+{
+    const std::string face = std::to_string(GetSysColor(COLOR_BTNFACE));
+    const std::string text = std::to_string(GetSysColor(COLOR_BTNTEXT));
+    const std::vector<Step> steps = {
+        Note("@pic.GetBackColor(1)", "65535"),
+        Note("@pic.GetBackColor(0)", "65535"),
+        Note("@pic.GetTextColor(1)", text),
+        Do("@pic.SetBackColors(255, 65280)"),
+        Note("@pic.GetBackColor(1)", "255"),
+        Note("@pic.GetBackColor(0)", "65280"),
+        Do("@pic.SetTextColors(16711680, 128)"),
+        Note("@pic.GetTextColor(1)", "16711680"),
+        Note("@pic.GetTextColor(0)", "128"),
+        Do("@pic.ResetColors()"),
+        Note("@pic.GetBackColor(1)", face),
+        Note("@pic.GetBackColor(0)", face),
+        Note("@pic.GetTextColor(0)", text),
+        // Without an image the factory leaves "Image Align" unread.
+        Note("@pic.GetImageAlign()", "LEFT"),
+        Do("@pic.SetImageAlign(\"RIGHT\")"),
+        Note("@pic.GetImageAlign()", "RIGHT"),
+        Do("@pic.SetImageAlign(\"top\")"),
+        Note("@pic.GetImageAlign()", "LEFT"),
+        Do("@pic.SetImageAlign(\"TOP\")"),
+        Note("@pic.GetImageAlign()", "TOP"),
+        Do("@pic.SetImageAlign(\"CENTER\")"),
+        Note("@pic.GetImageAlign()", "LEFT"),
+        Note("@pic.IsMouseOver()", "0"),
+        // Only a check button takes a check.
+        Do("@pic.SetCheck(1)"),
+        Note("@pic.GetCheck()", "0"),
+        Do("@check.SetCheck(1)"),
+        Note("@check.GetCheck()", "1"),
+        Do("@check.SetCheck(-1)"),
+        Note("@check.GetCheck()", "0"),
+        Do("@check.SetCheck(-1)"),
+        Note("@check.GetCheck()", "1"),
+        Do("@check.SetCheck(0)"),
+        Note("@check.GetCheck()", "0"),
+        // A plain button and a group box have nothing of their own.
+        Note("@plain.31(1)", ""),
+        Note("@frame.31(1)", ""),
+    };
+    ProjectRun run(Project(R"(
+  object ImageButton pic
+    caption "Text"
+    rect 10 10 100 30
+    values 0 0 0 0x00FFFF -1
+    property "Image Align" "top"
+  object ImageButton check
+    rect 10 50 100 30
+    style 0x50010002
+  object Button plain
+    rect 10 90 100 30
+  object GroupBox frame
+    rect 150 10 100 100
+)",
+                           steps));
+    ASSERT_NE(qbktest::RunSteps(run, "MAIN", "B", steps), nullptr);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// Images from files and from embedded files: a second one that does not load leaves the first in
+// both states; a first one that does not load changes nothing. The button is 60 x 40 at (20, 20),
+// its 16 x 16 image centred (corner at (42, 32)).
+TEST(ImageButtonCommands, ImagesFromFilesAndEmbeddedFiles)
+{
+    constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 0xFFFF00;
+    const std::string then = R"(
+        @pic.LoadImages(@Application.GetFolder() & "green.bmp", 255, @Application.GetFolder() & "none.bmp", 0)
+)";
+    const std::string later = R"(
+        @pic.LoadImagesEmbedded("blue.bmp", 255, "red.bmp", 16711680)
+        @pic.LoadImagesEmbedded("absent.bmp", 255, "red.bmp", 16711680)
+        @pic.LoadImages("", 255, "", 255)
+)";
+    ProjectRun run(R"(
+window MAIN
+  caption "B"
+  style 0x100B0001
+  rect 0 0 300 200
+  object ImageButton pic
+    caption ""
+    rect 20 20 60 40
+    values 0 0 0 0x00FFFF 0
+)" + qbktest::TimerScript({then, later}) +
+                   qbktest::EmbeddedFileLine("red.bmp", qbktest::MakeFramedBmp(16, 2, kRed, kBlue)) +
+                   qbktest::EmbeddedFileLine("blue.bmp", qbktest::MakeFramedBmp(16, 2, kBlue, kRed)));
+    // Green with a red frame, red being the transparent colour 255.
+    WriteFile(run.Folder() + "green.bmp", qbktest::MakeFramedBmp(16, 2, kGreen, kRed));
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    ProjectRun::BringToFront(main);
+    qbktest::MoveMouseTo(main, 250, 150);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kYellow, qbktest::kWait));  // no image yet
+    PostMessageA(main, WM_TIMER, 1, 0);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
+    // Over it: the first image again, with the first colour transparent.
+    qbktest::MoveMouseTo(main, 50, 40);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT)), qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
+    // Embedded: blue framed in red and red framed in blue, the frames transparent; the images that
+    // do not load change nothing.
+    PostMessageA(main, WM_TIMER, 2, 0);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kRed, qbktest::kWait));  // the hover image
+    qbktest::MoveMouseTo(main, 250, 150);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
 }
 
 }  // namespace

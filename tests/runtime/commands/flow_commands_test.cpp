@@ -56,11 +56,11 @@ TEST_F(WindowCallTest, ReenteredRunsHaveTheirOwnLocals)
 window MAIN
   object LocalNumber depth
   function 0 Down
-    @depth.SetLocal(@Application.Param(0))
-    @Condition.IF(@depth.GetLocal(), ">", 0)
-      @WindowCall.Call("", "Down", @depth.GetLocal() - 1)
+    @depth.Set(@Application.Param(0))
+    @Condition.IF(@depth.Get(), ">", 0)
+      @WindowCall.Call("", "Down", @depth.Get() - 1)
     @Condition.ENDIF()
-    @Application.Return(@depth.GetLocal())
+    @Application.Return(@depth.Get())
   event 0
     @Application.Return(@WindowCall.Call("", "Down", 5))
 )");

@@ -42,23 +42,7 @@ void CProjectWnd::ApplyOutline(BOOL redraw)
 LRESULT CProjectWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_mdiChild) return ::DefMDIChildProcA(m_hWnd, message, wParam, lParam);
-    return CWnd::DefWindowProc(message, wParam, lParam);
-}
-
-void CProjectWnd::PostNcDestroy()
-{
-    if (m_depth > 0)
-        m_deletePending = true;
-    else
-        delete this;
-}
-
-LRESULT CProjectWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    ++m_depth;
-    const LRESULT result = HandleMessage(message, wParam, lParam);
-    if (--m_depth == 0 && m_deletePending) delete this;
-    return result;
+    return CSelfDeletingWnd::DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CProjectWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -81,7 +65,7 @@ LRESULT CProjectWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void DestroyWindowInstance(CWnd* window)
 {
     if (!window) return;
-    if (dynamic_cast<CProjectWnd*>(window) && window->GetSafeHwnd())
+    if (window->DeletesItself())
         window->DestroyWindow();  // the object goes with its window
     else
         delete window;

@@ -13,7 +13,7 @@
 #include "image_bitmap.h"
 #include "project_model.h"
 
-class CProjectWnd : public CWnd {
+class CProjectWnd : public CSelfDeletingWnd<CWnd> {
 public:
     CProjectWnd(CProjectRuntime& runtime, bool mdiChild) : m_runtime(runtime), m_mdiChild(mdiChild) {}
 
@@ -42,29 +42,22 @@ public:
     // Default processing: the MDI child's, or the window's own.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Deletes the object, or, while one of its messages is still being handled, lets the outermost
-    // handler delete it when it returns (a script may close the window it runs in).
-    void PostNcDestroy() override;
-
-public:
-    // Only for an object whose window was never made; an open one deletes itself.
+    // Only for an object whose window was never made; an open one deletes itself (a script may close
+    // the window it runs in).
     ~CProjectWnd() override;
 
-private:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
     CProjectRuntime& m_runtime;
     bool m_mdiChild;
     std::unique_ptr<CFont> m_font;
     std::unique_ptr<CImageBitmap> m_background;
     HRGN m_outline = nullptr;
-    int m_depth = 0;  // messages being handled
-    bool m_deletePending = false;
     bool m_tearingDown = false;
 };
 
-// Ends the window of a window instance that a record lets go of: a project window destroys its
-// window (and then itself), any other instance is deleted with its window.
+// Ends the window of a window instance that a record lets go of: an instance that deletes itself
+// (a project window, a grid) has its window destroyed, any other is deleted with its window.
 void DestroyWindowInstance(CWnd* window);

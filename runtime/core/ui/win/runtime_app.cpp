@@ -34,19 +34,39 @@ bool HoldsObjectOf(const CProjectRuntime& runtime, std::initializer_list<int> ty
     return false;
 }
 
-// Lets one waiting message of a window in quiet mode through. A request for an event carries an
-// address that only a send can vouch for: posted, it is dropped.
+// Lets one waiting message of a window in quiet mode through.
 void PumpQuietMessage(WindowRecord& window)
 {
     const HWND handle = ObjectHandle(window.Self());
     MSG message;
     if (!handle || !::PeekMessageA(&message, handle, 0, 0, PM_REMOVE)) return;
-    if (message.message == kEventRequest) return;
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
 }
 
+HHOOK g_requestFilter = nullptr;
+
+// A request for an event carries the address of its record, which only a send from this thread can
+// vouch for: a posted one becomes WM_NULL in every loop of the thread, modal ones included.
+LRESULT CALLBACK FilterPostedRequests(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && message && message->message == kEventRequest && message->wParam == WPARAM(-1))
+        message->message = WM_NULL;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+void IgnorePostedEventRequests(bool on)
+{
+    if (on && !g_requestFilter) {
+        g_requestFilter = ::SetWindowsHookExA(WH_GETMESSAGE, &FilterPostedRequests, nullptr, ::GetCurrentThreadId());
+    } else if (!on && g_requestFilter) {
+        ::UnhookWindowsHookEx(g_requestFilter);
+        g_requestFilter = nullptr;
+    }
+}
 
 void InstallWindowHooks(CProjectRuntime& runtime)
 {
@@ -91,7 +111,9 @@ BOOL CRuntimeApp::InitInstance()
             Warn("No Dialog found. Please add one in your project.", "Not Found");
         } else {
             if (m_runtime.m_splash) ShowSplashWindow(m_hInstance);
+            IgnorePostedEventRequests(true);
             StartProject();
+            IgnorePostedEventRequests(false);
         }
     }
     // Nothing of the project runs while it is released.
@@ -132,7 +154,7 @@ void CRuntimeApp::StartProject()
         ::ShowWindow(handle, SW_SHOW);
         ::UpdateWindow(handle);
     }
-    if (m_runtime.m_running) RunMessageLoop(self);
+    if (m_runtime.m_running) RunMainMessageLoop(m_runtime, self, m_forwardInput);
     m_runtime.m_running = 0;
     m_runtime.m_inMessageLoop = 0;
     if (m_socketsStarted) StopSocketLibrary();
@@ -140,27 +162,28 @@ void CRuntimeApp::StartProject()
     m_runtime.FreeCompiledScripts();
 }
 
-void CRuntimeApp::RunMessageLoop(ObjectRecord& main)
+void RunMainMessageLoop(CProjectRuntime& runtime, ObjectRecord& main, bool relayToForwardList)
 {
-    m_runtime.m_inMessageLoop = 1;
+    runtime.m_inMessageLoop = 1;
     MSG message;
     // Only while "MAIN" is open: a window closed before the loop posts no WM_QUIT to end it.
     while (ObjectHandle(&main) && ::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (message.message == kEventRequest) continue;  // posted: its address is not ours to read
-        if (m_forwardInput)
-            for (size_t i = 0; i < m_runtime.m_forwardWindows.size(); ++i)
-                if (CWnd* tip = m_runtime.m_forwardWindows[i])
+        if (relayToForwardList)
+            for (size_t i = 0; i < runtime.m_forwardWindows.size(); ++i)
+                if (CWnd* tip = runtime.m_forwardWindows[i])
                     ::SendMessageA(tip->GetSafeHwnd(), kRelayEvent, 0, LPARAM(&message));
-        // Keys and mouse moves go to the active window first, when it is one of the project's.
+        // Keys and mouse moves go to the active window first, when it is one of the project's: any
+        // other window may read these numbers as messages of its own.
         const UINT forward = message.message == WM_KEYDOWN     ? kForwardedKey
                              : message.message == WM_MOUSEMOVE ? kForwardedMouseMove
                                                                : 0;
         const HWND active = forward ? ::GetActiveWindow() : nullptr;
-        if (active && m_runtime.FindWindowRecordByHandle(active)) {
+        if (active && runtime.FindWindowRecordByHandle(active)) {
             const LRESULT answer = ::SendMessageA(active, forward, message.wParam, message.lParam);
             if (forward == kForwardedKey && answer == -1) continue;
         }
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }
+    runtime.m_inMessageLoop = 0;
 }

@@ -252,6 +252,32 @@ window MAIN
     EXPECT_EQ(n.Numbers[0], 2);
 }
 
+// A command that closes the window it runs in (as closing does: the record lets go of the window).
+void CloseOwnWindow(CommandContext& ctx) { ctx.Window().Self()->WindowObject = nullptr; }
+constexpr CommandEntry kCloseOwnWindow[] = {{0, "Math_CloseOwnWindow", CloseOwnWindow}};
+constexpr CommandList kCloseLists[] = {OwnCommands(qbk::TypeMath, kCloseOwnWindow)};
+const CommandFamily kCloseFamily("closing", kCloseLists);
+
+TEST_F(FlowTest, AScriptThatClosesItsOwnWindowEndsThere)
+{
+    table_.Add(kCloseFamily);
+    Start(R"(
+commands Math CloseOwnWindow
+window MAIN
+  object NumberVariable n
+  event 0
+    @n.Add(1)
+    @Math.CloseOwnWindow()
+    @n.Add(10)
+)");
+    ObjectRecord& n = *Window("MAIN").Objects[12];
+    EXPECT_EQ(Run("MAIN", 0), "");
+    EXPECT_EQ(n.Numbers[0], 1);
+    // A script of a window that is not open runs to its end.
+    EXPECT_EQ(Run("MAIN", 0), "");
+    EXPECT_EQ(n.Numbers[0], 12);
+}
+
 TEST_F(DispatchTest, SharedCommandsAndGapsFollowTheTypeGroups)
 {
     Start("window MAIN\n  object Button b\n  object ByteBuffer bb\n  object Slider s\n");

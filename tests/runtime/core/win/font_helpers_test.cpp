@@ -78,3 +78,36 @@ TEST(FontHelpersTest, ChooseFontDialogCancelledIsFalseAndLeavesOutputs)
     EXPECT_EQ(size, -5);
     EXPECT_TRUE(bold);
 }
+
+int CALLBACK CountFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM counts)
+{
+    auto* count = reinterpret_cast<std::pair<std::string, int>*>(counts);
+    if (count->first == font->lfFaceName) ++count->second;
+    return 1;
+}
+
+TEST(FontHelpersTest, FontFamiliesAreSortedAndListedOnceWhateverTheirCharacterSets)
+{
+    ListFontFamilies(nullptr);  // nothing to fill
+    // The system lists a family once for each character set it covers.
+    std::pair<std::string, int> dejaVu{"DejaVu Sans", 0};
+    LOGFONTA all = {};
+    all.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &all, &CountFace, reinterpret_cast<LPARAM>(&dejaVu), 0);
+    ReleaseDC(nullptr, screen);
+    ASSERT_GT(dejaVu.second, 1);
+
+    CStringArray families;
+    families.Add("zz first entry");  // what the list held stays, sorted in
+    ListFontFamilies(&families);
+    ASSERT_GT(families.GetSize(), 2);
+    int listed = 0;
+    for (INT_PTR i = 0; i < families.GetSize(); ++i) {
+        EXPECT_FALSE(families[i].IsEmpty());
+        if (i > 0) EXPECT_LT(families[i - 1].CompareNoCase(families[i]), 0) << families[i].Str();
+        if (families[i].Str() == dejaVu.first) ++listed;
+    }
+    EXPECT_EQ(listed, 1);
+    EXPECT_EQ(families[families.GetSize() - 1].Str(), "zz first entry");
+}

@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "project_run.h"
+#include "window_probes.h"
 
 namespace {
 
+using qbktest::FocusOf;
 using qbktest::ProjectRun;
-
-HWND FocusOf(HWND window)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
 
 bool WaitForFocus(HWND control)
 {
@@ -86,6 +80,8 @@ TEST(KeyControls, ButtonReportsItsKeysAndMouseMoves)
     ProjectRun run(kTabProject);
     HWND main = run.Window("MAIN"), go = run.Control("MAIN", "go");
     ASSERT_TRUE(main && go);
+    ProjectRun::BringToFront(main);
+    qbktest::MoveMouseTo(main, 300, 250);  // the pointer may rest on the button from an earlier run
     run.Click(go);
     ASSERT_TRUE(WaitForFocus(go));
     EXPECT_TRUE(run.WaitForText(go, "moved"));

@@ -149,6 +149,41 @@ std::string DefaultCommandWords()
     return lines;
 }
 
+std::string BmpFileHex(int width, int height, uint32_t (*colour)(int x, int y))
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const uint32_t pixelBytes = uint32_t(rowBytes * height);
+    std::string bytes;
+    auto put = [&](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) bytes += char((value >> (8 * i)) & 0xFF);
+    };
+    bytes += "BM";
+    put(54 + pixelBytes, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(uint32_t(width), 4);
+    put(uint32_t(height), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(pixelBytes, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 8);
+    for (int y = height - 1; y >= 0; --y) {  // bottom-up
+        for (int x = 0; x < width; ++x) put(colour(x, y), 3);  // blue, green, red
+        bytes.append(size_t(rowBytes - width * 3), '\0');
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
 ProjectRun::ProjectRun(const std::string& description, bool start)
 {
     folder_ = NewFolder();
@@ -232,9 +267,31 @@ std::string ProjectRun::Text(HWND window)
     return text;
 }
 
+RECT ProjectRun::PlaceInParent(HWND window)
+{
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 bool ProjectRun::WaitForText(HWND window, const std::string& expected, DWORD timeoutMs) const
 {
     return zvtest::WaitFor([&] { return Text(window) == expected; }, timeoutMs);
+}
+
+std::string ProjectRun::Answer(HWND window, int timerId, DWORD timeoutMs) const
+{
+    const std::string mark = std::to_string(timerId) + ":";
+    PostMessageA(window, WM_TIMER, WPARAM(timerId), 0);
+    std::string text;
+    const bool answered = zvtest::WaitFor(
+        [&] {
+            text = Text(window);
+            return text.compare(0, mark.size(), mark) == 0;
+        },
+        timeoutMs);
+    return answered ? text.substr(mark.size()) : "?" + text;
 }
 
 int ProjectRun::WaitForExit(DWORD timeoutMs)
@@ -255,6 +312,18 @@ void ProjectRun::BringToFront(HWND window)
     HWND top = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(top);
     zvtest::WaitFor([&] { return GetForegroundWindow() == top; }, 2000);
+}
+
+bool ProjectRun::WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs)
+{
+    BringToFront(window);
+    return zvtest::WaitFor(
+        [&] {
+            const zvtest::Image shot = Capture(window);
+            return clientX < shot.width && clientY < shot.height &&
+                   zvtest::ColorNear(shot.At(clientX, clientY), colour);
+        },
+        timeoutMs);
 }
 
 void ProjectRun::ClickAt(HWND window, int clientX, int clientY, bool right)
@@ -278,7 +347,7 @@ void ProjectRun::PressKey(HWND window, WORD virtualKey)
     zvtest::TapKey(virtualKey);
 }
 
-std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs)
+HWND ProjectRun::WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const
 {
     HWND box = nullptr;
     zvtest::WaitFor(
@@ -287,15 +356,32 @@ std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeo
             return box != nullptr;
         },
         timeoutMs);
-    if (!box) return std::string();
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    return box;
+}
+
+std::vector<std::string> ProjectRun::ChildTexts(HWND box, const std::string& className)
+{
+    std::vector<std::string> texts;
+    for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = "";
         GetClassNameA(child, name, sizeof name);
-        if (std::string(name) == "Static" && !Text(child).empty()) text = Text(child);
+        if (name == className && IsWindowVisible(child) && !Text(child).empty()) texts.push_back(Text(child));
     }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return text;
+    return texts;
+}
+
+std::vector<std::string> ProjectRun::MessageBoxButtons(const std::string& caption, DWORD timeoutMs) const
+{
+    return ChildTexts(WaitForMessageBox(caption, timeoutMs), "Button");
+}
+
+std::string ProjectRun::AnswerMessageBox(const std::string& caption, DWORD timeoutMs, int button)
+{
+    const HWND box = WaitForMessageBox(caption, timeoutMs);
+    if (!box) return std::string();
+    const std::vector<std::string> texts = ChildTexts(box, "Static");
+    PostMessageA(box, WM_COMMAND, WPARAM(button), 0);
+    return texts.empty() ? std::string() : texts.back();
 }
 
 }  // namespace qbktest

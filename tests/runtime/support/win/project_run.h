@@ -24,6 +24,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "project_plan.h"
 #include "win_test_support.h"
@@ -57,10 +58,17 @@ public:
     HWND FindWindowOf(const std::string& className, const std::string& title) const;
 
     static std::string Text(HWND window);
+    // The window's outer rectangle where its parent places it (the screen for a top-level window).
+    static RECT PlaceInParent(HWND window);
     bool WaitForText(HWND window, const std::string& expected, DWORD timeoutMs = kWait) const;
     // The program's exit code, or -1 when it still runs after the time.
     int WaitForExit(DWORD timeoutMs = kWait);
     bool IsRunning() const;
+
+    // Asks a script for an answer without input: the window's Time event runs with the timer id as
+    // if the timer had fired, and the answer is what its script then writes into the caption after
+    // "id:" (the script writes "id:" and its answer); "?" and the caption when none comes in time.
+    std::string Answer(HWND window, int timerId, DWORD timeoutMs = kWait) const;
 
     // Input as a user makes it: the window is brought to the front first.
     void ClickAt(HWND window, int clientX, int clientY, bool right = false);
@@ -70,13 +78,21 @@ public:
 
     // The client area as drawn now.
     static zvtest::Image Capture(HWND window) { return zvtest::CaptureWindow(window); }
+    // Brings the window to the front and waits until the client point shows the colour (0xRRGGBB).
+    // Under Wine a child window of another process reads black: read it through its top-level window.
+    static bool WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs = kWait);
 
-    // A message box the program shows: its text, and the box answered with OK; "" when none
-    // appears in time.
-    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait);
+    // A message box the program shows: its text, and the box answered with the button (OK unless
+    // another is given); "" when none appears in time.
+    std::string AnswerMessageBox(const std::string& caption, DWORD timeoutMs = kWait, int button = IDOK);
+    // The texts of the buttons of the message box with that caption now showing, in order.
+    std::vector<std::string> MessageBoxButtons(const std::string& caption, DWORD timeoutMs = kWait) const;
 
 private:
     const qbkw::WindowPlan* WindowPlanOf(const std::string& name) const;
+    HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const;
+    // The texts of the shown children of that class that have one, in order.
+    static std::vector<std::string> ChildTexts(HWND parent, const std::string& className);
 
     qbkw::ProjectPlan plan_;
     std::string folder_;
@@ -87,5 +103,9 @@ private:
 
 // The command words of every type, as "commands" lines of the text form.
 std::string DefaultCommandWords();
+
+// A 24-bit BMP file of the size, each pixel 0x00RRGGBB from colour(x, y) (y from the top), as the
+// hex digits of the text form's file lines: file "image/a.bmp" type 1 hex "...".
+std::string BmpFileHex(int width, int height, uint32_t (*colour)(int x, int y));
 
 }  // namespace qbktest

@@ -27,12 +27,17 @@ double TimeToWindow(const std::string& program, const char* title)
     if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return -1;
     HWND window = nullptr;
-    for (int i = 0; i < 200000 && !window; ++i) {
+    // Polled each millisecond: a tighter loop would keep Wine's server busy with our questions and
+    // slow the program being timed.
+    const ULONGLONG giveUp = GetTickCount64() + 30000;
+    while (!window && GetTickCount64() < giveUp) {
         HWND found = FindWindowA(nullptr, title);
         DWORD owner = 0;
         if (found) GetWindowThreadProcessId(found, &owner);
-        if (found && owner == process.dwProcessId && IsWindowVisible(found)) window = found;
-        if (!window) Sleep(0);
+        if (found && owner == process.dwProcessId && IsWindowVisible(found))
+            window = found;
+        else
+            Sleep(1);
     }
     QueryPerformanceCounter(&now);
     if (window) PostMessageA(window, WM_CLOSE, 0, 0);

@@ -66,6 +66,10 @@ TEST(ProjectEvents, WheelTowardTheUserGivesMinusOne)
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     ProjectRun::BringToFront(main);
+    // Over the window: the wheel may go to the window under the pointer.
+    POINT centre = {150, 100};
+    ClientToScreen(main, &centre);
+    zvtest::MoveMouse(centre.x, centre.y);
     INPUT wheel = {};
     wheel.type = INPUT_MOUSE;
     wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
@@ -144,6 +148,8 @@ window MAIN
 
 TEST(ProjectEvents, ResizingRaisesSizeEventsAndAnchoredObjectsFollow)
 {
+    // The lists keep the heights they are given (no whole-line heights), so that every pixel of a
+    // place comes from the layout.
     ProjectRun run(R"(
 window MAIN
   caption "Size"
@@ -153,26 +159,29 @@ window MAIN
     @MAIN.SetText("sized")
   object ListBox stretched
     rect 10 10 100 50
+    style 0x50A00101
     values 0 0 15 -1 -1
   object ListBox moved
     rect 10 100 100 50
+    style 0x50A00101
     values 0 0 10 -1 -1
   object ListBox centred
     rect 150 10 100 50
+    style 0x50A00101
     values 0 0 5 -1 -1
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     RECT outer;
     GetWindowRect(main, &outer);
-    // Wider only: the height a window manager gives a frame may differ from what was asked.
-    SetWindowPos(main, nullptr, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top,
+    SetWindowPos(main, nullptr, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top + 30,
                  SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_TRUE(run.WaitForText(main, "sized"));
     RECT client;
     GetClientRect(main, &client);
-    const int dx = client.right - 300;
+    const int dx = client.right - 300, dy = client.bottom - 200;
     ASSERT_GT(dx, 0);
+    ASSERT_GT(dy, 0);
     auto place = [&](const char* name) {
         RECT r;
         HWND control = run.Control("MAIN", name);
@@ -181,13 +190,19 @@ window MAIN
         return r;
     };
     // The window may pass through sizes on its way; the last one decides.
-    zvtest::WaitFor([&] { return place("stretched").right - place("stretched").left == 100 + dx; }, qbktest::kWait);
+    zvtest::WaitFor([&] { return place("stretched").bottom - place("stretched").top == 50 + dy; }, qbktest::kWait);
     const RECT stretched = place("stretched"), moved = place("moved"), centred = place("centred");
     EXPECT_EQ(stretched.left, 10);
+    EXPECT_EQ(stretched.top, 10);
     EXPECT_EQ(stretched.right - stretched.left, 100 + dx);
+    EXPECT_EQ(stretched.bottom - stretched.top, 50 + dy);
     EXPECT_EQ(moved.left, 10 + dx);
+    EXPECT_EQ(moved.top, 100 + dy);
     EXPECT_EQ(moved.right - moved.left, 100);
+    EXPECT_EQ(moved.bottom - moved.top, 50);
     EXPECT_EQ(centred.left, 150 + dx / 2);
+    EXPECT_EQ(centred.top, 10 + dy / 2);
+    EXPECT_EQ(centred.bottom - centred.top, 50);
 }
 
 TEST(ProjectEvents, CloseRefusedWithMinusOneKeepsTheWindowUntilItsScriptAgrees)
@@ -252,13 +267,58 @@ window MAIN
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
-    ProjectRun::BringToFront(main);
-    EXPECT_TRUE(zvtest::WaitFor(
-        [&] {
-            const zvtest::Image shot = ProjectRun::Capture(main);
-            return !shot.Empty() && zvtest::ColorNear(shot.At(100, 60), zvtest::Rgb(0x99, 0x66, 0x33));
-        },
-        qbktest::kWait));
+    EXPECT_TRUE(ProjectRun::WaitForPixel(main, 100, 60, zvtest::Rgb(0x99, 0x66, 0x33)));
+}
+
+uint32_t RedLeftBlueRight(int x, int /*y*/) { return x < 20 ? 0xFF0000 : 0x0000FF; }
+
+TEST(ProjectEvents, WindowDrawsItsImageTiledStretchedOrOnceOverItsColour)
+{
+    // A 40 x 30 picture, red on the left half and blue on the right, on white windows of 100 x 70.
+    ProjectRun run(R"(
+window MAIN
+  caption "Tiled"
+  style 0x100B0001
+  rect 0 0 100 70
+  values 0 0 0 0x00FFFFFF -1
+  property "Image" "image/halves.bmp"
+  property "Image Mode" "Tile"
+  event 16
+    @MAIN.Open("Stretched", 20, 20, "OUT", "")
+    @MAIN.Open("Once", 800, 20, "OUT", "")
+window Stretched
+  caption "Stretched"
+  style 0x100B0001
+  rect 0 0 100 70
+  values 0 0 0 0x00FFFFFF -1
+  property "Image" "image/halves.bmp"
+  property "Image Mode" "Stretch"
+window Once
+  caption "Once"
+  style 0x100B0001
+  rect 0 0 100 70
+  values 0 0 0 0x00FFFFFF -1
+  property "Image" "image/halves.bmp"
+file "image/halves.bmp" type 1 hex ")" +
+                   qbktest::BmpFileHex(40, 30, &RedLeftBlueRight) + "\"\n");
+    const uint32_t red = zvtest::Rgb(0xFF, 0, 0), blue = zvtest::Rgb(0, 0, 0xFF), white = zvtest::Rgb(0xFF, 0xFF, 0xFF);
+    const struct {
+        const char* window;
+        int x, y;
+        uint32_t colour;
+    } cases[] = {
+        {"MAIN", 10, 10, red},       {"MAIN", 50, 10, red},
+        {"MAIN", 65, 40, blue},      {"MAIN", 90, 65, red},  // copies at x 0, 40, 80 and y 0, 30, 60, the last ones cut
+        {"Stretched", 30, 35, red},  {"Stretched", 45, 35, red},
+        {"Stretched", 55, 35, blue}, {"Stretched", 90, 65, blue},  // over the whole client area
+        {"Once", 10, 10, red},       {"Once", 30, 20, blue},
+        {"Once", 50, 10, white},     {"Once", 10, 50, white},  // once, at the top-left corner
+    };
+    for (const auto& c : cases) {
+        HWND window = run.Window(c.window);
+        ASSERT_NE(window, nullptr) << c.window;
+        EXPECT_TRUE(ProjectRun::WaitForPixel(window, c.x, c.y, c.colour)) << c.window << " " << c.x << "," << c.y;
+    }
 }
 
 TEST(ProjectEvents, MdiAreaRaisesItsMouseEventsAndPassesThemOn)
@@ -283,8 +343,12 @@ window MAIN
     char name[32] = "";
     GetClassNameA(area, name, sizeof name);
     EXPECT_STREQ(name, "MDIClient");
+    // The area paints itself in the object's colour (read through the frame it fills).
+    EXPECT_TRUE(ProjectRun::WaitForPixel(main, 150, 100, zvtest::Rgb(0, 0xFF, 0)));
     run.ClickAt(area, 100, 100);
     EXPECT_TRUE(run.WaitForText(main, "Frame down up"));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
 }  // namespace

@@ -11,14 +11,6 @@ namespace {
 
 using qbktest::ProjectRun;
 
-RECT PlaceInParent(HWND control)
-{
-    RECT place;
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 TEST(ProjectStart, ProgramWithoutProjectSaysProgramErrorAndEnds)
 {
     ProjectRun run("", false);
@@ -75,6 +67,11 @@ window MAIN
     rect 380 30 120 30
   object ScrollBar bar
     rect 380 80 120 20
+  object ProgressBar done
+    rect 380 130 120 20
+    property "Value" "150"
+    property "Min Value" "0"
+    property "Max Value" "200"
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
@@ -85,7 +82,7 @@ window MAIN
 
     HWND box = run.Control("MAIN", "box");
     ASSERT_NE(box, nullptr);
-    const RECT place = PlaceInParent(box);
+    const RECT place = ProjectRun::PlaceInParent(box);
     EXPECT_EQ(place.left, 12);
     EXPECT_EQ(place.top, 20);
     EXPECT_EQ(place.right - place.left, 140);
@@ -106,6 +103,10 @@ window MAIN
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 100);
     EXPECT_NE(run.Control("MAIN", "level"), nullptr);
+    // The bar's range comes first, so a value beyond the control's first range is kept.
+    HWND done = run.Control("MAIN", "done");
+    EXPECT_EQ(SendMessageA(done, PBM_GETPOS, 0, 0), 150);
+    EXPECT_EQ(SendMessageA(done, PBM_GETRANGE, FALSE, 0), 200);
 }
 
 TEST(ProjectStart, StartEventRunsBeforeMainIsShownAndClosingMainEndsTheProgram)
@@ -137,6 +138,39 @@ window MAIN
     @Application.EndProgram()
 )");
     EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+TEST(ProjectStart, SplashShowsItsPictureOnTopAndClosesItselfWhileMainStaysOpen)
+{
+    ProjectRun run(R"(
+splash 1
+window MAIN
+  caption "Behind"
+  style 0x100B0001
+  rect 0 0 300 200
+)");
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    HWND logo = nullptr;
+    ASSERT_TRUE(zvtest::WaitFor([&] { return (logo = run.FindWindowOf("QUILLBRICKLOGO", "")) != nullptr; }, 2000));
+    RECT place;
+    GetWindowRect(logo, &place);
+    EXPECT_EQ(place.left, 1);
+    EXPECT_EQ(place.top, 1);
+    EXPECT_EQ(place.right - place.left, 200);
+    EXPECT_EQ(place.bottom - place.top, 200);
+    EXPECT_TRUE(GetWindowLongA(logo, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // The built-in picture, not a plain background.
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] {
+            const zvtest::Image shot = ProjectRun::Capture(logo);
+            const uint32_t corner = shot.Empty() ? 0 : shot.At(0, 0);
+            return !shot.Empty() && shot.Count(0, 0, 200, 200, [&](uint32_t c) { return c != corner; }) > 1000;
+        },
+        qbktest::kWait));
+    EXPECT_TRUE(zvtest::WaitFor([&] { return !IsWindow(logo); }, qbktest::kWait));
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_TRUE(run.IsRunning());
 }
 
 TEST(ProjectStart, ProgramPathWithBlanksStillFindsItsProject)

@@ -1,0 +1,123 @@
+// MDI areas in a running project: project windows opened inside the area with their start event
+// and its answer, arranged, stepped through, closed by name (inside the area or not), and the
+// area's colour.
+#include <gtest/gtest.h>
+
+#include "project_run.h"
+
+#include "capture_control.h"
+#include "script_test_fixture.h"
+#include "type_command_words.h"
+
+namespace {
+
+using qbktest::ProjectRun;
+using zvtest::Rgb;
+
+const char* const kProject = R"(
+window MAIN
+  caption "Frame"
+  style 0x100B0001
+  rect 0 0 520 420
+  event 16
+    @out.SetText("[" & @area.GetActive() & "]," & @area.OpenChild("DOC1", 10, 20, "one") & "," & @area.OpenChild("DOC1", 50, 50, "again") & "," & @area.OpenChild("DOC2", 200, 40, "two") & "," & @area.GetActive() & "," & @area.GetBackColor() & "," & @area.SetBackColor(255) & @area.GetBackColor() & "," & @area.OpenChild("NOSUCH", 0, 0, "") & @area.OpenChild("", 0, 0, ""))
+  object MdiWindow area
+    rect 0 0 520 300
+    style 0x50000000
+  object CheckBox arrange
+    rect 10 310 100 20
+    event 0
+      @area.Cascade()
+      @moved.SetText(@area.GetActive())
+  object CheckBox step
+    rect 120 310 100 20
+    event 0
+      @area.Next()
+      @moved.SetText(@area.GetActive())
+  object CheckBox shut
+    rect 230 310 100 20
+    event 0
+      @MAIN.Open("OTHER", 400, 400, "OUT", "")
+      @area.Close("DOC2")
+      @area.Close("OTHER")
+      @moved.SetText(@area.GetActive() & " left")
+  object CheckBox out
+    rect 10 340 500 20
+  object CheckBox moved
+    rect 10 365 500 20
+window DOC1
+  caption "Doc one"
+  style 0x10CF0000
+  rect 0 0 150 100
+  event 16
+    @Application.Return("started " & @Application.GetParameter(0))
+window DOC2
+  caption "Doc two"
+  style 0x10CF0000
+  rect 0 0 150 100
+  event 16
+    @Application.Return("started " & @Application.GetParameter(0))
+window OTHER
+  caption "Other"
+  style 0x10CF0000
+  rect 0 0 150 100
+)";
+
+POINT PlaceIn(HWND window, HWND area)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    POINT p = {r.left, r.top};
+    ScreenToClient(area, &p);
+    return p;
+}
+
+TEST(MdiWindowCommands, ChildrenOpenArrangeStepAndClose)
+{
+    ProjectRun run(kProject);
+    HWND out = run.Control("MAIN", "out"), moved = run.Control("MAIN", "moved"), area = run.Control("MAIN", "area");
+    ASSERT_TRUE(out && moved && area);
+    EXPECT_TRUE(run.WaitForText(out, "[],started one,,started two,DOC2,-1,255,")) << ProjectRun::Text(out);
+    HWND one = run.Window("DOC1"), two = run.Window("DOC2");
+    ASSERT_TRUE(one && two);
+    EXPECT_EQ(GetParent(one), area);
+    EXPECT_EQ(PlaceIn(one, area).x, 10);
+    EXPECT_EQ(PlaceIn(one, area).y, 20);
+    EXPECT_EQ(PlaceIn(two, area).x, 200);
+
+    // The area's colour where no child covers it.
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] { return zvtest::ColorNear(qbktest::CaptureControl(area).At(450, 250), Rgb(255, 0, 0)); }, qbktest::kWait));
+
+    run.Click(run.Control("MAIN", "arrange"));
+    EXPECT_TRUE(run.WaitForText(moved, "DOC2"));
+    EXPECT_NE(PlaceIn(one, area).x, PlaceIn(two, area).x);
+    EXPECT_NE(PlaceIn(one, area).x, 10);  // moved by the cascade
+    run.Click(run.Control("MAIN", "step"));
+    EXPECT_TRUE(run.WaitForText(moved, "DOC1")) << ProjectRun::Text(moved);
+
+    run.Click(run.Control("MAIN", "shut"));
+    EXPECT_TRUE(run.WaitForText(moved, "DOC1 left")) << ProjectRun::Text(moved);
+    EXPECT_FALSE(IsWindow(two));
+    EXPECT_TRUE(IsWindow(one));
+    EXPECT_EQ(run.FindWindowOf("", "Other"), nullptr);
+}
+
+class MdiWindowWithoutControl : public ScriptTest {};
+
+TEST_F(MdiWindowWithoutControl, CommandsDoNothing)
+{
+    Start(qbktest::CommandWordsOf({"MdiWindow"}) + R"(
+window MAIN
+  object MdiWindow area
+  event 0
+    @Application.Return("[" & @area.Tile() & @area.GetActive() & @area.GetBackColor() & @area.Cascade() & @area.OpenChild("DOC", 1, 2, "x") & @area.IconArrange() & @area.SetBackColor(5) & @area.Next() & @area.Previous() & "]" & @area.GetBackColor())
+window DOC
+  event 16
+    @Application.Return("ran")
+)");
+    EXPECT_EQ(Run("MAIN", 0), "[]");
+    EXPECT_EQ(Window("MAIN").GetObjectAt(12)->BackColor, -1);
+}
+
+}  // namespace
