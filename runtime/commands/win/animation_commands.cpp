@@ -4,14 +4,21 @@
 #include "anim_ctrl.h"
 #include "command_context.h"
 #include "command_table.h"
-#include "data_stream_part.h"
+#include "data_stream_commands.h"
 
 namespace {
 
 CAnimCtrl* Animation(const CommandContext& ctx) { return dynamic_cast<CAnimCtrl*>(ctx.Control()); }
 
 // The memory stream of a DataStream object of the window, or null.
-CMemFile* StreamOf(const CommandContext& ctx, int id) { return DataStreamOf(ctx.FindObject(id)); }
+CMemFile* StreamOf(const CommandContext& ctx, int id) { return FindDataStream(ctx.FindObject(id)); }
+
+// A DataStream's stream, made empty when it has none.
+CMemFile& StreamToWrite(ObjectRecord& dataStream)
+{
+    CMemFile* stream = FindDataStream(&dataStream);
+    return stream ? *stream : NewDataStream(dataStream);
+}
 
 // Runs act on the control, when there is one.
 template <class Act>
@@ -83,7 +90,7 @@ void Animation_SaveFrame(CommandContext& ctx)
     const CAnimCtrl* animation = Animation(ctx);
     const CImageBitmap* frame = animation ? animation->GetFrame(index) : nullptr;
     if (!frame || !target) return;
-    ctx.SetTruth(frame->SaveToStream(&EnsureDataStream(*target)));
+    ctx.SetTruth(frame->SaveToStream(&StreamToWrite(*target)));
 }
 
 void Animation_GetFrameCount(CommandContext& ctx)
@@ -167,7 +174,7 @@ void Animation_SaveStream(CommandContext& ctx)
 {
     ObjectRecord* target = ctx.FindObject(ctx.Int(), qbk::TypeDataStream);
     const CAnimCtrl* animation = Animation(ctx);
-    ctx.SetTruth(animation && target && animation->SaveStream(&EnsureDataStream(*target)));
+    ctx.SetTruth(animation && target && animation->SaveStream(&StreamToWrite(*target)));
 }
 
 void Animation_SetBackColor(CommandContext& ctx)

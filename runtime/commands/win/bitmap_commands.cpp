@@ -5,7 +5,7 @@
 
 #include "command_context.h"
 #include "command_table.h"
-#include "data_stream_part.h"
+#include "data_stream_commands.h"
 #include "object_image.h"
 #include "value_format.h"
 
@@ -88,7 +88,7 @@ void Bitmap_LoadFile(CommandContext& ctx)
 
 void Bitmap_LoadFromStream(CommandContext& ctx)
 {
-    CMemFile* stream = DataStreamOf(ctx.FindObject(ctx.Int()));
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
     ctx.SetTruth(false);
     if (!stream || stream->GetLength() == 0) return;
     ctx.SetTruth(EnsureBitmapImage(ctx.Object()).LoadStream(stream));
@@ -180,7 +180,7 @@ void SaveIntoStream(CommandContext& ctx, int streamId, Save save)
     ObjectRecord* target = ctx.FindObject(streamId, qbk::TypeDataStream);
     const CImageBitmap* image = DrawableImage(ctx.Object());
     if (!target || !image) return;
-    ctx.SetTruth(save(*image, RenewDataStream(*target)));
+    ctx.SetTruth(save(*image, NewDataStream(*target)));
 }
 
 void Bitmap_SaveBmpStream(CommandContext& ctx)

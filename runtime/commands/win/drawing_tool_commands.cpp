@@ -6,7 +6,7 @@
 #include "clipboard_helpers.h"
 #include "command_context.h"
 #include "command_table.h"
-#include "data_stream_part.h"
+#include "data_stream_commands.h"
 #include "font_object.h"
 #include "fw_wnd.h"
 #include "object_image.h"
@@ -578,7 +578,7 @@ void DrawingTool_DrawImageFile(CommandContext& ctx)
 
 void DrawingTool_DrawImageStream(CommandContext& ctx)
 {
-    CMemFile* stream = DataStreamOf(ctx.FindObject(ctx.Int()));
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
     const Box box = PullBox(ctx);
     Drawing d(ctx);
     CImageBitmap image;

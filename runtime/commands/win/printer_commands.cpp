@@ -4,7 +4,7 @@
 
 #include "command_context.h"
 #include "command_table.h"
-#include "data_stream_part.h"
+#include "data_stream_commands.h"
 #include "fw_wnd.h"
 #include "object_image.h"
 #include "print_job_part.h"
@@ -81,7 +81,7 @@ void Printer_PrintTextFile(CommandContext& ctx)
 
 void Printer_PrintStream(CommandContext& ctx)
 {
-    CMemFile* stream = DataStreamOf(ctx.FindObject(ctx.Int()));
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
     ctx.SetTruth(false);
     if (!stream || !Job(ctx)) return;
     const ULONGLONG position = stream->GetPosition();

@@ -210,6 +210,17 @@ TEST_F(DrawingToolCommands, TextIsPlacedAlignedAndMeasured)
     EXPECT_EQ(inkIn(0, 0, 20, 30), 0);
 }
 
+TEST_F(DrawingToolCommands, TextTakesTheFontOfAFontObjectUntilItIsSetBack)
+{
+    const CString heights = Run(kObjects, Draw(R"(@font.Create("Arial", 40)
+@Application.Return(@pen.GetTextHeight("W") & "," & @pen.SetFont(@font.GetId()) & @pen.GetTextHeight("W") & "," & @pen.SetFont(@button.GetId()) & @pen.GetTextHeight("W") & "," & @pen.SetFont(-1) & @pen.GetTextHeight("W")))"));
+    int plain = 0, large = 0, still = 0, back = 0;
+    ASSERT_EQ(sscanf(heights.GetString(), "%d,%d,%d,%d", &plain, &large, &still, &back), 4) << heights.GetString();
+    EXPECT_GT(large, 2 * plain);
+    EXPECT_EQ(still, large);  // an object that is no Font changes nothing
+    EXPECT_EQ(back, plain);
+}
+
 TEST_F(DrawingToolCommands, ImagesAreDrawnPlainStretchedOrTransparent)
 {
     // The picture, then the target: plain at its own size, then clipped to 3 columns.

@@ -51,10 +51,11 @@ window MAIN
         @result.SetText("R" & @printer.PrintRichEdit(@edit.GetId()))
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", "S")
-        @bmp.SetColor(255)
-        @bmp.Create(4, 4)
-        @bmp.SaveBmpStream(@data.GetId())
-        @result.SetText("S" & @printer.PrintStream(@data.GetId()) & @bmp.LoadFromStream(@data.GetId()))
+        @data.Create()
+        @data.WriteLine("Streamed line one")
+        @data.WriteLine("Streamed line two")
+        @data.Seek(5)
+        @result.SetText("S" & @printer.PrintStream(@data.GetId()) & "," & @data.GetPosition())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", "X")
         @result.SetText("X" & @printer.PrintImage(@result.GetId(), 1, 1, 5, 5, 0, 0, 4, 4) & @printer.PrintImage(@empty.GetId(), 1, 1, 5, 5, 0, 0, 4, 4) & @printer.PrintRichEdit(@bmp.GetId()) & @printer.PrintStream(@empty.GetId()) & @printer.PrintTextFile(@Application.GetFolder() & "missing.txt"))
@@ -201,9 +202,12 @@ TEST_F(PrinterCommands, RichTextAndStreamsPrintAndTheStreamStaysWhereItWas)
     ASSERT_TRUE(Print('R', IDOK, "1"));
     ASSERT_TRUE(WaitForPrintout());
     EXPECT_NE(PrintedText().find("Rich text on paper"), std::string::npos);
-    ASSERT_TRUE(Print('S', IDOK, "11"));
+    // The whole stream from its start, one line a line; the stream is left where it stood.
+    ASSERT_TRUE(Print('S', IDOK, "1,5"));
     ASSERT_TRUE(WaitForPrintout());
-    EXPECT_GE(PrintedPages(), 1);
+    EXPECT_EQ(PrintedPages(), 1);
+    const std::string text = PrintedText();
+    EXPECT_NE(text.find("Streamed line one\nStreamed line two"), std::string::npos) << text;
 }
 
 TEST_F(PrinterCommands, ObjectsOfTheWrongKindPrintNothingAndShowNoDialog)
