@@ -66,7 +66,7 @@ TEST(CommandTableTest, HandlersAreNamedByTypeAndWhatTheyDo)
         check(table.FindControlCommand(command));
     }
     if (kEveryFamily) {
-        EXPECT_EQ(names.size(), 1036u);
+        EXPECT_EQ(names.size(), 1037u);
     }
 }
 
