@@ -18,8 +18,7 @@ namespace {
 // The image of a Bitmap object that holds one; null for anything else.
 const CImageBitmap* BitmapSource(CommandContext& ctx, int id)
 {
-    const CImageBitmap* image = ObjectImage(ctx.FindObject(id, qbk::TypeBitmap));
-    return image && image->GetSafeHandle() ? image : nullptr;
+    return ObjectImageWithBitmap(ctx.FindObject(id, qbk::TypeBitmap));
 }
 
 // The stream of a DataStream object that has one; null for anything else.
