@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -416,11 +417,10 @@ void RichEdit_GetSelFont(CommandContext& ctx)
     const bool automatic = (format.dwEffects & CFE_AUTOCOLOR) != 0;
     ctx.SetInt(int(automatic ? ::GetSysColor(COLOR_WINDOWTEXT) : format.crTextColor));
     const DWORD effects = format.dwEffects;
-    ReplaceObjectFont(*fontObject,
-                      std::unique_ptr<CFont>(CreateFontEx(format.szFaceName, int(format.yHeight / 20),
-                                                          effects & CFE_BOLD ? FW_BOLD : FW_NORMAL,
-                                                          effects & CFE_ITALIC, effects & CFE_STRIKEOUT,
-                                                          effects & CFE_UNDERLINE, true)));
+    std::unique_ptr<CFont> font(CreateFontEx(format.szFaceName, int(format.yHeight / 20),
+                                             effects & CFE_BOLD ? FW_BOLD : FW_NORMAL, effects & CFE_ITALIC,
+                                             effects & CFE_STRIKEOUT, effects & CFE_UNDERLINE, true));
+    ReplaceObjectFont(*fontObject, std::move(font));
 }
 
 // The colour (unless negative) and the Font object's face, size and effects (when the id names a

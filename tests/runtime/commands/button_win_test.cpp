@@ -174,7 +174,8 @@ window MAIN
     caption ""
     rect 20 20 60 40
     values 0 0 0 0x00FFFF 0
-)" + objects + qbktest::TimerScript(phases) +
+)" + objects +
+           qbktest::TimerScript(phases) +
            qbktest::EmbeddedFileLine("red.bmp", qbktest::MakeFramedBmp(16, 2, kRed, kBlue)) +
            qbktest::EmbeddedFileLine("blue.bmp", qbktest::MakeFramedBmp(16, 2, kBlue, kRed));
 }

@@ -25,7 +25,10 @@ constexpr int kOtherShift = 60;
 constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
 // Cell i of a strip is one colour of its own; a shift of the blue makes a second strip of others.
-uint32_t CellColour(int i, int shift = 0) { return uint32_t(i * 20) << 16 | uint32_t(255 - i * 20) << 8 | (0x64 + shift); }
+uint32_t CellColour(int i, int shift = 0)
+{
+    return uint32_t(i * 20) << 16 | uint32_t(255 - i * 20) << 8 | (0x64 + shift);
+}
 
 std::string Strip(int height, int shift = 0)
 {

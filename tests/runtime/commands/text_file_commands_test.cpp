@@ -125,9 +125,10 @@ class TextFileTransferTest : public FileScriptTest {
 protected:
     CString Script(const std::string& lines)
     {
-        Start(kTextFileWords + std::string("window MAIN\n  object TextFile f\n  object TextFile g\n"
-                                           "  object ByteBuffer b\n  object DataStream s\n"
-                                           "  object NumberVariable n\n  event 0\n") +
+        Start(kTextFileWords +
+              std::string("window MAIN\n  object TextFile f\n  object TextFile g\n"
+                          "  object ByteBuffer b\n  object DataStream s\n"
+                          "  object NumberVariable n\n  event 0\n") +
               Indent(lines));
         return Run("MAIN", 0);
     }
@@ -178,7 +179,8 @@ TEST_F(TextFileTransferTest, WritesWithoutTheirSourceOrFileAnswerNothingDone)
                      Q("r.txt") +
                      ", \"READ\") & @f.WriteBuffer(14) & @f.WriteStream(15) & @f.WriteStream(14) & "
                      "@g.Open(" +
-                     Q("new.txt") + ", \"WRITE\") & @g.WriteBuffer(15) & @g.WriteBuffer(16) & @g.WriteStream(16) & "
+                     Q("new.txt") +
+                     ", \"WRITE\") & @g.WriteBuffer(15) & @g.WriteBuffer(16) & @g.WriteStream(16) & "
                      "@b.Resize(0) & @g.WriteBuffer(14) & @g.Length())\n"),
               "001000100000");
     EXPECT_EQ(ReadFile("r.txt"), "keep");
