@@ -2,6 +2,9 @@
 // window and control commands give it to windows, the drawing commands draw with it.
 #pragma once
 
+#include <memory>
+
+#include "fw_font.h"
 #include "fw_types.h"
 #include "project_model.h"
 
@@ -11,3 +14,6 @@ HFONT FontOfObject(const ObjectRecord* fontObject);
 // holds it: a font the object lets go of stays alive while windows still hold it. False when the
 // object holds no font.
 bool GiveFont(ObjectRecord& fontObject, HWND window);
+// The Font object's font replaced by the one given (null: left without a font). The old font stays
+// alive while windows it was given to still hold it. The object must be a Font object.
+void ReplaceObjectFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font);
