@@ -21,6 +21,7 @@
 #include "print_job_part.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
+#include "tool_bar_wnd.h"
 #include "window_services.h"
 
 namespace {
@@ -28,6 +29,7 @@ namespace {
 constexpr int kControlIdBase = 3000;
 constexpr int kMaxToolTipControls = 16;
 constexpr int kMaxTabs = 8;
+constexpr int kMaxToolBarButtons = 16;
 constexpr DWORD kRichEditEvents = ENM_CHANGE | ENM_SCROLL | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
 constexpr COLORREF kImageTransparent = RGB(255, 0, 255);
 constexpr UINT kDigitStripResource = 110;
@@ -248,6 +250,28 @@ std::unique_ptr<CWnd> MakeTabControl(const Making& make)
     return tabs;
 }
 
+// The bar's buttons come from its "Button Image" properties, read by content; one that does not
+// load is left out. Only buttons, not separators, take the tip texts, numbered among themselves.
+std::unique_ptr<CWnd> MakeToolBar(const Making& make)
+{
+    auto bar = std::make_unique<CToolBarWnd>();
+    bar->Create(make.Object.Style, make.Parent, make.Rect, make.Id);
+    if (make.Object.BackColor != -1) bar->SetColor(COLORREF(make.Object.BackColor));
+    int button = 0;
+    for (int i = 0; i < kMaxToolBarButtons; ++i) {
+        const CString name = make.Property(Numbered("Button Image", i));
+        if (!IsSet(name)) break;
+        CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+        CImageBitmap image;
+        if (!file || !image.LoadStream(file)) continue;
+        const bool separator = make.Property(Numbered("Button Separator", i)) == "1";
+        if (!bar->AddButton(&image, kImageTransparent, separator) || separator) continue;
+        bar->SetButtonToolTip(button++, make.Property(Numbered("Button ToolTip", i)));
+    }
+    if (IsOn(make, "Tool Tip")) bar->ActivateToolTips(true);
+    return bar;
+}
+
 // A control made with the object's caption and the given style, in the window's font.
 template <class Control>
 std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
@@ -413,6 +437,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return slider;
     }
     case qbk::TypeTabControl: return MakeTabControl(make);
+    case qbk::TypeToolBar: return MakeToolBar(make);
     case qbk::TypeVideoPlayer:
         return MakeWindowOfClass(make, "QUILLBRICKVIDEO", object.ExStyle, style | WS_CLIPCHILDREN, make.Rect);
     default: return nullptr;
