@@ -292,3 +292,8 @@ bool GiveFont(ObjectRecord& fontObject, HWND window)
 }
 
 extern const CommandFamily kFontFamily("Font", kLists);
+
+void ReplaceFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font)
+{
+    if (fontObject.Type == qbk::TypeFont) fontObject.EnsurePart<FontPart>().Take(std::move(font));
+}
