@@ -21,7 +21,7 @@ using qbktest::Step;
 using zvtest::Rgb;
 
 const uint32_t kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kMagenta = Rgb(255, 0, 255),
-               kYellow = Rgb(255, 255, 0), kDarkRed = Rgb(128, 0, 0), kLight = Rgb(200, 200, 200);
+               kYellow = Rgb(255, 255, 0), kDarkRed = Rgb(128, 0, 0), kLight = Rgb(200, 200, 200), kCyan = Rgb(0, 255, 255);
 
 std::string Project()
 {
@@ -43,13 +43,15 @@ window MAIN
     @pop.SetColor("bar", 65280)
     @pop.SetColor("BACK", 16711680)
     @pop.SetColor("SelBack", 255)
-    @pop.SetColor("SELEDGE", 255)
+    @pop.SetColor("SELEDGE", 16776960)
     @pop.SetColor("TEXT", 16777215)
     @pop.SetColor("TEXTGRAYED", 65535)
     @pop.AddItem("Square", "square.bmp")
     @pop.AddItem("Second|F2", "")
     @pop.AddItem("Dark", "dark.bmp")
     @pop.EnableMenuItem(2, 0)
+    @pop.AddItem("Checked", "square.bmp")
+    @pop.CheckMenuItem(3, 1)
     @out.SetText("ready " & @MAIN.GetClientHeight())
   object MenuBar bar
     event 0
@@ -124,7 +126,7 @@ TEST(MenuCommands, MenuBarAndPopupWithKeysMouseAndColours)
     EXPECT_TRUE(run.WaitForText(out, "bar 1")) << ProjectRun::Text(out);
 
     // The pop-up: its own colours, the image without its magenta rim, the grey silhouette of the
-    // disabled item's dark half only.
+    // disabled item's dark half only, the dot of the checked item.
     zvtest::MoveMouse(5, 5);
     PostMessageA(main, WM_TIMER, 1, 0);
     HWND popup = WaitForPopup(run);
@@ -142,6 +144,9 @@ TEST(MenuCommands, MenuBarAndPopupWithKeysMouseAndColours)
     EXPECT_EQ(CountNear(shot, kMagenta), 0);
     EXPECT_EQ(CountNear(shot, kDarkRed), 0);
     EXPECT_EQ(CountNear(shot, kLight), 0);
+    // The checked item shows a dot in the edge colour instead of its image.
+    EXPECT_LT(CountNear(shot, kRed), 2 * 144);
+    EXPECT_GE(CountNear(shot, kCyan), 30);
     const int unselectedRed = CountNear(shot, kRed);
     // Down selects the first item: it fills with the selection colour.
     zvtest::TapKey(VK_DOWN);
@@ -174,7 +179,7 @@ TEST(MenuCommands, MenuBarAndPopupWithKeysMouseAndColours)
             return top >= 0 && bottom - top > 30;
         },
         qbktest::kWait));
-    const int itemHeight = (bottom - top + 1) / 3;
+    const int itemHeight = (bottom - top + 1) / 4;
     zvtest::Click(rect.left + shot.width / 2, rect.top + top + itemHeight + itemHeight / 2);
     EXPECT_TRUE(run.WaitForText(out, "pop 1")) << ProjectRun::Text(out);
 }

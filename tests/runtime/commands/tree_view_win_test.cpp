@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "bmp_hex.h"
 #include "project_run.h"
 #include "script_steps.h"
 
@@ -128,6 +129,67 @@ TEST(TreeViewCommands, ItemsWalkMoveSaveAndLoad)
     ASSERT_NE(main, nullptr);
     const std::vector<uint8_t> saved = zvtest::ReadFileBytes(run.Folder() + "tree.txt");
     EXPECT_EQ(std::string(saved.begin(), saved.end()), "D\t1\r\nA\t458755\r\n\tB\t0\r\n\t\tC\t0\r\nF\t65538\r\n");
+}
+
+TEST(TreeViewCommands, ImagesStatesOrderAndEmbeddedOutlines)
+{
+    const char* const kP = "@tree.GetChildAt(-1, 0)";
+    const std::string child = std::string("@tree.GetChildAt(") + kP + ", ";
+    const std::vector<Step> steps = {
+        Note("@tree.AddImage(\"red.bmp\") & @tree.AddImage(\"missing.bmp\") & @tree.AddImage(\"blue.bmp\")", "101"),
+        Do("@tree.InsertItem(0, \"P\", 0, 0, 1)"),
+        Do(std::string("@tree.InsertItem(") + kP + ", \"b\", 1, 0, 1)"),
+        Do(std::string("@tree.InsertItem(") + kP + ", \"a\", 1, 0, 1)"),
+        Do(std::string("@tree.InsertItem(") + kP + ", \"c\", 1, 0, 0)"),
+        Note("@tree.GetItemText(" + child + "0)) & @tree.GetItemText(" + child + "1)) & @tree.GetItemText(" + child +
+                 "2))",
+             "cba"),
+        Do(std::string("@tree.SortChildren(") + kP + ")"),
+        Do("@tree.SortChildren(0)"),
+        Note("@tree.GetItemText(" + child + "0)) & @tree.GetItemText(" + child + "1)) & @tree.GetItemText(" + child +
+                 "2)) & \",\" & @tree.GetChildCount(" + child + "0))",
+             "abc,0"),
+        Do(std::string("@tree.Expand(") + kP + ", \"1\")"),
+        Note(std::string("@tree.IsExpanded(") + kP + ")", "1"),
+        Do(std::string("@tree.Expand(") + kP + ", \"0\")"),
+        Note(std::string("@tree.IsExpanded(") + kP + ")", "0"),
+        Do(std::string("@tree.Expand(") + kP + ", \"1\")"),
+        Do("@tree.SelectItem(" + child + "1))"),
+        Note("@tree.GetItemText(@tree.GetSelected())", "b"),
+        Do(std::string("@tree.SetItemData(") + kP + ", 99)"),
+        Note(std::string("@tree.GetItemData(") + kP + ")", "99"),
+        Do(std::string("@tree.SetItemImage(") + kP + ", 1, 5)"),
+        Note(std::string("@tree.GetItemData(") + kP + ")", "327681"),
+        Do(std::string("@tree.SetItemImage(") + kP + ", 0, 5)"),
+        Note("@other.LoadEmbedded(\"outline.txt\") & @other.LoadEmbedded(\"missing.txt\") & \",\" & "
+             "@other.GetCount() & \",\" & @other.GetItemPath(@other.GetChildAt(@other.GetChildAt(-1, 0), 1)) & "
+             "\",\" & @other.GetItemWord(@other.GetChildAt(-1, 0), \"0\")",
+             "10,3,X\\Z,2"),
+        Do("@other.DeleteAllItems()"),
+        Do("@other.RemoveImageList()"),
+        Note("@other.GetCount() & @other.AddImage(\"red.bmp\")", "01"),
+    };
+    ProjectRun run(Window(qbktest::TimerScript({qbktest::ScriptLines(steps, "MAIN", 6)})) + "file \"red.bmp\" hex \"" +
+                   qbktest::SolidBmpHex(16, 16, zvtest::Rgb(255, 0, 0)) + "\"\nfile \"blue.bmp\" hex \"" +
+                   qbktest::SolidBmpHex(16, 16, zvtest::Rgb(0, 0, 255)) +
+                   "\"\nfile \"outline.txt\" text \"X\\t2\\r\\n\\tY\\r\\n\\tZ\\r\\n\"\n");
+    HWND main = qbktest::RunSteps(run, "MAIN", "Trees", steps);
+    ASSERT_NE(main, nullptr);
+    // The top item shows the first image, its children the second.
+    HWND tree = run.Control("MAIN", "tree");
+    RECT rect = {};
+    GetWindowRect(tree, &rect);
+    zvtest::Image shot;
+    auto count = [&](uint32_t colour) {
+        return shot.Count(0, 0, shot.width, shot.height, [&](uint32_t p) { return zvtest::ColorNear(p, colour); });
+    };
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] {
+            shot = zvtest::CaptureScreen().Crop(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+            return count(zvtest::Rgb(255, 0, 0)) >= 200 && count(zvtest::Rgb(0, 0, 255)) >= 3 * 200;
+        },
+        qbktest::kWait))
+        << count(zvtest::Rgb(255, 0, 0)) << " " << count(zvtest::Rgb(0, 0, 255));
 }
 
 TEST(TreeViewCommands, ClickSelectsAndEventsComeFromInput)
