@@ -293,7 +293,7 @@ bool GiveFont(ObjectRecord& fontObject, HWND window)
 
 void ReplaceObjectFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font)
 {
-    fontObject.EnsurePart<FontPart>().Take(std::move(font));
+    if (fontObject.Type == qbk::TypeFont) fontObject.EnsurePart<FontPart>().Take(std::move(font));
 }
 
 extern const CommandFamily kFontFamily("Font", kLists);

@@ -7,6 +7,7 @@
 #include "control_notify.h"
 #include "digit_display_rules.h"
 #include "flat_button.h"
+#include "folder_tree_ctrl.h"
 #include "fw_controls.h"
 #include "grid_ctrl.h"
 #include "group_box.h"
@@ -356,6 +357,16 @@ std::unique_ptr<CWnd> MakeShapedImage(const Making& make)
     return shape;
 }
 
+std::unique_ptr<CWnd> MakeTreeView(const Making& make)
+{
+    auto tree = std::make_unique<CFolderTreeCtrl>();
+    tree->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*tree);
+    if (make.Object.BackColor != -1) tree->SendMessage(TVM_SETBKCOLOR, 0, LPARAM(make.Object.BackColor));
+    if (make.Object.TextColor != -1) tree->SendMessage(TVM_SETTEXTCOLOR, 0, LPARAM(make.Object.TextColor));
+    return tree;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -438,6 +449,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
     }
     case qbk::TypeTabControl: return MakeTabControl(make);
     case qbk::TypeToolBar: return MakeToolBar(make);
+    case qbk::TypeTreeView: return MakeTreeView(make);
     case qbk::TypeVideoPlayer:
         return MakeWindowOfClass(make, "QUILLBRICKVIDEO", object.ExStyle, style | WS_CLIPCHILDREN, make.Rect);
     default: return nullptr;
