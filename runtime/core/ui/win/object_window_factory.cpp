@@ -5,6 +5,7 @@
 
 #include "anim_ctrl.h"
 #include "control_notify.h"
+#include "custom_list_wnd.h"
 #include "digit_display_rules.h"
 #include "flat_button.h"
 #include "folder_tree_ctrl.h"
@@ -367,6 +368,26 @@ std::unique_ptr<CWnd> MakeTreeView(const Making& make)
     return tree;
 }
 
+// The list reports through the runtime's notice routine; its options come from the properties.
+std::unique_ptr<CWnd> MakeCustomList(const Making& make)
+{
+    auto list = std::make_unique<CCustomListWnd>();
+    list->Create(make.Object.Style, make.Parent, make.Rect, make.Id);
+    auto* window = dynamic_cast<CProjectWnd*>(make.Parent);
+    list->SetFont(window ? window->FontHandle() : nullptr, TRUE);
+    if (make.Object.BackColor != -1) {
+        list->SetColour(CCustomListWnd::Back, COLORREF(make.Object.BackColor));
+        list->Redraw();
+    }
+    if (IsOn(make, "Label")) list->SetLabels(true);
+    if (IsOn(make, "Drag and Drop")) list->SetDragDrop(true);
+    if (IsOn(make, "Selection")) list->SetSelection(true);
+    if (IsOn(make, "Ex Selection")) list->SetMultipleSelection(true);
+    if (IsOn(make, "Sort")) list->SetSorted(true);
+    list->SetForward(&ControlNotify);
+    return list;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -415,6 +436,7 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         list->SetExtendedStyle(list->GetExtendedStyle() | object.ExtraStyle);
         return list;
     }
+    case qbk::TypeCustomListView: return MakeCustomList(make);
     case qbk::TypeListBox: {
         auto list = std::make_unique<CListBox>();
         list->CreateEx(object.ExStyle, style | LBS_NOTIFY, make.Rect, make.Parent, make.Id);
