@@ -3,12 +3,98 @@
 
 #include <string>
 
+#include <shellapi.h>
+
+#include <cstdlib>
+
 #include "command_context.h"
 #include "command_table.h"
+#include "data_stream_commands.h"
+#include "smtp_mail.h"
+#include "string_tokenizer.h"
+#include "url_transfer.h"
 #include "value_format.h"
 #include "window_services.h"
 
 namespace {
+
+// ---- Internet -----------------------------------------------------------------------------------
+
+void Internet_DownloadFile(CommandContext& ctx)
+{
+    const CString url = ctx.Text(), path = ctx.Text();
+    ctx.SetTruth(false);
+    const HWND owner = ctx.Window().GetObjectCount() > qbk::kWindowObjectIndex ? ObjectHandle(ctx.Window().Self()) : nullptr;
+    if (owner) ctx.SetTruth(DownloadFile(owner, url, path));
+}
+
+void Internet_ReadUrl(CommandContext& ctx)
+{
+    const CString url = ctx.Text();
+    ObjectRecord* stream = ctx.FindObject(ctx.Int(), qbk::TypeDataStream);
+    ctx.SetTruth(false);
+    if (stream) ctx.SetTruth(ReadUrlToMemory(url, &NewDataStream(*stream)));
+}
+
+void Internet_IsConnected(CommandContext& ctx) { ctx.SetTruth(IsInternetConnected()); }
+
+void Internet_OpenUrl(CommandContext& ctx)
+{
+    const CString target = ctx.Text();
+    ::ShellExecuteA(nullptr, "open", target, nullptr, nullptr, SW_SHOW);
+}
+
+// "host" or "host:port": a mail server that listens on a port of its own.
+unsigned short MailPort(CString& host)
+{
+    const int colon = host.ReverseFind(':');
+    if (colon < 0) return 0;
+    const CString digits = host.Mid(colon + 1);
+    if (digits.IsEmpty() || digits.SpanIncluding("0123456789") != digits) return 0;
+    const int port = atoi(digits);
+    if (port <= 0 || port > 65535) return 0;
+    host = host.Left(colon);
+    return ::htons(u_short(port));
+}
+
+void Internet_SendMail(CommandContext& ctx)
+{
+    CString host = ctx.Text();
+    const CString senderName = ctx.Text(), senderAddress = ctx.Text(), recipients = ctx.Text();
+    CString subject = ctx.Text(), body = ctx.Text();
+    ctx.SetTruth(false);
+    CStringTokenizer list(recipients);
+    const int count = list.Split(",", '"', CStringTokenizer::kQuotes | CStringTokenizer::kTrimBlanks);
+    const unsigned short port = MailPort(host);
+    CSmtpMail mail;
+    if (!mail.Connect(host, port)) return;
+    mail.SetSenderName(senderName);
+    mail.SetSenderAddress(senderAddress);
+    mail.SetReplyTo(senderAddress);
+    for (int i = 0; i < count; ++i) {
+        const CString address = list.GetAt(i);
+        // A list that names an address the conversation cannot carry sends nothing.
+        if (!address.IsEmpty() && !mail.AddRecipient(address, "")) return;
+    }
+    if (subject.IsEmpty()) subject = " ";
+    if (body.IsEmpty()) body = " ";
+    mail.SetSubject(subject);
+    mail.SetBody(body);
+    if (mail.IsConnected()) ctx.SetTruth(mail.Send());
+}
+
+void Internet_FtpUpload(CommandContext& ctx)
+{
+    const CString host = ctx.Text();
+    const int port = ctx.Int();
+    const CString user = ctx.Text(), password = ctx.Text(), remote = ctx.Text();
+    ObjectRecord* object = ctx.FindObject(ctx.Int(), qbk::TypeDataStream);
+    ctx.SetTruth(false);
+    if (!object) return;
+    CMemFile* stream = FindDataStream(object);
+    if (!stream) stream = &NewDataStream(*object);
+    ctx.SetTruth(FtpUpload(host, port, user, password, remote, *stream));
+}
 
 // ---- sockets ------------------------------------------------------------------------------------
 
@@ -159,9 +245,12 @@ void ServerSocket_SendToClient(CommandContext& ctx)
 }
 
 constexpr CommandEntry kInternet[] = {
-    {2, "Internet_DownloadFile"},  // after the shared commands 0 and 1
-    {3, "Internet_ReadUrl"},      {4, "Internet_IsConnected"}, {5, "Internet_OpenUrl"},
-    {6, "Internet_SendMail"},     {7, "Internet_FtpUpload"},
+    {2, "Internet_DownloadFile", Internet_DownloadFile},  // after the shared commands 0 and 1
+    {3, "Internet_ReadUrl", Internet_ReadUrl},
+    {4, "Internet_IsConnected", Internet_IsConnected},
+    {5, "Internet_OpenUrl", Internet_OpenUrl},
+    {6, "Internet_SendMail", Internet_SendMail},
+    {7, "Internet_FtpUpload", Internet_FtpUpload},
 };
 static_assert(NumbersOwnCommands(kInternet, qbk::TypeInternet, 7));
 
