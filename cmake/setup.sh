@@ -20,6 +20,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libpng-dev libjpeg-dev zlib1g-dev
   dpkg-dev tcl
   cups-daemon cups-client cups-filters ghostscript poppler-utils libcups2 libcups2:i386
+  python3-aiosmtpd python3-pyftpdlib socat
 )
 
 missing=()
