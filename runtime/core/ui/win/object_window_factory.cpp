@@ -5,6 +5,7 @@
 
 #include "anim_ctrl.h"
 #include "control_notify.h"
+#include "extension_plugin.h"
 #include "digit_display_rules.h"
 #include "flat_button.h"
 #include "fw_controls.h"
@@ -366,7 +367,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         AddContent(make, *combo);
         return combo;
     }
-    case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeExtension: {
+        auto control = MakeCaptioned<CStatic>(make, style);
+        LoadExtensionPlugin(make.Runtime, make.Window.Id, object, make.Parent ? make.Parent->GetSafeHwnd() : nullptr,
+                            control->GetSafeHwnd());
+        return control;
+    }
     case qbk::TypeGrid: {
         auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
         grid->Create(make.Rect, make.Parent, make.Id, style);
