@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "activex_host.h"
 #include "anim_ctrl.h"
 #include "control_notify.h"
 #include "extension_plugin.h"
@@ -333,6 +334,17 @@ std::unique_ptr<CWnd> MakeShapedImage(const Making& make)
     return shape;
 }
 
+// A host of the control its class names; null when the control cannot be made (not installed).
+template <class Host>
+std::unique_ptr<CWnd> MakeActiveXHost(const Making& make, bool withFont)
+{
+    auto host = std::make_unique<Host>();
+    if (!host->CreateControl(Host::kProgId, make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id))
+        return nullptr;
+    if (withFont) make.SetFont(*host);
+    return host;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -394,6 +406,9 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return list;
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
+    case qbk::TypePdfViewer: return MakeActiveXHost<CPdfViewerWnd>(make, false);
+    case qbk::TypeWebBrowser: return MakeActiveXHost<CWebBrowserWnd>(make, true);
+    case qbk::TypeFlashMovie: return MakeActiveXHost<CFlashMovieWnd>(make, true);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
     case qbk::TypePanel: return MakePanel(make);
     case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
