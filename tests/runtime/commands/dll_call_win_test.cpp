@@ -3,8 +3,8 @@
 // library loaded from a path and from a file the project carries.
 #include <gtest/gtest.h>
 
-#include <fstream>
 
+#include "file_hex.h"
 #include "project_run.h"
 #include "script_test_fixture.h"
 #include "type_command_words.h"
@@ -114,18 +114,6 @@ TEST_F(DllCallCommands, SystemLibraries)
               "15,1SHOUT,111.5,cba,-17");
 }
 
-std::string HexOfFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string hex;
-    static const char kDigits[] = "0123456789abcdef";
-    for (char c; in.get(c);) {
-        hex += kDigits[(unsigned char)c >> 4];
-        hex += kDigits[(unsigned char)c & 15];
-    }
-    return hex;
-}
-
 // As a user meets it: the library travels inside the project and is loaded from its temporary copy.
 TEST(DllCallProject, LibraryCarriedByTheProject)
 {
@@ -138,7 +126,7 @@ window MAIN
   object DllCall other
   object CheckBox out
     rect 10 10 280 20
-file "helpers.dll" hex ")" + HexOfFile(DLL_CALL_TEST_LIBRARY) + "\"\n");
+file "helpers.dll" hex ")" + qbktest::FileHex(DLL_CALL_TEST_LIBRARY) + "\"\n");
     HWND out = run.Control("MAIN", "out");
     ASSERT_TRUE(out);
     EXPECT_TRUE(run.WaitForText(out, "100,Hello, user,15")) << ProjectRun::Text(out);

@@ -9,23 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "file_hex.h"
 #include "project_run.h"
 
 namespace {
 
 using qbktest::ProjectRun;
-
-std::string HexOfFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string hex;
-    static const char kDigits[] = "0123456789abcdef";
-    for (char c; in.get(c);) {
-        hex += kDigits[(unsigned char)c >> 4];
-        hex += kDigits[(unsigned char)c & 15];
-    }
-    return hex;
-}
 
 std::vector<std::string> Lines(const std::string& path)
 {
@@ -60,9 +49,9 @@ window MAIN
     property "Extension" "none.dll"
   object CheckBox out
     rect 10 200 380 20
-file "plugin.dll" hex ")" + HexOfFile(EXTENSION_PLUGIN_FULL) +
-                   "\"\nfile \"refuse.dll\" hex \"" + HexOfFile(EXTENSION_PLUGIN_REFUSE) +
-                   "\"\nfile \"bare.dll\" hex \"" + HexOfFile(EXTENSION_PLUGIN_BARE) + "\"\n");
+file "plugin.dll" hex ")" + qbktest::FileHex(EXTENSION_PLUGIN_FULL) +
+                   "\"\nfile \"refuse.dll\" hex \"" + qbktest::FileHex(EXTENSION_PLUGIN_REFUSE) +
+                   "\"\nfile \"bare.dll\" hex \"" + qbktest::FileHex(EXTENSION_PLUGIN_BARE) + "\"\n");
     HWND main = run.Window("MAIN"), out = run.Control("MAIN", "out");
     ASSERT_TRUE(main && out);
     EXPECT_TRUE(run.WaitForText(out, "6,5:12|2.5|abc|7,5,3.5,,,1,,long,,0,03,0")) << ProjectRun::Text(out);
