@@ -12,6 +12,7 @@ need_root() { if [ "$(id -u)" != 0 ]; then echo "setup: run as root (apt-get is 
 
 packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev
+  mingw-w64-tools
   wine wine32:i386 wine64
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386

@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "activex_host.h"
 #include "anim_ctrl.h"
 #include "control_notify.h"
 #include "custom_list_wnd.h"
+#include "extension_plugin.h"
 #include "digit_display_rules.h"
 #include "flat_button.h"
 #include "folder_tree_ctrl.h"
@@ -388,6 +390,17 @@ std::unique_ptr<CWnd> MakeCustomList(const Making& make)
     return list;
 }
 
+// A host of the control its class names; null when the control cannot be made (not installed).
+template <class Host>
+std::unique_ptr<CWnd> MakeActiveXHost(const Making& make, bool withFont)
+{
+    auto host = std::make_unique<Host>();
+    if (!host->CreateControl(Host::kProgId, make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id))
+        return nullptr;
+    if (withFont) make.SetFont(*host);
+    return host;
+}
+
 // The new instance of the object's type; null for the types without one.
 std::unique_ptr<CWnd> MakeInstance(const Making& make)
 {
@@ -422,7 +435,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         AddContent(make, *combo);
         return combo;
     }
-    case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeExtension: {
+        auto control = MakeCaptioned<CStatic>(make, style);
+        LoadExtensionPlugin(make.Runtime, make.Window.Id, object, make.Parent ? make.Parent->GetSafeHwnd() : nullptr,
+                            control->GetSafeHwnd());
+        return control;
+    }
     case qbk::TypeGrid: {
         auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
         grid->Create(make.Rect, make.Parent, make.Id, style);
@@ -445,6 +463,9 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return list;
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
+    case qbk::TypePdfViewer: return MakeActiveXHost<CPdfViewerWnd>(make, false);
+    case qbk::TypeWebBrowser: return MakeActiveXHost<CWebBrowserWnd>(make, true);
+    case qbk::TypeFlashMovie: return MakeActiveXHost<CFlashMovieWnd>(make, true);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
     case qbk::TypePanel: return MakePanel(make);
     case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
