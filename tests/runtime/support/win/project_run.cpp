@@ -22,24 +22,6 @@ std::string NewFolder()
     return folder;
 }
 
-void RemoveFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolder(folder + name + "\\");
-            else
-                DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // The word of a command: its handler's name without the type ("Control_SetText" -> "SetText").
 std::string WordOf(const CommandEntry* entry)
 {
@@ -204,7 +186,7 @@ ProjectRun::~ProjectRun()
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
     }
-    RemoveFolder(folder_);
+    zvtest::RemoveFolder(folder_);
 }
 
 bool ProjectRun::Start(const std::string& arguments)
