@@ -3,6 +3,7 @@
 #include "command_table.h"
 #include "control_message.h"
 #include "image_sources.h"
+#include "menu_object.h"
 #include "owner_menu.h"
 #include "window_messages.h"
 
@@ -11,9 +12,11 @@
 namespace {
 
 // The object's menu; it measures and draws its items for the window that shows them.
-class MenuPart : public ObjectPart, public WindowMessageListener {
+class MenuPart : public MenuHolder, public WindowMessageListener {
 public:
     std::unique_ptr<COwnerMenu> Menu;
+
+    HMENU MenuHandle() const override { return Menu ? Menu->Handle() : nullptr; }
 
     bool OnWindowMessage(WindowRecord& window, ObjectRecord&, UINT message, WPARAM, LPARAM lParam,
                          LRESULT* result) override
