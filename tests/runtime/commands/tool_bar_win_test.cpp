@@ -1,7 +1,7 @@
 // Toolbars in a running project: the buttons and separators its properties name, laid out and
 // drawn in the bar's colour; real clicks on buttons raising the bar's event with the button's
 // index, the tips showing over the buttons; buttons and separators added, enabled, disabled and
-// removed by commands, also from the bar's own click.
+// removed by commands, also from the bar's own click, and laid out again at a new size.
 #include <gtest/gtest.h>
 
 #include "project_run.h"
@@ -72,6 +72,11 @@ window MAIN
     rect 220 100 60 20
     event 0
       @out.SetText(@bar.SetSeparatorColor(65280) & @bar.GetSeparatorColor())
+  object CheckBox grow
+    rect 290 100 60 20
+    event 0
+      @bar.SetSize(300, 50)
+      @out.SetText("grown")
   object CheckBox out
     rect 10 200 400 20
   object CheckBox clicks
@@ -263,6 +268,12 @@ TEST(ToolBarCommands, ButtonsShowClickTipAndChangeByCommands)
     EXPECT_EQ(PlaceOf(again).left, 2);
     EXPECT_EQ(Item(bar, 3001), nullptr);
     EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+
+    // A new size lays the items out again to the new height.
+    run.Click(run.Control("MAIN", "grow"));
+    ASSERT_TRUE(run.WaitForText(out, "grown"));
+    EXPECT_EQ(PlaceOf(again).right, 52);
+    EXPECT_EQ(PlaceOf(again).bottom, 48);
 }
 
 class ToolBarWithoutControl : public ScriptTest {};

@@ -43,7 +43,7 @@ BOOL CToolBarWnd::Create(DWORD style, CWnd* parent, const RECT& rect, UINT id)
 
 int CToolBarWnd::ItemHeight() const
 {
-    RECT client;
+    RECT client = {};
     ::GetClientRect(m_hWnd, &client);
     return client.bottom;
 }
