@@ -14,5 +14,6 @@ HFONT FontOfObject(const ObjectRecord* fontObject);
 // holds it: a font the object lets go of stays alive while windows still hold it. False when the
 // object holds no font.
 bool GiveFont(ObjectRecord& fontObject, HWND window);
-// Gives a Font object a new font; the old one goes once no window holds it.
-void ReplaceFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font);
+// The Font object's font replaced by the one given (null: left without a font). The old font stays
+// alive while windows it was given to still hold it. Objects of other types are left alone.
+void ReplaceObjectFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font);
