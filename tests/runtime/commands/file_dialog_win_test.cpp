@@ -8,6 +8,7 @@
 
 #include <commdlg.h>
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <fstream>
 #include <string>
@@ -157,12 +158,26 @@ TEST_F(FileDialogs, FontDialogGivesTheFontObjectItsFont)
     EXPECT_TRUE(Got("font 01,Tahoma,12")) << ProjectRun::Text(out_);
 }
 
-TEST_F(FileDialogs, FolderBrowserCancelled)
+TEST_F(FileDialogs, FolderBrowserChosenOrCancelled)
 {
     HWND dialog = Open(8, "");
     ASSERT_NE(dialog, nullptr);
     zvtest::TapKey(VK_ESCAPE);
     EXPECT_TRUE(Got("folder []")) << ProjectRun::Text(out_);
+    // The first item of the tree, the desktop, is a folder of the file system.
+    char desktop[MAX_PATH] = "";
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+    dialog = Open(8, "");
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+    ASSERT_NE(tree, nullptr);
+    SetFocus(nullptr);
+    RECT box = {};
+    GetWindowRect(tree, &box);
+    zvtest::Click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    zvtest::TapKey(VK_HOME);
+    zvtest::TapKey(VK_RETURN);
+    EXPECT_TRUE(Got(std::string("folder [") + desktop + "\\]")) << ProjectRun::Text(out_);
 }
 
 }  // namespace

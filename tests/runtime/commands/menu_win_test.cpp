@@ -189,6 +189,9 @@ TEST(MenuCommands, StatesColoursTextsAndRefusals)
     std::string items;
     for (int i = 0; i < 130; ++i) items += "      @big.AddItem(\"i" + std::to_string(i) + "\", \"\")\n";
     const std::string text = std::to_string(GetSysColor(COLOR_MENUTEXT));
+    const bool flat = GetSysColorBrush(COLOR_MENUBAR) != nullptr;
+    const std::string defaultBar = std::to_string(GetSysColor(flat ? COLOR_MENUBAR : COLOR_BTNFACE)) + "," +
+                                   std::to_string(flat ? RGB(193, 210, 238) : GetSysColor(COLOR_MENU));
     const std::vector<Step> steps = {
         Note("@pop.GetColor(\"BACK\") & \",\" & @pop.GetItemText(0) & \",\" & @pop.IsItemChecked(0) & "
              "@pop.IsItemEnabled(0)",
@@ -200,6 +203,8 @@ TEST(MenuCommands, StatesColoursTextsAndRefusals)
         Note("@pop.GetColor(\"seltext\") & \",\" & @pop.GetColor(\"TEXT\")", text + "," + text),
         Note("@pop.GetColor(\"nothing\") & \",\" & @pop.SetColor(\"nothing\", 5) & @pop.GetColor(\"SELEDGE\")",
              "-1," + std::to_string(GetSysColor(COLOR_HIGHLIGHT))),
+        // The image bar takes the menu bar's colour, the selection a light blue, where the system has them.
+        Note("@pop.GetColor(\"BAR\") & \",\" & @pop.GetColor(\"SELBACK\")", defaultBar),
         Do("@pop.SetColor(\"back\", 1234)"),
         Note("@pop.GetColor(\"BACK\") & \",\" & @pop.GetItemText(0) & \",\" & @pop.GetItemText(1) & \",\" & "
              "@pop.GetItemText(3)",

@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <fstream>
 #include <string>
 
 #include "bmp_hex.h"
@@ -226,7 +227,8 @@ window MAIN
   event 16
     @tree.SetRootFolder(@Application.GetFolder() & "sub", "0")
     @other.SetRootFolder("", "0")
-    @out.SetText(@tree.GetCount() & "," & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 0)) & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 1)) & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 2)) & "," & @other.GetItemText(@other.FindChild(0, "C:")))
+    @files.SetRootFolder(@Application.GetFolder() & "sub", "1")
+    @out.SetText(@files.GetCount() & "," & @files.GetItemText(@files.GetChildAt(@files.GetChildAt(-1, 0), 3)) & @files.GetItemText(@files.GetChildAt(@files.GetChildAt(-1, 0), 4)) & "," & @tree.GetCount() & "," & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 0)) & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 1)) & @tree.GetItemText(@tree.GetChildAt(@tree.GetChildAt(-1, 0), 2)) & "," & @other.GetItemText(@other.FindChild(0, "C:")))
   object TreeView tree
     rect 10 10 190 200
     style 0x50800027
@@ -235,16 +237,21 @@ window MAIN
   object TreeView other
     rect 210 10 190 200
     style 0x50800027
+  object TreeView files
+    rect 10 250 190 100
+    style 0x50800027
   object CheckBox out
     rect 10 220 400 20
 )",
                    false);
     MakeFolder(run.Folder() + "sub");
     for (const char* name : {"b", "A", "c", "A\\deep"}) MakeFolder(run.Folder() + "sub\\" + name);
+    for (const char* name : {"z.txt", "Y.txt", "h.txt"}) std::ofstream(run.Folder() + "sub\\" + name) << name;
+    SetFileAttributesA((run.Folder() + "sub\\h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     ASSERT_TRUE(run.Start());
     HWND tree = run.Control("MAIN", "tree"), out = run.Control("MAIN", "out");
     ASSERT_TRUE(tree && out);
-    EXPECT_TRUE(run.WaitForText(out, "5,Abc,C:")) << ProjectRun::Text(out);
+    EXPECT_TRUE(run.WaitForText(out, "7,Y.txtz.txt,5,Abc,C:")) << ProjectRun::Text(out);
 
     // The root row, then the keyboard: expand the root, go down to A and expand it, then fold it.
     run.ClickAt(tree, 40, int(SendMessageA(tree, TVM_GETITEMHEIGHT, 0, 0)) / 2);

@@ -352,7 +352,8 @@ void CFolderTreeCtrl::FillFolder(HTREEITEM item, const CString& folder)
             const std::string path = std::string(base) + found.cFileName;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 if (!IsDots(found.cFileName)) folders.push_back(path);
-            } else if (m_showFiles) {
+            } else if (m_showFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN)) {
+                // Hidden files stay hidden, as they count for no children either.
                 files.push_back(path);
             }
         } while (::FindNextFileA(search, &found));
