@@ -153,9 +153,14 @@ bool CCustomListWnd::ClearSelection() { return m_model.ClearSelection(); }
 
 bool CCustomListWnd::SelectAt(int index, bool redraw)
 {
+    return SelectAt(index, redraw, KeyDown(VK_SHIFT), KeyDown(VK_CONTROL));
+}
+
+bool CCustomListWnd::SelectAt(int index, bool redraw, bool shift, bool ctrl)
+{
     if (!m_model.Selection) return false;
     if (index < 0 && m_model.SelectedCount() == 0) return false;
-    const bool changed = m_model.ClickSelect(index, KeyDown(VK_SHIFT), KeyDown(VK_CONTROL));
+    const bool changed = m_model.ClickSelect(index, shift, ctrl);
     if (redraw && changed) Redraw();
     return changed || index >= 0;
 }
@@ -346,7 +351,8 @@ void CCustomListWnd::OnButton(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (::GetFocus() != m_hWnd) ::SetFocus(m_hWnd);
     if (!m_hWnd) return;
-    if (message == WM_LBUTTONDOWN) {
+    // The second press of a double click may start a drag as well.
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         m_pressed = true;
         m_pressPoint = point;
     }
@@ -354,7 +360,8 @@ void CCustomListWnd::OnButton(UINT message, WPARAM wParam, LPARAM lParam)
     if ((message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) && m_model.Selection) {
         const int index = m_model.HitTest(point.x, point.y);
         const bool wasEmpty = m_model.SelectedCount() == 0;
-        const bool changed = SelectAt(index, true) && !(index < 0 && wasEmpty);
+        const bool changed =
+            SelectAt(index, true, (wParam & MK_SHIFT) != 0, (wParam & MK_CONTROL) != 0) && !(index < 0 && wasEmpty);
         if (!Forward(message, wParam, lParam)) return;
         if (changed) Forward(kSelectionChanged, MAKEWPARAM(point.x, point.y), LPARAM(index));
         return;

@@ -52,6 +52,8 @@ public:
     int FindSelected(int index) const { return m_model.FindSelected(index); }
     // The click rule: with the Shift and Ctrl keys as they are now.
     bool SelectAt(int index, bool redraw);
+    // The same with the keys as a mouse message saw them (its MK_ flags).
+    bool SelectAt(int index, bool redraw, bool shift, bool ctrl);
     int HitTest(int x, int y) const { return m_model.HitTest(x, y); }
 
     // ---- scrolling, by rows
