@@ -1,19 +1,252 @@
 // Media files (type 38), DVDs (type 44) and videos in their own window (type 73).
+#include "command_context.h"
 #include "command_table.h"
+#include "control_message.h"
+#include "media_player.h"
+#include "object_events.h"
+#include "video_fit.h"
+#include "video_window.h"
+#include "window_messages.h"
+
+#include <memory>
 
 namespace {
 
+constexpr int kMediaEndEvent = 0;
+constexpr int kVideoEndEvent = 10;
+
+// The player of a MediaPlayer or VideoPlayer object. It hears the graph's notices: a MediaPlayer's
+// through its project window, a VideoPlayer's through its own window, which also fits the picture
+// and leaves full screen on Escape.
+class MediaPart : public ObjectPart,
+                  public WindowMessageListener,
+                  public VideoWindowHandler,
+                  public VideoFitting {
+public:
+    std::unique_ptr<CMediaPlayer> Player;
+    CProjectRuntime* Runtime = nullptr;
+    HWND VideoOwner = nullptr;  // a VideoPlayer's own window
+
+    bool OnWindowMessage(WindowRecord& window, ObjectRecord& object, UINT message, WPARAM, LPARAM lParam,
+                         LRESULT* result) override
+    {
+        if (message != kMediaNoticeMessage || lParam != object.Id || object.Type != qbk::TypeMediaPlayer) return false;
+        *result = 0;
+        EndWhenComplete(window, object, kMediaEndEvent);
+        return true;
+    }
+
+    bool OnVideoMessage(CProjectRuntime&, WindowRecord& window, ObjectRecord& object, UINT message, WPARAM wParam,
+                        LPARAM, LRESULT* result) override
+    {
+        *result = 0;
+        if (message == WM_KEYDOWN && wParam == VK_ESCAPE && Player) {
+            // A file without picture has no window to bring back: the key does nothing then.
+            if (Player->HasVideoWindow()) Player->SetFullScreen(false);
+            return true;
+        }
+        if (message == kMediaNoticeMessage) {
+            EndWhenComplete(window, object, kVideoEndEvent);
+            return true;
+        }
+        return false;
+    }
+
+    void FitVideoWindow() override
+    {
+        if (Player && VideoOwner) Player->FitVideoWindow(VideoOwner);
+    }
+
+private:
+    // The end is known from the graph's completion event; reading the events also frees them.
+    void EndWhenComplete(WindowRecord& window, ObjectRecord& object, int event)
+    {
+        if (!Player || !Player->TakeCompletion()) return;
+        Player->Stop();
+        if (Runtime) RaiseEvent(*Runtime, window, object, event);
+    }
+};
+
+CMediaPlayer* Player(const CommandContext& ctx)
+{
+    const MediaPart* part = ctx.FindPart<MediaPart>();
+    return part ? part->Player.get() : nullptr;
+}
+
+// The player stopped and given a new graph; made on first use.
+CMediaPlayer& FreshPlayer(CommandContext& ctx)
+{
+    MediaPart& part = ctx.EnsurePart<MediaPart>();
+    part.Runtime = &ctx.Runtime();
+    if (!part.Player) {
+        part.Player = std::make_unique<CMediaPlayer>();
+        part.Player->SetNotice(kMediaNoticeMessage, ctx.Object().Id);
+    }
+    part.Player->Stop();
+    part.Player->Reset();
+    return *part.Player;
+}
+
+template <class Act>
+void WithPlayer(CommandContext& ctx, Act act)
+{
+    if (CMediaPlayer* player = Player(ctx)) act(*player);
+}
+
+template <class Ask>
+void PlayerNumber(CommandContext& ctx, Ask ask)
+{
+    const CMediaPlayer* player = Player(ctx);
+    ctx.SetInt(player ? ask(*player) : 0);
+}
+
+void Media_Close(CommandContext& ctx)
+{
+    if (MediaPart* part = ctx.FindPart<MediaPart>()) {
+        if (part->Player) part->Player->Stop();
+        part->Player.reset();
+    }
+}
+
+void Media_IsPaused(CommandContext& ctx)
+{
+    const CMediaPlayer* player = Player(ctx);
+    ctx.SetTruth(player && player->GetState() == CMediaPlayer::kPaused);
+}
+
+void Media_IsPlaying(CommandContext& ctx)
+{
+    const CMediaPlayer* player = Player(ctx);
+    ctx.SetTruth(player && player->GetState() == CMediaPlayer::kRunning);
+}
+
+void Media_Pause(CommandContext& ctx)
+{
+    WithPlayer(ctx, [](CMediaPlayer& p) { p.Pause(); });
+}
+
+void Media_Play(CommandContext& ctx)
+{
+    WithPlayer(ctx, [](CMediaPlayer& p) { p.Run(); });
+}
+
+void Media_Stop(CommandContext& ctx)
+{
+    WithPlayer(ctx, [](CMediaPlayer& p) { p.Stop(); });
+}
+
+void PositionMs(CommandContext& ctx)
+{
+    PlayerNumber(ctx, [](const CMediaPlayer& p) { return p.GetPositionMs(); });
+}
+
+void DurationMs(CommandContext& ctx)
+{
+    PlayerNumber(ctx, [](const CMediaPlayer& p) { return p.GetDurationMs(); });
+}
+
+void SeekMs(CommandContext& ctx)
+{
+    const int ms = ctx.Int();
+    WithPlayer(ctx, [ms](CMediaPlayer& p) {
+        if (p.HasFile()) p.SetPositionMs(ms);
+    });
+}
+
+void MediaPlayer_GetPosition(CommandContext& ctx) { PositionMs(ctx); }
+void MediaPlayer_GetDuration(CommandContext& ctx) { DurationMs(ctx); }
+void MediaPlayer_SetPosition(CommandContext& ctx) { SeekMs(ctx); }
+void VideoPlayer_GetPosition(CommandContext& ctx) { PositionMs(ctx); }
+void VideoPlayer_GetDuration(CommandContext& ctx) { DurationMs(ctx); }
+void VideoPlayer_SetPosition(CommandContext& ctx) { SeekMs(ctx); }
+
+void MediaPlayer_Open(CommandContext& ctx)
+{
+    const CString path = ctx.Text();
+    FreshPlayer(ctx).Open(path, ScriptWindowHandle(ctx), true);
+}
+
+// The keep-aspect setting a script gave the object; -1 when none.
+int KeepAspectSetting(const ObjectRecord& object) { return object.Numbers.empty() ? -1 : int(object.Numbers[0]); }
+
+void VideoPlayer_Open(CommandContext& ctx)
+{
+    const CString path = ctx.Text();
+    CMediaPlayer& player = FreshPlayer(ctx);
+    const HWND owner = ControlHandle(ctx);
+    ctx.EnsurePart<MediaPart>().VideoOwner = owner;
+    player.Open(path, owner, false);
+    const int keep = KeepAspectSetting(ctx.Object());
+    if (keep >= 0) player.SetKeepAspect(owner, keep != 0);
+}
+
+void VideoPlayer_SetSound(CommandContext& ctx)
+{
+    const int on = ctx.Int();
+    WithPlayer(ctx, [on](CMediaPlayer& p) { p.SetAudible(on != 0); });
+}
+
+void VideoPlayer_SetKeepAspect(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    ctx.Object().Numbers.assign(1, flag != 0 ? 1.0 : 0.0);
+    const HWND owner = ControlHandle(ctx);
+    WithPlayer(ctx, [flag, owner](CMediaPlayer& p) { p.SetKeepAspect(owner, flag != 0); });
+}
+
+void VideoPlayer_GetVideoHeight(CommandContext& ctx)
+{
+    PlayerNumber(ctx, [](const CMediaPlayer& p) {
+        long width = 0, height = 0;
+        return p.GetVideoSize(&width, &height) ? int(height) : 0;
+    });
+}
+
+void VideoPlayer_GetVideoWidth(CommandContext& ctx)
+{
+    PlayerNumber(ctx, [](const CMediaPlayer& p) {
+        long width = 0, height = 0;
+        return p.GetVideoSize(&width, &height) ? int(width) : 0;
+    });
+}
+
+void VideoPlayer_GetRate(CommandContext& ctx)
+{
+    const CMediaPlayer* player = Player(ctx);
+    ctx.SetReal(player ? player->GetRate() : 1.0);
+}
+
+void VideoPlayer_IsFullScreen(CommandContext& ctx)
+{
+    const CMediaPlayer* player = Player(ctx);
+    ctx.SetTruth(player && player->IsFullScreen());
+}
+
+void VideoPlayer_SetFullScreen(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    WithPlayer(ctx, [flag](CMediaPlayer& p) { p.SetFullScreen(flag < 0 ? !p.IsFullScreen() : flag != 0); });
+}
+
+void VideoPlayer_SetRate(CommandContext& ctx)
+{
+    const double rate = ctx.Real();
+    WithPlayer(ctx, [rate](CMediaPlayer& p) {
+        if (p.HasFile()) p.SetRate(rate);
+    });
+}
+
 constexpr CommandEntry kMediaPlayer[] = {
-    {2, "Media_Close"},  // after the shared commands 0 and 1
-    {3, "MediaPlayer_GetPosition"},
-    {4, "MediaPlayer_GetDuration"},
-    {5, "Media_IsPaused"},
-    {6, "Media_IsPlaying"},
-    {7, "MediaPlayer_Open"},
-    {8, "Media_Pause"},
-    {9, "Media_Play"},
-    {10, "MediaPlayer_SetPosition"},
-    {11, "Media_Stop"},
+    {2, "Media_Close", Media_Close},  // after the shared commands 0 and 1
+    {3, "MediaPlayer_GetPosition", MediaPlayer_GetPosition},
+    {4, "MediaPlayer_GetDuration", MediaPlayer_GetDuration},
+    {5, "Media_IsPaused", Media_IsPaused},
+    {6, "Media_IsPlaying", Media_IsPlaying},
+    {7, "MediaPlayer_Open", MediaPlayer_Open},
+    {8, "Media_Pause", Media_Pause},
+    {9, "Media_Play", Media_Play},
+    {10, "MediaPlayer_SetPosition", MediaPlayer_SetPosition},
+    {11, "Media_Stop", Media_Stop},
 };
 static_assert(NumbersOwnCommands(kMediaPlayer, qbk::TypeMediaPlayer, 11));
 
@@ -29,24 +262,24 @@ constexpr CommandEntry kDvdPlayer[] = {
 static_assert(NumbersOwnCommands(kDvdPlayer, qbk::TypeDvdPlayer, 14));
 
 constexpr CommandEntry kVideoPlayer[] = {
-    {31, "Media_Close"},  // after the shared commands 0 to 30
-    {32, "VideoPlayer_SetSound"},
-    {33, "VideoPlayer_SetKeepAspect"},
-    {34, "VideoPlayer_GetPosition"},
-    {35, "VideoPlayer_GetVideoHeight"},
-    {36, "VideoPlayer_GetVideoWidth"},
-    {37, "VideoPlayer_GetDuration"},
-    {38, "VideoPlayer_GetRate"},
-    {39, "VideoPlayer_IsFullScreen"},
-    {40, "Media_IsPaused"},
-    {41, "Media_IsPlaying"},
-    {42, "VideoPlayer_Open"},
-    {43, "Media_Pause"},
-    {44, "Media_Play"},
-    {45, "VideoPlayer_SetPosition"},
-    {46, "VideoPlayer_SetFullScreen"},
-    {47, "VideoPlayer_SetRate"},
-    {48, "Media_Stop"},
+    {31, "Media_Close", Media_Close},  // after the shared commands 0 to 30
+    {32, "VideoPlayer_SetSound", VideoPlayer_SetSound},
+    {33, "VideoPlayer_SetKeepAspect", VideoPlayer_SetKeepAspect},
+    {34, "VideoPlayer_GetPosition", VideoPlayer_GetPosition},
+    {35, "VideoPlayer_GetVideoHeight", VideoPlayer_GetVideoHeight},
+    {36, "VideoPlayer_GetVideoWidth", VideoPlayer_GetVideoWidth},
+    {37, "VideoPlayer_GetDuration", VideoPlayer_GetDuration},
+    {38, "VideoPlayer_GetRate", VideoPlayer_GetRate},
+    {39, "VideoPlayer_IsFullScreen", VideoPlayer_IsFullScreen},
+    {40, "Media_IsPaused", Media_IsPaused},
+    {41, "Media_IsPlaying", Media_IsPlaying},
+    {42, "VideoPlayer_Open", VideoPlayer_Open},
+    {43, "Media_Pause", Media_Pause},
+    {44, "Media_Play", Media_Play},
+    {45, "VideoPlayer_SetPosition", VideoPlayer_SetPosition},
+    {46, "VideoPlayer_SetFullScreen", VideoPlayer_SetFullScreen},
+    {47, "VideoPlayer_SetRate", VideoPlayer_SetRate},
+    {48, "Media_Stop", Media_Stop},
 };
 static_assert(NumbersOwnCommands(kVideoPlayer, qbk::TypeVideoPlayer, 48));
 
