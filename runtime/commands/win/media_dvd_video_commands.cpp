@@ -2,6 +2,8 @@
 #include "command_context.h"
 #include "command_table.h"
 #include "control_message.h"
+#include "dvd_player.h"
+#include "media_dvd_video_commands.h"
 #include "media_player.h"
 #include "object_events.h"
 #include "video_fit.h"
@@ -236,6 +238,130 @@ void VideoPlayer_SetRate(CommandContext& ctx)
     });
 }
 
+
+// ---- DvdPlayer
+
+DvdGraphMaker g_makeDvdGraph = &MakeSystemDvdGraph;
+
+// The DVD player of the object; it sees its project window's timer, size, mouse, key and graph
+// messages first.
+class DvdPart : public ObjectPart, public WindowMessageListener {
+public:
+    std::unique_ptr<CDvdPlayer> Player;
+
+    bool OnWindowMessage(WindowRecord&, ObjectRecord&, UINT message, WPARAM wParam, LPARAM lParam,
+                         LRESULT* result) override
+    {
+        if (!Player) return false;
+        *result = 0;
+        switch (message) {
+        case kDvdNoticeMessage: Player->OnNotice(); return true;  // the events are read and freed
+        case WM_TIMER: return Player->OnTimer(wParam);
+        case WM_SIZE: Player->OnSize(); return false;
+        case WM_KEYDOWN: Player->OnKey(wParam); return false;
+        default:
+            if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) Player->OnMouse(message, lParam);
+            return false;
+        }
+    }
+};
+
+CDvdPlayer* Dvd(const CommandContext& ctx)
+{
+    const DvdPart* part = ctx.FindPart<DvdPart>();
+    return part ? part->Player.get() : nullptr;
+}
+
+template <class Act>
+void WithDvd(CommandContext& ctx, Act act)
+{
+    if (CDvdPlayer* dvd = Dvd(ctx)) act(*dvd);
+}
+
+// The player's counter after the act; -1 without a player.
+template <class Act>
+void DvdCounterAfter(CommandContext& ctx, Act act)
+{
+    CDvdPlayer* dvd = Dvd(ctx);
+    if (dvd) act(*dvd);
+    ctx.SetInt(dvd ? dvd->GetCounter() : -1);
+}
+
+void DvdPlayer_Open(CommandContext& ctx)
+{
+    ctx.SetTruth(false);
+    DvdPart& part = ctx.EnsurePart<DvdPart>();
+    if (part.Player) return;
+    auto player = std::make_unique<CDvdPlayer>(ScriptWindowHandle(ctx), g_makeDvdGraph());
+    if (!player->Initialize()) return;
+    part.Player = std::move(player);
+    ctx.SetTruth(true);
+}
+
+void DvdPlayer_Close(CommandContext& ctx)
+{
+    if (DvdPart* part = ctx.FindPart<DvdPart>()) part->Player.reset();
+}
+
+void DvdPlayer_GetCounter(CommandContext& ctx)
+{
+    DvdCounterAfter(ctx, [](CDvdPlayer&) {});
+}
+
+void DvdPlayer_GetHeight(CommandContext& ctx)
+{
+    CDvdPlayer* dvd = Dvd(ctx);
+    ctx.SetInt(dvd ? int(dvd->GetVideoSize().cy) : 0);
+}
+
+void DvdPlayer_GetWidth(CommandContext& ctx)
+{
+    CDvdPlayer* dvd = Dvd(ctx);
+    ctx.SetInt(dvd ? int(dvd->GetVideoSize().cx) : 0);
+}
+
+void DvdPlayer_IsFullScreen(CommandContext& ctx)
+{
+    const CDvdPlayer* dvd = Dvd(ctx);
+    ctx.SetTruth(dvd && dvd->IsFullScreen());
+}
+
+void DvdPlayer_NextChapter(CommandContext& ctx)
+{
+    DvdCounterAfter(ctx, [](CDvdPlayer& d) { d.NextChapter(); });
+}
+
+void DvdPlayer_PreviousChapter(CommandContext& ctx)
+{
+    DvdCounterAfter(ctx, [](CDvdPlayer& d) { d.PreviousChapter(); });
+}
+
+void DvdPlayer_PlayPause(CommandContext& ctx)
+{
+    WithDvd(ctx, [](CDvdPlayer& d) { d.PlayPause(); });
+}
+
+void DvdPlayer_ShowVideo(CommandContext& ctx)
+{
+    WithDvd(ctx, [](CDvdPlayer& d) { d.ShowVideo(); });
+}
+
+void DvdPlayer_PlayChapter(CommandContext& ctx)
+{
+    const int chapter = ctx.Int();
+    WithDvd(ctx, [chapter](CDvdPlayer& d) { d.PlayChapter(ULONG(chapter)); });
+}
+
+void DvdPlayer_Menu(CommandContext& ctx)
+{
+    WithDvd(ctx, [](CDvdPlayer& d) { d.ToggleMenu(); });
+}
+
+void DvdPlayer_ToggleFullScreen(CommandContext& ctx)
+{
+    WithDvd(ctx, [](CDvdPlayer& d) { d.ToggleFullScreen(); });
+}
+
 constexpr CommandEntry kMediaPlayer[] = {
     {2, "Media_Close", Media_Close},  // after the shared commands 0 and 1
     {3, "MediaPlayer_GetPosition", MediaPlayer_GetPosition},
@@ -251,13 +377,19 @@ constexpr CommandEntry kMediaPlayer[] = {
 static_assert(NumbersOwnCommands(kMediaPlayer, qbk::TypeMediaPlayer, 11));
 
 constexpr CommandEntry kDvdPlayer[] = {
-    {2, "DvdPlayer_Open"},  // after the shared commands 0 and 1
-    {3, "DvdPlayer_Close"},        {4, "DvdPlayer_GetCounter"},
-    {5, "DvdPlayer_GetHeight"},    {6, "DvdPlayer_GetWidth"},
-    {7, "DvdPlayer_IsFullScreen"}, {8, "DvdPlayer_NextChapter"},
-    {9, "DvdPlayer_PlayPause"},    {10, "DvdPlayer_ShowVideo"},
-    {11, "DvdPlayer_PlayChapter"}, {12, "DvdPlayer_PreviousChapter"},
-    {13, "DvdPlayer_Menu"},        {14, "DvdPlayer_ToggleFullScreen"},
+    {2, "DvdPlayer_Open", DvdPlayer_Open},  // after the shared commands 0 and 1
+    {3, "DvdPlayer_Close", DvdPlayer_Close},
+    {4, "DvdPlayer_GetCounter", DvdPlayer_GetCounter},
+    {5, "DvdPlayer_GetHeight", DvdPlayer_GetHeight},
+    {6, "DvdPlayer_GetWidth", DvdPlayer_GetWidth},
+    {7, "DvdPlayer_IsFullScreen", DvdPlayer_IsFullScreen},
+    {8, "DvdPlayer_NextChapter", DvdPlayer_NextChapter},
+    {9, "DvdPlayer_PlayPause", DvdPlayer_PlayPause},
+    {10, "DvdPlayer_ShowVideo", DvdPlayer_ShowVideo},
+    {11, "DvdPlayer_PlayChapter", DvdPlayer_PlayChapter},
+    {12, "DvdPlayer_PreviousChapter", DvdPlayer_PreviousChapter},
+    {13, "DvdPlayer_Menu", DvdPlayer_Menu},
+    {14, "DvdPlayer_ToggleFullScreen", DvdPlayer_ToggleFullScreen},
 };
 static_assert(NumbersOwnCommands(kDvdPlayer, qbk::TypeDvdPlayer, 14));
 
@@ -288,5 +420,12 @@ constexpr CommandList kLists[] = {OwnCommands(qbk::TypeMediaPlayer, kMediaPlayer
                                   OwnCommands(qbk::TypeVideoPlayer, kVideoPlayer)};
 
 }  // namespace
+
+DvdGraphMaker SetDvdGraphMaker(DvdGraphMaker maker)
+{
+    DvdGraphMaker before = g_makeDvdGraph;
+    g_makeDvdGraph = maker;
+    return before;
+}
 
 extern const CommandFamily kMediaDvdVideoFamily("MediaPlayer, DvdPlayer and VideoPlayer", kLists);

@@ -269,4 +269,36 @@ window MAIN
     EXPECT_TRUE(run.WaitForText(main, "key:ESCAPE")) << ProjectRun::Text(main);
 }
 
+TEST(MediaPlayers, WithoutADvdGraphTheDvdObjectSaysSoAndKeepsNoPlayer)
+{
+    ProjectRun run(R"(
+window MAIN
+  caption "start"
+  style 0x100B0001
+  rect 0 0 320 260
+  object DvdPlayer disc
+  builtin Time
+    event 0
+      @Condition.If(@Application.GetParameter(0), "=", "1")
+        @disc.PlayPause()
+        @disc.Menu()
+        @disc.ToggleFullScreen()
+        @disc.PlayChapter(2)
+        @disc.ShowVideo()
+        @MAIN.SetText("1:" & @disc.GetCounter() & @disc.NextChapter() & @disc.PreviousChapter() & "," & @disc.GetWidth() & @disc.GetHeight() & @disc.IsFullScreen())
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", "2")
+        @MAIN.SetText("2:" & @disc.Open() & "," & @disc.GetCounter())
+        @disc.Close()
+      @Condition.EndIf()
+)");
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(run.Answer(main, 1), "-1-1-1,000");
+    PostMessageA(main, WM_TIMER, 2, 0);
+    EXPECT_EQ(run.AnswerMessageBox("DVD Error!"), "Cannot play DVD-Video titles.");
+    EXPECT_TRUE(run.WaitForText(main, "2:0,-1")) << ProjectRun::Text(main);
+    EXPECT_TRUE(run.IsRunning());
+}
+
 }  // namespace
