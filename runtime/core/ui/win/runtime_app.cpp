@@ -142,8 +142,8 @@ void CRuntimeApp::StartProject()
     RegisterProjectWindowClass(m_hInstance);
     RegisterNoCloseWindowClass(m_hInstance);
     RegisterEmptyWindowClass(m_hInstance);
+    RegisterSocketWindowClass(m_hInstance);
     RegisterVideoWindowClass(m_hInstance, m_runtime);
-    // The socket window class is registered here by its own part when it exists.
 
     CreateProjectWindow(m_runtime, main->Id, -1, 0);
     ObjectRecord& self = *main->Self();
