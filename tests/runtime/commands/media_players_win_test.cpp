@@ -120,7 +120,7 @@ TEST(MediaPlayers, AWaveFileIsHeardPausedSoughtAndEndsWithItsEvent)
 {
     zvtest::SoundOutput output;
     wavetest::WaveSpec spec;
-    spec.milliseconds = 1500;
+    spec.milliseconds = 4000;  // long enough to be still playing when the test pauses it
     const std::string folder = zvtest::TempDir();
     const std::string file = folder + "media-tone.wav";
     ASSERT_TRUE(WriteFile(file, wavetest::WaveImage(spec)));
@@ -156,7 +156,7 @@ window MAIN
         @said.SetText(@tune.IsPlaying() & @tune.IsPaused())
         @tune.SetPosition(999999)
         @said.Append("," & @tune.GetPosition())
-        @tune.SetPosition(700)
+        @tune.SetPosition(3300)
         @MAIN.SetText("3:" & @said.GetText() & "," & @tune.GetPosition())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", "4")
@@ -168,12 +168,12 @@ window MAIN
     ASSERT_NE(main, nullptr);
     // Without a file (none yet, or one that does not play) nothing runs and the queries give 0.
     EXPECT_EQ(run.Answer(main, 1), "0000,00" "0");
-    EXPECT_EQ(run.Answer(main, 2), "1500,10");
+    EXPECT_EQ(run.Answer(main, 2), "4000,10");
     EXPECT_TRUE(output.WaitForNonSilent(kHeard)) << output.NonSilentBytes();
     // A second pause changes nothing; seeking past the end stops at the end; positions are the
     // media time in milliseconds.
-    EXPECT_EQ(run.Answer(main, 3), "01,1500,700");
-    // Played on from 700 ms, the file reaches its end: the player stops back at 0 and the
+    EXPECT_EQ(run.Answer(main, 3), "01,4000,3300");
+    // Played on from 3300 ms, the file reaches its end: the player stops back at 0 and the
     // object's end event runs once.
     EXPECT_EQ(run.Answer(main, 4), "1");
     EXPECT_TRUE(run.WaitForText(main, "end:00,0")) << ProjectRun::Text(main);
@@ -185,7 +185,7 @@ constexpr uint32_t kRed = 0xFF0000;
 TEST(MediaPlayers, AVideoShowsInItsWindowAndEndsWithItsEvent)
 {
     const std::string file = zvtest::TempDir() + "media-red.avi";
-    ASSERT_TRUE(WriteFile(file, ColourVideo(64, 48, 40, kRed)));
+    ASSERT_TRUE(WriteFile(file, ColourVideo(64, 48, 60, kRed)));
     ProjectRun run(R"(
 window MAIN
   caption "start"
@@ -223,7 +223,7 @@ window MAIN
     HWND film = run.Control("MAIN", "film");
     ASSERT_TRUE(main && film);
     // Before a file: rate 1, no picture, no full screen (a toggle finds none to change).
-    EXPECT_EQ(run.Answer(main, 1), "1000" "0,64x48,4000");
+    EXPECT_EQ(run.Answer(main, 1), "1000" "0,64x48,6000");
     // Letter-boxed while it plays: 4:3 in 200 x 200 is 200 x 150 at (0, 25).
     EXPECT_EQ(run.Answer(main, 3), "11");
     HWND picture = FindWindowExA(film, nullptr, nullptr, nullptr);
