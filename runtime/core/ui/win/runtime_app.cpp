@@ -11,6 +11,7 @@
 #include "project_window.h"
 #include "socket_library.h"
 #include "splash_window.h"
+#include "video_window.h"
 #include "window_services.h"
 
 namespace {
@@ -142,7 +143,7 @@ void CRuntimeApp::StartProject()
     RegisterNoCloseWindowClass(m_hInstance);
     RegisterEmptyWindowClass(m_hInstance);
     RegisterSocketWindowClass(m_hInstance);
-    // The video window class is registered here by its own part when it exists.
+    RegisterVideoWindowClass(m_hInstance, m_runtime);
 
     CreateProjectWindow(m_runtime, main->Id, -1, 0);
     ObjectRecord& self = *main->Self();
