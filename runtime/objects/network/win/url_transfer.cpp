@@ -271,6 +271,8 @@ bool FtpUpload(const char* host, int port, const char* user, const char* passwor
     // Closing the file ends the transfer; the server's answer to it says whether it kept the file.
     const bool taken = ::InternetCloseHandle(remote) != FALSE;
     stream.Seek(LONGLONG(kept), CFile::begin);
+    // A part of the file is no use to anyone on the server.
+    if (!whole) ::FtpDeleteFileA(connection.Handle, remotePath);
     return whole && taken;
 }
 

@@ -22,7 +22,8 @@ bool ReadUrlToMemory(const char* url, CMemFile* file);
 bool DownloadFile(HWND owner, const char* url, const char* path);
 
 // Writes the stream's bytes from its start to remotePath on the FTP server (Escape cancels); the
-// stream's position is kept. True when every byte was written and the server took the file.
+// stream's position is kept. True when every byte was written and the server took the file; an
+// upload that stops half-way removes what it wrote.
 bool FtpUpload(const char* host, int port, const char* user, const char* password, const char* remotePath,
                CFile& stream);
 
