@@ -28,6 +28,10 @@ if [ -S "$zv_build/cups/cups.sock" ]; then
   export CUPS_SERVER=$zv_build/cups/cups.sock
   export ZV_PRINT_OUT=$(winpath "$zv_build/cups/out/page.pdf")
 fi
+# The tests' network peers (cmake/peers.sh), while they run.
+if [ -f "$zv_build/peers/ports.txt" ]; then
+  export ZV_PEERS=$(winpath "$zv_build/peers")
+fi
 # Many test programs share the cores: keep Mesa's software renderer to a few threads each.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
 "$ZV_WINE" "$@" | tee "$home/stdout.txt"

@@ -168,3 +168,14 @@ LRESULT CALLBACK CWnd::FrameworkWindowProc(HWND window, UINT message, WPARAM wPa
     }
     return result;
 }
+
+bool RegisterFrameworkClass(const char* name, UINT classStyle)
+{
+    WNDCLASSA type = {};
+    type.style = classStyle;
+    type.lpfnWndProc = &CWnd::FrameworkWindowProc;
+    type.hInstance = ::GetModuleHandleA(nullptr);
+    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    type.lpszClassName = name;
+    return ::RegisterClassA(&type) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}

@@ -90,6 +90,10 @@ private:
     WNDPROC m_previousProc = nullptr;  // of a subclassed window
 };
 
+// Registers a window class of ours whose windows reach their objects' WindowProc (arrow cursor,
+// no background brush); true also when it is registered already.
+bool RegisterFrameworkClass(const char* name, UINT classStyle = 0);
+
 // A window object (over any CWnd class) that deletes itself once its window is gone. While one of
 // its messages is being handled, or a Hold is alive, the deletion waits until the last of them
 // ends: a handler may destroy the window it runs in (a script run from a notification closing its

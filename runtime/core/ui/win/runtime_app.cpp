@@ -141,7 +141,8 @@ void CRuntimeApp::StartProject()
     RegisterProjectWindowClass(m_hInstance);
     RegisterNoCloseWindowClass(m_hInstance);
     RegisterEmptyWindowClass(m_hInstance);
-    // The socket and video window classes are registered here by their own parts when they exist.
+    RegisterSocketWindowClass(m_hInstance);
+    // The video window class is registered here by its own part when it exists.
 
     CreateProjectWindow(m_runtime, main->Id, -1, 0);
     ObjectRecord& self = *main->Self();

@@ -12,15 +12,7 @@ const char kClassName[] = "QUILLBRICKANIMATION";
 // The class of the control's windows: double clicks reach it, and it paints all of its area.
 bool RegisterAnimationClass()
 {
-    static const bool registered = [] {
-        WNDCLASSA type = {};
-        type.style = CS_DBLCLKS;
-        type.lpfnWndProc = &CWnd::FrameworkWindowProc;
-        type.hInstance = ::GetModuleHandleA(nullptr);
-        type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        type.lpszClassName = kClassName;
-        return ::RegisterClassA(&type) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered = RegisterFrameworkClass(kClassName, CS_DBLCLKS);
     return registered;
 }
 

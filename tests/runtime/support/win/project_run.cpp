@@ -298,9 +298,11 @@ void ProjectRun::BringToFront(HWND window)
 
 bool ProjectRun::WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs)
 {
-    BringToFront(window);
+    // Tests run side by side on one display: another program's window may come over this one
+    // while it is waited for, so it is raised again before every look.
     return zvtest::WaitFor(
         [&] {
+            BringToFront(window);
             const zvtest::Image shot = Capture(window);
             return clientX < shot.width && clientY < shot.height &&
                    zvtest::ColorNear(shot.At(clientX, clientY), colour);
