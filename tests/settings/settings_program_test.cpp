@@ -139,8 +139,15 @@ TEST(SettingsProgram, SoundAndMusicSwitchedOnWithTheMouseReachTheGame)
     Process game;
     const HWND window = StartGameAtSize(game, folder, 640, 480);
     ASSERT_NE(window, nullptr);
-    // The menu's music plays.
-    EXPECT_TRUE(sound.WaitForNonSilent(4000, kWait));
+    // The sound device opens, and the menu's music plays where the build could make music.
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] {
+            sound.Update();
+            return sound.Bytes() > 0;
+        },
+        kWait));
+    if (GetFileAttributesA((folder.Path() + "music.dat").c_str()) != INVALID_FILE_ATTRIBUTES)
+        EXPECT_TRUE(sound.WaitForNonSilent(4000, kWait));
     EndGame(game, window);
 }
 
@@ -263,6 +270,71 @@ TEST(SettingsProgram, AFileThatCannotBeWrittenIsReportedAndTheWindowStaysOpen)
     PostMessageA(folder.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(folder.Settings().WaitForExit(), 0);
     RemoveDirectoryA(folder.ConfigPath().c_str());
+}
+
+}  // namespace
+
+namespace {
+
+RECT PlaceIn(HWND window, HWND control)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+TEST(SettingsProgram, ADialogOfFixedSizeWithItsControlsAlignedInTheirGroups)
+{
+    SettingsFolder folder(kGameDir);
+    const HWND window = folder.StartSettings();
+    ASSERT_NE(window, nullptr);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "a settings dialog keeps its size";
+
+    auto at = [&](const char* name) { return PlaceIn(window, folder.Control(name)); };
+    RECT client;
+    GetClientRect(window, &client);
+    const struct {
+        const char* group;
+        std::vector<const char*> members;
+    } groups[] = {{"screenBox", {"sizes"}}, {"soundBox", {"sound", "music"}}, {"generalBox", {"skip"}}};
+    const RECT first = at("screenBox");
+    const LONG indent = at("sizes").left;
+    LONG below = client.top;
+    for (const auto& g : groups) {
+        SCOPED_TRACE(g.group);
+        const RECT box = at(g.group);
+        EXPECT_EQ(box.left, first.left);
+        EXPECT_EQ(box.right, first.right);
+        EXPECT_GT(box.top, below) << "groups one below the other";
+        below = box.bottom;
+        for (const char* member : g.members) {
+            EXPECT_TRUE(Inside(at(member), box)) << member;
+            EXPECT_EQ(at(member).left, indent) << member;
+        }
+    }
+    // The margins of the window are the same all round; OK and Cancel sit bottom right in a row.
+    EXPECT_EQ(client.right - first.right, first.left);
+    const RECT ok = at("ok"), cancel = at("cancel");
+    EXPECT_EQ(ok.top, cancel.top);
+    EXPECT_EQ(ok.right - ok.left, cancel.right - cancel.left);
+    EXPECT_EQ(ok.bottom - ok.top, cancel.bottom - cancel.top);
+    EXPECT_GT(ok.top, below);
+    EXPECT_LT(ok.right, cancel.left);
+    EXPECT_EQ(cancel.right, first.right);
+    EXPECT_EQ(client.bottom - cancel.bottom, first.left);
+    EXPECT_TRUE(SendMessageA(folder.Control("ok"), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    folder.Press(VK_ESCAPE);
+    EXPECT_EQ(folder.Settings().WaitForExit(), 0);
 }
 
 }  // namespace
