@@ -1,6 +1,6 @@
 // MDI areas in a running project: project windows opened inside the area with their start event
-// and its answer, arranged, stepped through, closed by name (inside the area or not), and the
-// area's colour.
+// and its answer, arranged, stepped through, closed by name (inside the area or not), the
+// area's colour, and the windows listed in a menu bar's menu.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -106,6 +106,65 @@ TEST(MdiWindowCommands, ChildrenOpenArrangeStepAndClose)
     EXPECT_FALSE(IsWindow(two));
     EXPECT_TRUE(IsWindow(one));
     EXPECT_EQ(run.FindWindowOf("", "Other"), nullptr);
+}
+
+// A window menu made by the project's own menu objects: the area lists its windows in it, and
+// choosing one from the keyboard brings that window to the front.
+TEST(MdiWindowCommands, TheWindowMenuListsTheChildrenAndChoosesOne)
+{
+    ProjectRun run(R"(
+window MAIN
+  caption "Frame"
+  style 0x100B0001
+  rect 0 0 520 420
+  event 16
+    @windows.AddItem("Tile", "")
+    @bar.AddSubMenu("Window", "", @windows.GetId())
+    @bar.Show()
+    @area.OpenChild("DOC1", 10, 20, "")
+    @area.OpenChild("DOC2", 200, 40, "")
+    @area.SetMenu(@windows.GetId())
+    @out.SetText("ready " & @area.GetActive())
+  object MdiWindow area
+    rect 0 0 520 300
+    style 0x50000000
+  object MenuBar bar
+  object MenuBar windows
+    event 0
+      @out.SetText("tile")
+  object CheckBox which
+    rect 10 310 100 20
+    event 0
+      @out.SetText("active " & @area.GetActive())
+  object CheckBox out
+    rect 10 340 500 20
+window DOC1
+  caption "Doc one"
+  style 0x10CF0000
+  rect 0 0 150 100
+window DOC2
+  caption "Doc two"
+  style 0x10CF0000
+  rect 0 0 150 100
+)");
+    HWND main = run.Window("MAIN"), out = run.Control("MAIN", "out");
+    ASSERT_TRUE(main && out);
+    ASSERT_TRUE(run.WaitForText(out, "ready DOC2")) << ProjectRun::Text(out);
+
+    // Alt and Down open "Window" on its first item; the next one, past the separator the area put
+    // there, is the first window.
+    run.PressKey(main, VK_MENU);
+    zvtest::TapKey(VK_DOWN);
+    ASSERT_TRUE(zvtest::WaitFor(
+        [&] {
+            const HWND popup = run.FindWindowOf("#32768", "");
+            return popup && IsWindowVisible(popup);
+        },
+        qbktest::kWait));
+    zvtest::TapKey(VK_DOWN);
+    zvtest::TapKey(VK_RETURN);
+    run.Click(run.Control("MAIN", "which"));
+    EXPECT_TRUE(run.WaitForText(out, "active DOC1")) << ProjectRun::Text(out);
 }
 
 class MdiWindowWithoutControl : public ScriptTest {};
