@@ -12,6 +12,7 @@ need_root() { if [ "$(id -u)" != 0 ]; then echo "setup: run as root (apt-get is 
 
 packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev
+  mingw-w64-tools
   wine wine32:i386 wine64
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
@@ -20,6 +21,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libpng-dev libjpeg-dev zlib1g-dev
   dpkg-dev tcl
   cups-daemon cups-client cups-filters ghostscript poppler-utils libcups2 libcups2:i386
+  python3-aiosmtpd python3-pyftpdlib socat
 )
 
 missing=()

@@ -3,6 +3,7 @@
 
 #include "command_context.h"
 #include "command_table.h"
+#include "data_stream_commands.h"
 #include "decimal_text.h"
 #include "record_table.h"
 #include "value_format.h"
@@ -127,6 +128,15 @@ void RecordTable_LoadFile(CommandContext& ctx)
     ctx.SetTruth(table && table->LoadFile(path, FormatOf(format)));
 }
 
+// An empty stream holds no table: the table stays as it is. The stream keeps its position.
+void RecordTable_LoadFromStream(CommandContext& ctx)
+{
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
+    const CString format = ctx.Text();
+    CRecordTable* table = Table(ctx);
+    ctx.SetTruth(table && stream && stream->GetLength() != 0 && table->LoadStream(stream, FormatOf(format)));
+}
+
 void RecordTable_LoadEmbedded(CommandContext& ctx)
 {
     const CString name = ctx.Text();
@@ -162,6 +172,20 @@ void RecordTable_SaveFile(CommandContext& ctx)
     const CString format = ctx.Text();
     CRecordTable* table = Table(ctx);
     ctx.SetTruth(table && table->SaveFile(path, FormatOf(format)));
+}
+
+// Written at the stream's position. A DataStream without a stream is given one even when there is
+// no table to write.
+void RecordTable_SaveToStream(CommandContext& ctx)
+{
+    ObjectRecord* target = ctx.FindObject(ctx.Int(), qbk::TypeDataStream);
+    const CString format = ctx.Text();
+    ctx.SetResult("0");
+    if (!target) return;
+    CMemFile* stream = FindDataStream(target);
+    if (!stream) stream = &NewDataStream(*target);
+    CRecordTable* table = Table(ctx);
+    ctx.SetTruth(table && table->SaveStream(stream, FormatOf(format)));
 }
 
 void RecordTable_RenameColumn(CommandContext& ctx)
@@ -205,13 +229,13 @@ constexpr CommandEntry kRecordTable[] = {
     {13, "RecordTable_InsertColumn", RecordTable_InsertColumn},
     {14, "RecordTable_InsertRow", RecordTable_InsertRow},
     {15, "RecordTable_LoadFile", RecordTable_LoadFile},
-    {16, "RecordTable_LoadFromStream"},
+    {16, "RecordTable_LoadFromStream", RecordTable_LoadFromStream},
     {17, "RecordTable_LoadEmbedded", RecordTable_LoadEmbedded},
     {18, "RecordTable_CombineRowLists", RecordTable_CombineRowLists},
     {19, "RecordTable_Clear", RecordTable_Clear},
     {20, "RecordTable_DeleteAllRows", RecordTable_DeleteAllRows},
     {21, "RecordTable_SaveFile", RecordTable_SaveFile},
-    {22, "RecordTable_SaveToStream"},
+    {22, "RecordTable_SaveToStream", RecordTable_SaveToStream},
     {23, "RecordTable_RenameColumn", RecordTable_RenameColumn},
     {24, "RecordTable_SetCellData", RecordTable_SetCellData},
     {25, "RecordTable_SetCell", RecordTable_SetCell},

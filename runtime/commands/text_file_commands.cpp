@@ -1,12 +1,17 @@
 // Text files (type 16): opened by mode word, read and written by bytes, lines and texts.
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
 
+#include "byte_buffer_commands.h"
 #include "command_context.h"
 #include "command_table.h"
+#include "data_stream_commands.h"
 #include "decimal_text.h"
 #include "fw_file.h"
+#include "script_limits.h"
 #include "value_format.h"
 
 namespace {
@@ -126,6 +131,29 @@ void TextFile_ReadByte(CommandContext& ctx)
     if (byte >= 0) ctx.SetInt(byte);
 }
 
+// Reads first, then gives the buffer a block of exactly the bytes read: a count beyond the file's
+// end leaves no tail of stale bytes, and a read that brings nothing leaves the buffer as it was.
+void TextFile_ReadToByteBuffer(CommandContext& ctx)
+{
+    const int count = ctx.Int();
+    ByteBufferPart* buffer = EnsureByteBuffer(ctx.FindObject(ctx.Int(), qbk::TypeByteBuffer));
+    ctx.SetResult("0");
+    CFile* file = FileToRead(ctx);
+    if (!file || !buffer || count <= 0) return;
+    try {
+        const ULONGLONG length = file->GetLength(), position = file->GetPosition();
+        const ULONGLONG left = length > position ? length - position : 0;
+        const ULONGLONG wanted = std::min<ULONGLONG>({ULONGLONG(count), left, ULONGLONG(kMaxScriptBytes)});
+        std::string bytes(size_t(wanted), '\0');
+        bytes.resize(file->Read(&bytes[0], UINT(bytes.size())));
+        if (bytes.empty() || !buffer->Allocate(int(bytes.size()))) return;
+        std::memcpy(buffer->Block(), bytes.data(), bytes.size());
+        ctx.SetInt(int(bytes.size()));
+    } catch (const CException&) {
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 void TextFile_ReadChar(CommandContext& ctx)
 {
     CFile* file = FileToRead(ctx);
@@ -190,6 +218,23 @@ void TextFile_WriteLine(CommandContext& ctx)
     WriteBytes(ctx, FileToWrite(ctx), line, line.GetLength());
 }
 
+void TextFile_WriteByteBuffer(CommandContext& ctx)
+{
+    const ByteBufferPart* buffer = FindByteBuffer(ctx.FindObject(ctx.Int()));
+    if (!buffer || !buffer->HasBlock()) return ctx.SetResult("0");
+    WriteBytes(ctx, FileToWrite(ctx), reinterpret_cast<const char*>(buffer->Block()), buffer->Size());
+}
+
+// The stream's every byte, taken in place: the stream's position stays where it was. The mode word
+// is not asked; a file opened only for reading refuses the bytes and the answer is "0".
+void TextFile_WriteDataStream(CommandContext& ctx)
+{
+    const CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
+    if (!stream) return ctx.SetResult("0");
+    const char* bytes = reinterpret_cast<const char*>(stream->Data());
+    WriteBytes(ctx, OpenFile(ctx), bytes, bytes ? int(stream->GetLength()) : 0);
+}
+
 constexpr CommandEntry kTextFile[] = {
     {2, "TextFile_Close", TextFile_Close},  // after the shared commands 0 and 1
     {3, "TextFile_GetLength", TextFile_GetLength},
@@ -197,16 +242,16 @@ constexpr CommandEntry kTextFile[] = {
     {5, "TextFile_Open", TextFile_Open},
     {6, "TextFile_ReadText", TextFile_ReadText},
     {7, "TextFile_ReadByte", TextFile_ReadByte},
-    {8, "TextFile_ReadToByteBuffer"},
+    {8, "TextFile_ReadToByteBuffer", TextFile_ReadToByteBuffer},
     {9, "TextFile_ReadChar", TextFile_ReadChar},
     {10, "TextFile_ReadLine", TextFile_ReadLine},
     {11, "TextFile_ReadUntil", TextFile_ReadUntil},
     {12, "TextFile_Seek", TextFile_Seek},
     {13, "TextFile_WriteText", TextFile_WriteText},
     {14, "TextFile_WriteByte", TextFile_WriteByte},
-    {15, "TextFile_WriteByteBuffer"},
+    {15, "TextFile_WriteByteBuffer", TextFile_WriteByteBuffer},
     {16, "TextFile_WriteLine", TextFile_WriteLine},
-    {17, "TextFile_WriteDataStream"},
+    {17, "TextFile_WriteDataStream", TextFile_WriteDataStream},
 };
 static_assert(NumbersOwnCommands(kTextFile, qbk::TypeTextFile, 17));
 

@@ -64,25 +64,6 @@ struct Running {
     }
 };
 
-struct FindData {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindGameWindow(HWND hwnd, LPARAM lp)
-{
-    auto* data = reinterpret_cast<FindData*>(lp);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    char title[64] = "";
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (process == data->process && std::string(title) == "Zorvane") {
-        data->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Starts a program of the machine (a Unix one too: Wine hands it a handle it cannot wait on).
 bool Launch(const std::string& commandLine)
 {
@@ -274,14 +255,9 @@ protected:
 
     HWND WaitForWindow(Running& game)
     {
-        FindData data = {game.pi.dwProcessId, nullptr};
-        WaitFor(
-            [&] {
-                EnumWindows(FindGameWindow, reinterpret_cast<LPARAM>(&data));
-                return data.found != nullptr;
-            },
-            30000);
-        return data.found;
+        HWND found = nullptr;
+        WaitFor([&] { return (found = FindProcessWindow(game.pi.dwProcessId, "Zorvane")) != nullptr; }, 30000);
+        return found;
     }
 
     // One of the data set's pictures, scaled to the screen's size.

@@ -329,6 +329,55 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path)
     return data;
 }
 
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveFolder(folder + name + "\\");
+            } else {
+                SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA((folder + name).c_str());
+            }
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+namespace {
+
+struct TitleSearch {
+    DWORD process;
+    const std::string& title;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(lp);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    char title[256] = "";
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (process != search->process || search->title != title || !IsWindowVisible(hwnd)) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD process, const std::string& title)
+{
+    TitleSearch search = {process, title, nullptr};
+    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 void SoundOutput::Update()
 {
     FILE* f = std::fopen(SoundOutputPath().c_str(), "rb");

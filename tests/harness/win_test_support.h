@@ -82,6 +82,10 @@ std::string TempDir();  // a scratch folder of this test run, with a trailing ba
 std::string SourceDir();  // the source tree
 std::string SoundOutputPath();  // the file the test sound device writes into
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+// Removes a folder with everything in it (read-only files too).
+void RemoveFolder(const std::string& folder);
+// A shown top-level window of that process with exactly that title; null when there is none now.
+HWND FindProcessWindow(DWORD process, const std::string& title);
 
 // What the test run's sound device has written to its file: every byte and the non-zero ones.
 // Each look reads only what was added since the last one.

@@ -16,11 +16,7 @@ constexpr int kBestQuality = 100;
 int ClampQuality(int quality) { return quality < 0 || quality > kBestQuality ? kBestQuality : quality; }
 
 // The image with a bitmap inside, or null.
-CImageBitmap* DrawableImage(const ObjectRecord& object)
-{
-    CImageBitmap* image = ObjectImage(&object);
-    return image && image->GetSafeHandle() ? image : nullptr;
-}
+CImageBitmap* DrawableImage(const ObjectRecord& object) { return ObjectImageWithBitmap(&object); }
 
 // The object's colour as the fill of a new image: white when it has none.
 COLORREF FillColour(const ObjectRecord& object)

@@ -2,7 +2,9 @@
 // buttons (type 46) have only the shared commands.
 #include "command_table.h"
 #include "control_message.h"
+#include "data_stream_commands.h"
 #include "flat_button.h"
+#include "object_image.h"
 #include "value_format.h"
 #include "window_services.h"
 
@@ -107,8 +109,8 @@ void ImageButton_SetImageAlign(CommandContext& ctx)
 // The button's two images, each loaded from its source by load; a second source that does not
 // load gives the first image (and colour) to both states; a first one that does not load changes
 // nothing.
-template <class Load>
-void LoadButtonImages(CommandContext& ctx, const CString& first, COLORREF firstColour, const CString& second,
+template <class Source, class Load>
+void LoadButtonImages(CommandContext& ctx, const Source& first, COLORREF firstColour, const Source& second,
                       COLORREF secondColour, Load load)
 {
     CFlatButton* button = FlatButton(ctx);
@@ -146,6 +148,34 @@ void ImageButton_LoadImagesEmbedded(CommandContext& ctx)
                          CMemFile* file = runtime.OpenEmbeddedFile(name);
                          return file && image.LoadBmp(file);
                      });
+}
+
+// Both ids must name DataStream objects with a stream; they keep their positions.
+void ImageButton_LoadImagesFromObjects(CommandContext& ctx)
+{
+    const int firstId = ctx.Int();
+    const int firstColour = ctx.Int();
+    const int secondId = ctx.Int();
+    const int secondColour = ctx.Int();
+    CMemFile* first = FindDataStream(ctx.FindObject(firstId));
+    CMemFile* second = FindDataStream(ctx.FindObject(secondId));
+    if (!first || !second) return;
+    LoadButtonImages(ctx, first, COLORREF(firstColour), second, COLORREF(secondColour),
+                     [](CImageBitmap& image, CMemFile* stream) { return image.LoadStream(stream); });
+}
+
+// Both ids must name Bitmap objects that hold an image.
+void ImageButton_CopyImages(CommandContext& ctx)
+{
+    const int firstId = ctx.Int();
+    const int firstColour = ctx.Int();
+    const int secondId = ctx.Int();
+    const int secondColour = ctx.Int();
+    const CImageBitmap* first = ObjectImageWithBitmap(ctx.FindObject(firstId, qbk::TypeBitmap));
+    const CImageBitmap* second = ObjectImageWithBitmap(ctx.FindObject(secondId, qbk::TypeBitmap));
+    if (!first || !second) return;
+    LoadButtonImages(ctx, first, COLORREF(firstColour), second, COLORREF(secondColour),
+                     [](CImageBitmap& image, const CImageBitmap* source) { return image.CopyFrom(source); });
 }
 
 int SendToButton(HWND button, UINT message, WPARAM wParam = 0)
@@ -216,9 +246,9 @@ constexpr CommandEntry kImageButton[] = {
     {34, "ImageButton_GetTextColor", ImageButton_GetTextColor},
     {35, "ImageButton_IsMouseOver", ImageButton_IsMouseOver},
     {36, "ImageButton_LoadImages", ImageButton_LoadImages},
-    {37, "ImageButton_LoadImagesFromObjects"},
+    {37, "ImageButton_LoadImagesFromObjects", ImageButton_LoadImagesFromObjects},
     {38, "ImageButton_LoadImagesEmbedded", ImageButton_LoadImagesEmbedded},
-    {39, "ImageButton_CopyImages"},
+    {39, "ImageButton_CopyImages", ImageButton_CopyImages},
     {40, "ImageButton_SetBackColors", ImageButton_SetBackColors},
     {41, "ImageButton_SetCheck", ImageButton_SetCheck},
     {42, "ImageButton_ResetColors", ImageButton_ResetColors},

@@ -3,10 +3,16 @@
 // and (rich edit) character formats and streams of plain or rich text.
 #include "command_table.h"
 #include "control_message.h"
+#include "data_stream_commands.h"
+#include "font_helpers.h"
+#include "font_object.h"
 #include "rich_edit_stream.h"
 
 #include <richedit.h>
 
+#include <cstdlib>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,12 +33,24 @@ void AnswerReply(CommandContext& ctx, UINT message, int none)
 // name the caret's line).
 int LineStart(HWND control, int line) { return line < 0 ? -1 : int(Send(control, EM_LINEINDEX, WPARAM(line))); }
 
-// The bytes of a file, a memory file or what a caller has read, up to the first zero byte.
-CString TextUpToZero(const std::vector<char>& bytes)
+// Bytes up to the first zero byte, as a text.
+CString TextUpToZero(const char* bytes, size_t size)
 {
     size_t length = 0;
-    while (length < bytes.size() && bytes[length] != 0) ++length;
-    return CString(bytes.data(), int(length));
+    while (length < size && bytes[length] != 0) ++length;
+    return CString(bytes, int(length));
+}
+
+CString TextUpToZero(const std::vector<char>& bytes) { return TextUpToZero(bytes.data(), bytes.size()); }
+
+// A DataStream object's stream; null for another object or one without a stream.
+CMemFile* StreamObject(CommandContext& ctx, int id) { return FindDataStream(ctx.FindObject(id)); }
+
+// A DataStream object's stream replaced by a new, empty one; null for another object.
+CMemFile* EmptiedStreamObject(CommandContext& ctx, int id)
+{
+    ObjectRecord* object = ctx.FindObject(id, qbk::TypeDataStream);
+    return object ? &NewDataStream(*object) : nullptr;
 }
 
 // The whole of a file from its start; empty when it cannot be read.
@@ -134,6 +152,26 @@ void EditBox_LoadEmbedded(CommandContext& ctx)
     const HWND control = ControlHandle(ctx);
     CMemFile* embedded = control ? ctx.Runtime().OpenEmbeddedFile(name) : nullptr;
     if (embedded) ::SetWindowTextA(control, TextUpToZero(ReadWhole(*embedded)));
+}
+
+// Read in place: the stream keeps its position. The text ends at a zero byte.
+void EditBox_LoadFromObject(CommandContext& ctx)
+{
+    const CMemFile* stream = StreamObject(ctx, ctx.Int());
+    const HWND control = ControlHandle(ctx);
+    if (!stream || !control) return;
+    const char* bytes = reinterpret_cast<const char*>(stream->Data());
+    ::SetWindowTextA(control, bytes ? TextUpToZero(bytes, size_t(stream->GetLength())) : CString());
+}
+
+// The stream is emptied even without a control; it is left at its start.
+void EditBox_SaveToObject(CommandContext& ctx)
+{
+    CMemFile* stream = EmptiedStreamObject(ctx, ctx.Int());
+    if (!stream || !ctx.Control() || !ControlHandle(ctx)) return;
+    const CString text = ctx.Control()->GetWindowText();
+    WriteToStream(*stream, text.GetString(), size_t(text.GetLength()));
+    stream->SeekToBegin();
 }
 
 void EditBox_ReplaceSel(CommandContext& ctx)
@@ -281,6 +319,32 @@ void RichEdit_LoadEmbedded(CommandContext& ctx)
     StreamIn(control, *embedded, format);
 }
 
+// The stream keeps its position; an empty one leaves the control empty.
+void RichEdit_LoadFromObject(CommandContext& ctx)
+{
+    CMemFile* stream = StreamObject(ctx, ctx.Int());
+    const int format = ctx.Int();
+    const HWND control = ControlHandle(ctx);
+    if (!stream || !control) return;
+    ::SetWindowTextA(control, "");
+    if (stream->GetLength() == 0) return;
+    const ULONGLONG position = stream->GetPosition();
+    stream->SeekToBegin();
+    StreamIn(control, *stream, format);
+    stream->Seek(LONGLONG(position), CFile::begin);
+}
+
+// The stream is emptied even without a control; it is left at its start.
+void RichEdit_SaveToObject(CommandContext& ctx)
+{
+    CMemFile* stream = EmptiedStreamObject(ctx, ctx.Int());
+    const int format = ctx.Int();
+    const HWND control = ControlHandle(ctx);
+    if (!stream || !control) return;
+    StreamOut(control, *stream, format);
+    stream->SeekToBegin();
+}
+
 void RichEdit_SaveFile(CommandContext& ctx)
 {
     const CString path = ctx.Text();
@@ -331,6 +395,65 @@ void RichEdit_SetSel(CommandContext& ctx)
     SendToControl(ctx, EM_EXSETSEL, 0, LPARAM(&range));
 }
 
+CHARFORMATA NewCharFormat()
+{
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    return format;
+}
+
+// The selection's text colour, and the Font object given a font like the selection's (face, size
+// in whole points, bold, italic, underline, strike-out); "-1" when there is no Font object. Text
+// in the automatic colour answers the colour it shows in.
+void RichEdit_GetSelFont(CommandContext& ctx)
+{
+    ObjectRecord* fontObject = ctx.FindObject(ctx.Int(), qbk::TypeFont);
+    ctx.SetInt(-1);
+    const HWND control = ControlHandle(ctx);
+    if (!control || !fontObject) return;
+    CHARFORMATA format = NewCharFormat();
+    format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_SIZE | CFM_COLOR | CFM_FACE;
+    Send(control, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+    const bool automatic = (format.dwEffects & CFE_AUTOCOLOR) != 0;
+    ctx.SetInt(int(automatic ? ::GetSysColor(COLOR_WINDOWTEXT) : format.crTextColor));
+    const DWORD effects = format.dwEffects;
+    std::unique_ptr<CFont> font(CreateFontEx(format.szFaceName, int(format.yHeight / 20),
+                                             effects & CFE_BOLD ? FW_BOLD : FW_NORMAL, effects & CFE_ITALIC,
+                                             effects & CFE_STRIKEOUT, effects & CFE_UNDERLINE, true));
+    ReplaceObjectFont(*fontObject, std::move(font));
+}
+
+// The colour (unless negative) and the Font object's face, size and effects (when the id names a
+// Font object with a font) given to the selection; "1" when the control took the format.
+void RichEdit_SetSelFont(CommandContext& ctx)
+{
+    const int colour = ctx.Int();
+    const ObjectRecord* fontObject = ctx.FindObject(ctx.Int(), qbk::TypeFont);
+    ctx.SetTruth(false);
+    const HWND control = ControlHandle(ctx);
+    if (!control) return;
+    CHARFORMATA format = NewCharFormat();
+    if (colour >= 0) {
+        format.dwMask |= CFM_COLOR;
+        format.crTextColor = COLORREF(colour);
+    }
+    if (const HFONT font = FontOfObject(fontObject)) {
+        LOGFONTA description = {};
+        if (::GetObjectA(font, sizeof description, &description) == 0) return;
+        // A positive height is the cell's, a negative one the characters'; both read as points,
+        // rounded as the Font object's own size is.
+        const int points = ::MulDiv(std::abs(description.lfHeight), 72, ScreenPixelsPerInchY());
+        format.dwMask |= CFM_SIZE | CFM_FACE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+        format.yHeight = points * 20;
+        if (description.lfWeight >= FW_BOLD) format.dwEffects |= CFE_BOLD;
+        if (description.lfItalic) format.dwEffects |= CFE_ITALIC;
+        if (description.lfUnderline) format.dwEffects |= CFE_UNDERLINE;
+        if (description.lfStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
+        lstrcpynA(format.szFaceName, description.lfFaceName, LF_FACESIZE);
+    }
+    ctx.SetTruth(Send(control, EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format)) != 0);
+}
+
 // Texts compared exactly: colour "-1", face "" and size "-1" leave those alone; bold, italic and
 // underline are set by "1" and cleared by anything else. The size is in points.
 void RichEdit_SetSelFormat(CommandContext& ctx)
@@ -339,8 +462,7 @@ void RichEdit_SetSelFormat(CommandContext& ctx)
     const CString bold = ctx.Text(), italic = ctx.Text(), underline = ctx.Text();
     const HWND control = ControlHandle(ctx);
     if (!control) return ctx.SetTruth(false);
-    CHARFORMATA format = {};
-    format.cbSize = sizeof format;
+    CHARFORMATA format = NewCharFormat();
     format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
     if (colour != "-1") {
         format.dwMask |= CFM_COLOR;
@@ -373,12 +495,12 @@ constexpr CommandEntry kEditBox[] = {
     {40, "EditBox_GetSelStart", EditBox_GetSelStart},
     {41, "EditBox_Linescroll", EditBox_Linescroll},
     {42, "EditBox_LoadFile", EditBox_LoadFile},
-    {43, "EditBox_LoadFromObject"},
+    {43, "EditBox_LoadFromObject", EditBox_LoadFromObject},
     {44, "EditBox_LoadEmbedded", EditBox_LoadEmbedded},
     {45, "EditBox_Paste", EditBox_Paste},
     {46, "EditBox_ReplaceSel", EditBox_ReplaceSel},
     {47, "EditBox_SaveFile", EditBox_SaveFile},
-    {48, "EditBox_SaveToObject"},
+    {48, "EditBox_SaveToObject", EditBox_SaveToObject},
     {49, "EditBox_Limittext", EditBox_Limittext},
     {50, "EditBox_SetSel", EditBox_SetSel},
     {51, "EditBox_Undo", EditBox_Undo},
@@ -400,26 +522,26 @@ constexpr CommandEntry kRichEdit[] = {
     {41, "RichEdit_ExLineFromChar", RichEdit_ExLineFromChar},
     {42, "RichEdit_GetLineLength", EditBox_GetLineLength},
     {43, "RichEdit_GetModify", RichEdit_GetModify},
-    {44, "RichEdit_GetSelFont"},
+    {44, "RichEdit_GetSelFont", RichEdit_GetSelFont},
     {45, "RichEdit_GetSelText", RichEdit_GetSelText},
     {46, "RichEdit_GetSelTextLength", RichEdit_GetSelTextLength},
     {47, "RichEdit_GetSelStart", RichEdit_GetSelStart},
     {48, "RichEdit_GetTextLength", RichEdit_GetTextLength},
     {49, "RichEdit_LineScroll", EditBox_Linescroll},
     {50, "RichEdit_LoadFile", RichEdit_LoadFile},
-    {51, "RichEdit_LoadFromObject"},
+    {51, "RichEdit_LoadFromObject", RichEdit_LoadFromObject},
     {52, "RichEdit_LoadEmbedded", RichEdit_LoadEmbedded},
     {53, "EditBox_Paste"},
     {54, "RichEdit_Redo", RichEdit_Redo},
     {55, "EditBox_ReplaceSel"},
     {56, "RichEdit_SaveFile", RichEdit_SaveFile},
-    {57, "RichEdit_SaveToObject"},
+    {57, "RichEdit_SaveToObject", RichEdit_SaveToObject},
     {58, "RichEdit_SetBackgroundColor", RichEdit_SetBackgroundColor},
     {59, "RichEdit_LimitText", RichEdit_LimitText},
     {60, "RichEdit_SetModify", RichEdit_SetModify},
     {61, "RichEdit_SetReadOnly", RichEdit_SetReadOnly},
     {62, "RichEdit_SetSel", RichEdit_SetSel},
-    {63, "RichEdit_SetSelFont"},
+    {63, "RichEdit_SetSelFont", RichEdit_SetSelFont},
     {64, "RichEdit_SetSelFormat", RichEdit_SetSelFormat},
     {65, "EditBox_Undo"},
 };

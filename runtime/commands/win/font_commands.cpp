@@ -291,4 +291,9 @@ bool GiveFont(ObjectRecord& fontObject, HWND window)
     return true;
 }
 
+void ReplaceObjectFont(ObjectRecord& fontObject, std::unique_ptr<CFont> font)
+{
+    if (fontObject.Type == qbk::TypeFont) fontObject.EnsurePart<FontPart>().Take(std::move(font));
+}
+
 extern const CommandFamily kFontFamily("Font", kLists);

@@ -85,18 +85,6 @@ void Grid_DeleteRow(CommandContext& ctx)
     }
 }
 
-// Shared with the pictures' command of the same name; for a grid, its background colour.
-void Picture_GetGlyphWidth(CommandContext& ctx)
-{
-    if (ctx.Object().Type == qbk::TypeGrid) Answer(ctx, [](CGridCtrl& g) { return g.GetGridBkColor(); });
-}
-
-// Shared with the pictures' command of the same name; for a grid, its grid-line colour.
-void Picture_GetGlyphHeight(CommandContext& ctx)
-{
-    if (ctx.Object().Type == qbk::TypeGrid) Answer(ctx, [](CGridCtrl& g) { return g.GetGridLineColor(); });
-}
-
 void Grid_GetBackColor(CommandContext& ctx)
 {
     Answer(ctx, [](CGridCtrl& g) { return NormalDefault(g)->GetBackClr(); });
@@ -336,7 +324,7 @@ void Grid_SetGridLineColor(CommandContext& ctx)
 constexpr CommandEntry kGrid[] = {
     {31, "Grid_DeleteColumn", Grid_DeleteColumn},  // after the shared commands 0 to 30
     {32, "Grid_DeleteRow", Grid_DeleteRow},
-    {33, "Picture_GetGlyphWidth", Picture_GetGlyphWidth},
+    {33, "Picture_GetGlyphWidth"},  // the grid's background colour
     {34, "Grid_GetBackColor", Grid_GetBackColor},
     {35, "Grid_GetCellText", Grid_GetCellText},
     {36, "Grid_GetTextColor", Grid_GetTextColor},
@@ -348,7 +336,7 @@ constexpr CommandEntry kGrid[] = {
     {42, "Grid_GetFixedTextColor", Grid_GetFixedTextColor},
     {43, "Grid_GetFocusColumn", Grid_GetFocusColumn},
     {44, "Grid_GetFocusRow", Grid_GetFocusRow},
-    {45, "Picture_GetGlyphHeight", Picture_GetGlyphHeight},
+    {45, "Picture_GetGlyphHeight"},  // the grid-line colour
     {46, "Grid_GetSelectionMaxColumn", Grid_GetSelectionMaxColumn},
     {47, "Grid_GetSelectionMaxRow", Grid_GetSelectionMaxRow},
     {48, "Grid_GetSelectionMinColumn", Grid_GetSelectionMinColumn},

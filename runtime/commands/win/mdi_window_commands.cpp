@@ -1,6 +1,7 @@
 // MDI clients (type 59) and the windows they hold.
 #include "command_table.h"
 #include "control_message.h"
+#include "menu_object.h"
 #include "window_services.h"
 
 namespace {
@@ -73,6 +74,18 @@ void MdiWindow_SetBackColor(CommandContext& ctx)
     ::RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+// The area lists its windows in a MenuBar object's menu; the frame keeps the menu bar it has.
+void MdiWindow_SetMenu(CommandContext& ctx)
+{
+    const HMENU menu = MenuOfObject(ctx.FindObject(ctx.Int()), qbk::TypeMenuBar);
+    const HWND client = ControlHandle(ctx);
+    if (!client || !menu) return;
+    ::SendMessageA(client, WM_MDISETMENU, 0, LPARAM(menu));
+    // Some systems list the windows already open only at the next refresh.
+    ::SendMessageA(client, WM_MDIREFRESHMENU, 0, 0);
+    if (const HWND frame = ScriptWindowHandle(ctx)) ::DrawMenuBar(frame);
+}
+
 // Arrangements of the MDI area's windows.
 void MdiWindow_Tile(CommandContext& ctx) { SendToControl(ctx, WM_MDITILE, MDITILE_SKIPDISABLED); }
 
@@ -93,7 +106,7 @@ constexpr CommandEntry kMdiWindow[] = {
     {36, "MdiWindow_OpenChild", MdiWindow_OpenChild},
     {37, "MdiWindow_IconArrange", MdiWindow_IconArrange},
     {38, "MdiWindow_SetBackColor", MdiWindow_SetBackColor},
-    {39, "MdiWindow_SetMenu"},
+    {39, "MdiWindow_SetMenu", MdiWindow_SetMenu},
     {40, "MdiWindow_Next", MdiWindow_Next},
     {41, "MdiWindow_Previous", MdiWindow_Previous},
 };

@@ -13,6 +13,12 @@ CImageBitmap* ObjectImage(const ObjectRecord* object)
     return part ? part->Image.get() : nullptr;
 }
 
+CImageBitmap* ObjectImageWithBitmap(const ObjectRecord* object)
+{
+    CImageBitmap* image = ObjectImage(object);
+    return image && image->GetSafeHandle() ? image : nullptr;
+}
+
 CImageBitmap& EnsureBitmapImage(ObjectRecord& object)
 {
     BitmapPart& part = object.EnsurePart<BitmapPart>();

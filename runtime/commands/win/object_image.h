@@ -14,5 +14,7 @@ struct BitmapPart : ObjectPart {
 
 // The object's image, with or without a bitmap inside; null when it holds none.
 CImageBitmap* ObjectImage(const ObjectRecord* object);
+// The object's image when it holds a bitmap; null otherwise.
+CImageBitmap* ObjectImageWithBitmap(const ObjectRecord* object);
 // The image of a Bitmap object, made empty when it has none yet.
 CImageBitmap& EnsureBitmapImage(ObjectRecord& object);

@@ -1,9 +1,11 @@
 // Tab controls (type 69), scrolling texts (type 70) and tool bars (type 71).
 #include "command_table.h"
 #include "control_message.h"
+#include "data_stream_commands.h"
 #include "fw_controls.h"
 #include "image_sources.h"
 #include "scrolling_wnd.h"
+#include "tool_bar_wnd.h"
 
 #include <commctrl.h>
 
@@ -220,6 +222,13 @@ void ScrollingWindow_LoadImageFile(CommandContext& ctx)
     LoadTickerImage(ctx, [&](CImageBitmap& image) { return LoadImageFile(path, image); });
 }
 
+// The stream is read from its start and left at the position it had.
+void ScrollingWindow_LoadImageFromObject(CommandContext& ctx)
+{
+    CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
+    LoadTickerImage(ctx, [&](CImageBitmap& image) { return stream && stream->GetLength() && image.LoadStream(stream); });
+}
+
 void ScrollingWindow_LoadImageEmbedded(CommandContext& ctx)
 {
     const CString name = ctx.Text();
@@ -261,6 +270,91 @@ void ScrollingWindow_SetTextColor(CommandContext& ctx)
     });
 }
 
+// ---- ToolBar ---------------------------------------------------------------------------------
+
+CToolBarWnd* Bar(const CommandContext& ctx)
+{
+    return ControlHandle(ctx) ? dynamic_cast<CToolBarWnd*>(ctx.Control()) : nullptr;
+}
+
+template <class Set>
+void TellBar(CommandContext& ctx, Set set)
+{
+    if (CToolBarWnd* bar = Bar(ctx)) set(*bar);
+}
+
+// A button or a separator after the last item, showing the embedded picture (read by content);
+// answers whether it was added.
+void AddBarItem(CommandContext& ctx, const CString& name, COLORREF transparent, bool separator)
+{
+    ctx.SetResult("0");
+    CToolBarWnd* bar = Bar(ctx);
+    CImageBitmap image;
+    if (!bar || !LoadEmbeddedImage(ctx, name, image)) return;
+    ctx.SetTruth(bar->AddButton(&image, transparent, separator));
+}
+
+void ToolBar_ActivateToolTips(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    TellBar(ctx, [&](CToolBarWnd& bar) { bar.ActivateToolTips(flag != 0); });
+}
+
+void ToolBar_AddButton(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    const int transparent = ctx.Int();
+    AddBarItem(ctx, name, COLORREF(transparent), false);
+}
+
+void ToolBar_AddSeparator(CommandContext& ctx)
+{
+    const CString name = ctx.Text();
+    AddBarItem(ctx, name, 0, true);
+}
+
+// Only a flag of exactly 1 enables.
+void ToolBar_EnableAll(CommandContext& ctx)
+{
+    const int flag = ctx.Int();
+    TellBar(ctx, [&](CToolBarWnd& bar) { bar.EnableAllButtons(flag == 1); });
+}
+
+void ToolBar_EnableButton(CommandContext& ctx)
+{
+    const int index = ctx.Int(), flag = ctx.Int();
+    TellBar(ctx, [&](CToolBarWnd& bar) { bar.EnableButton(index, flag == 1); });
+}
+
+void ToolBar_GetSeparatorColor(CommandContext& ctx)
+{
+    TellBar(ctx, [&](CToolBarWnd& bar) { ctx.SetInt(int(bar.GetColor())); });
+}
+
+void ToolBar_GetButtonToolTip(CommandContext& ctx)
+{
+    const int index = ctx.Int();
+    TellBar(ctx, [&](CToolBarWnd& bar) { ctx.SetResult(bar.GetButtonToolTip(index)); });
+}
+
+void ToolBar_RemoveAll(CommandContext& ctx)
+{
+    TellBar(ctx, [](CToolBarWnd& bar) { bar.RemoveAllButtons(); });
+}
+
+void ToolBar_SetSeparatorColor(CommandContext& ctx)
+{
+    const int colour = ctx.Int();
+    TellBar(ctx, [&](CToolBarWnd& bar) { bar.SetColor(COLORREF(colour)); });
+}
+
+void ToolBar_SetButtonToolTip(CommandContext& ctx)
+{
+    const int index = ctx.Int();
+    const CString text = ctx.Text();
+    TellBar(ctx, [&](CToolBarWnd& bar) { bar.SetButtonToolTip(index, text); });
+}
+
 constexpr CommandEntry kTabControl[] = {
     {31, "TabControl_AddImage", TabControl_AddImage},  // after the shared commands 0 to 30
     {32, "TabControl_DeleteItem", TabControl_DeleteItem},
@@ -282,7 +376,7 @@ constexpr CommandEntry kScrollingWindow[] = {
     {34, "ScrollingWindow_GetTextHeight", ScrollingWindow_GetTextHeight},
     {35, "ScrollingWindow_GetTextWidth", ScrollingWindow_GetTextWidth},
     {36, "ScrollingWindow_LoadImageFile", ScrollingWindow_LoadImageFile},
-    {37, "ScrollingWindow_LoadImageFromObject"},
+    {37, "ScrollingWindow_LoadImageFromObject", ScrollingWindow_LoadImageFromObject},
     {38, "ScrollingWindow_LoadImageEmbedded", ScrollingWindow_LoadImageEmbedded},
     {39, "ScrollingWindow_SetOffset", ScrollingWindow_SetOffset},
     {40, "ScrollingWindow_SetScrollSpeed", ScrollingWindow_SetScrollSpeed},
@@ -292,10 +386,16 @@ constexpr CommandEntry kScrollingWindow[] = {
 static_assert(NumbersOwnCommands(kScrollingWindow, qbk::TypeScrollingWindow, 42));
 
 constexpr CommandEntry kToolBar[] = {
-    {31, "ToolBar_ActivateToolTips"},  // after the shared commands 0 to 30
-    {32, "ToolBar_AddButton"},        {33, "ToolBar_AddSeparator"},      {34, "ToolBar_EnableAll"},
-    {35, "ToolBar_EnableButton"},     {36, "ToolBar_GetSeparatorColor"}, {37, "ToolBar_GetButtonToolTip"},
-    {38, "ToolBar_RemoveAll"},        {39, "ToolBar_SetSeparatorColor"}, {40, "ToolBar_SetButtonToolTip"},
+    {31, "ToolBar_ActivateToolTips", ToolBar_ActivateToolTips},  // after the shared commands 0 to 30
+    {32, "ToolBar_AddButton", ToolBar_AddButton},
+    {33, "ToolBar_AddSeparator", ToolBar_AddSeparator},
+    {34, "ToolBar_EnableAll", ToolBar_EnableAll},
+    {35, "ToolBar_EnableButton", ToolBar_EnableButton},
+    {36, "ToolBar_GetSeparatorColor", ToolBar_GetSeparatorColor},
+    {37, "ToolBar_GetButtonToolTip", ToolBar_GetButtonToolTip},
+    {38, "ToolBar_RemoveAll", ToolBar_RemoveAll},
+    {39, "ToolBar_SetSeparatorColor", ToolBar_SetSeparatorColor},
+    {40, "ToolBar_SetButtonToolTip", ToolBar_SetButtonToolTip},
 };
 static_assert(NumbersOwnCommands(kToolBar, qbk::TypeToolBar, 40));
 

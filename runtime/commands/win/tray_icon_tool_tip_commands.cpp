@@ -1,6 +1,7 @@
 // The tray icon (type 42) and tool tips (type 43).
 #include "command_table.h"
 #include "control_message.h"
+#include "font_object.h"
 #include "fw_controls.h"
 #include "image_sources.h"
 #include "system_tray.h"
@@ -183,6 +184,16 @@ void ToolTip_SetDelay(CommandContext& ctx)
     if (CToolTipCtrl* tip = Tip(ctx)) tip->SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, LPARAM(milliseconds & 0xFFFF));
 }
 
+// The tip takes the font a Font object holds; an object of another type, or without a font,
+// changes nothing.
+void ToolTip_SetFont(CommandContext& ctx)
+{
+    ObjectRecord* font = ctx.FindObject(ctx.Int(), qbk::TypeFont);
+    CToolTipCtrl* tip = Tip(ctx);
+    if (!tip || !font || !GiveFont(*font, tip->GetSafeHwnd())) return;
+    ::RedrawWindow(tip->GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 void ToolTip_UpdateText(CommandContext& ctx)
 {
     CWnd* control = ToolControl(ctx);
@@ -209,7 +220,7 @@ constexpr CommandEntry kToolTip[] = {
     {9, "ToolTip_DelTool", ToolTip_DelTool},
     {10, "ToolTip_SetBackColor", ToolTip_SetBackColor},
     {11, "ToolTip_SetDelay", ToolTip_SetDelay},
-    {12, "ToolTip_SetFont"},
+    {12, "ToolTip_SetFont", ToolTip_SetFont},
     {13, "ToolTip_SetMaxWidth", ToolTip_SetMaxWidth},
     {14, "ToolTip_UpdateText", ToolTip_UpdateText},
     {15, "ToolTip_SetTextColor", ToolTip_SetTextColor},

@@ -169,10 +169,10 @@ LRESULT CALLBACK CWnd::FrameworkWindowProc(HWND window, UINT message, WPARAM wPa
     return result;
 }
 
-bool RegisterFrameworkClass(const char* name, UINT style)
+bool RegisterFrameworkClass(const char* name, UINT classStyle)
 {
     WNDCLASSA type = {};
-    type.style = style;
+    type.style = classStyle;
     type.lpfnWndProc = &CWnd::FrameworkWindowProc;
     type.hInstance = ::GetModuleHandleA(nullptr);
     type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);

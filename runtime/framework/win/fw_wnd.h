@@ -90,9 +90,9 @@ private:
     WNDPROC m_previousProc = nullptr;  // of a subclassed window
 };
 
-// Registers a window class of this program whose windows reach WindowProc, with the arrow cursor
-// and no background brush (they paint all of their area); true when it is there.
-bool RegisterFrameworkClass(const char* name, UINT style);
+// Registers a window class of ours whose windows reach their objects' WindowProc (arrow cursor,
+// no background brush); true also when it is registered already.
+bool RegisterFrameworkClass(const char* name, UINT classStyle = 0);
 
 // A window object (over any CWnd class) that deletes itself once its window is gone. While one of
 // its messages is being handled, or a Hold is alive, the deletion waits until the last of them

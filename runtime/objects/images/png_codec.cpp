@@ -26,6 +26,10 @@ const char* PngResultText(int code)
 namespace {
 
 constexpr uint32_t kMaxPngDimension = 1000000;
+// A chunk other than image data is held whole: a damaged length must not claim gigabytes. No block
+// the library needs for a picture within the dimension limit comes near the allocation limit.
+constexpr png_alloc_size_t kMaxPngChunkBytes = 8u << 20;
+constexpr png_alloc_size_t kMaxPngAllocation = 64u << 20;
 
 // The error text a conversion reports: the first precise one set wins, else the code's own.
 struct ErrorText {
@@ -63,6 +67,15 @@ void OnPngError(png_structp png, png_const_charp message)
 
 void OnPngWarning(png_structp, png_const_charp) {}
 
+// Some chunk paths of the library allocate a damaged length before checking it against the
+// chunk limit; refusing here turns that into a read error instead of gigabytes taken.
+png_voidp BoundedPngAlloc(png_structp, png_alloc_size_t size)
+{
+    return size <= kMaxPngAllocation ? std::malloc(size) : nullptr;
+}
+
+void FreePngAlloc(png_structp, png_voidp block) { std::free(block); }
+
 // What a read owns, reachable after the library's error jump.
 struct ReadJob {
     png_structp png;
@@ -90,7 +103,8 @@ void ReleaseRead(ReadJob* job)
 // No object with a destructor lives here: libpng's error exit jumps back into this frame.
 int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io)
 {
-    job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning);
+    job->png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning, nullptr,
+                                        BoundedPngAlloc, FreePngAlloc);
     if (!job->png) return kPngNoMemory;
     job->info = png_create_info_struct(job->png);
     if (!job->info) return kPngNoMemory;
@@ -98,6 +112,7 @@ int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io)
     png_structp png = job->png;
     png_infop info = job->info;
     png_set_user_limits(png, kMaxPngDimension, kMaxPngDimension);
+    png_set_chunk_malloc_max(png, kMaxPngChunkBytes);
     ConnectPngInput(png, io);
     png_read_info(png, info);
 

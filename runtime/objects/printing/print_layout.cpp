@@ -11,6 +11,14 @@ constexpr double kTenthsPerMm = 0.39370078740157477;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Cut towards zero, as the position's whole pixels; a sum of centimetres that lands a rounding
+// hair below a whole pixel (2.5 + 0.3 on the x87 unit) keeps that pixel.
+int WholePixels(double pixels)
+{
+    constexpr double kHair = 1e-6;
+    return int(pixels < 0 ? pixels - kHair : pixels + kHair);
+}
+
 }  // namespace
 
 PageGeometry::PageGeometry(const PrinterCaps& caps, int unitMode) : m_unitMode(unitMode), m_caps(caps)
@@ -26,12 +34,12 @@ PageGeometry::PageGeometry(const PrinterCaps& caps, int unitMode) : m_unitMode(u
 
 int PageGeometry::ToPixelsX(double value) const
 {
-    return int(m_unitMode == kTenthsOfInchUnits ? value * m_pixelsPerTenthX : value * m_pixelsPerMmX * 10);
+    return WholePixels(m_unitMode == kTenthsOfInchUnits ? value * m_pixelsPerTenthX : value * m_pixelsPerMmX * 10);
 }
 
 int PageGeometry::ToPixelsY(double value) const
 {
-    return int(m_unitMode == kTenthsOfInchUnits ? value * m_pixelsPerTenthY : value * m_pixelsPerMmY * 10);
+    return WholePixels(m_unitMode == kTenthsOfInchUnits ? value * m_pixelsPerTenthY : value * m_pixelsPerMmY * 10);
 }
 
 double PageGeometry::FromPixelsX(int pixels) const

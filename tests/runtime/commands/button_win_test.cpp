@@ -159,21 +159,13 @@ TEST(ImageButtonCommands, ColoursAlignmentAndCheck)
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// Images from files and from embedded files: a second one that does not load leaves the first in
-// both states; a first one that does not load changes nothing. The button is 60 x 40 at (20, 20),
-// its 16 x 16 image centred (corner at (42, 32)).
-TEST(ImageButtonCommands, ImagesFromFilesAndEmbeddedFiles)
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 0xFFFF00;
+
+// MAIN with a yellow image button of 60 x 40 at (20, 20) and the objects given, the phases of its
+// timer, and the embedded images red.bmp (framed in blue) and blue.bmp (framed in red).
+std::string ImageButtonProject(const std::string& objects, const std::vector<std::string>& phases)
 {
-    constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 0xFFFF00;
-    const std::string then = R"(
-        @pic.LoadImages(@Application.GetFolder() & "green.bmp", 255, @Application.GetFolder() & "none.bmp", 0)
-)";
-    const std::string later = R"(
-        @pic.LoadImagesEmbedded("blue.bmp", 255, "red.bmp", 16711680)
-        @pic.LoadImagesEmbedded("absent.bmp", 255, "red.bmp", 16711680)
-        @pic.LoadImages("", 255, "", 255)
-)";
-    ProjectRun run(R"(
+    return R"(
 window MAIN
   caption "B"
   style 0x100B0001
@@ -182,9 +174,26 @@ window MAIN
     caption ""
     rect 20 20 60 40
     values 0 0 0 0x00FFFF 0
-)" + qbktest::TimerScript({then, later}) +
-                   qbktest::EmbeddedFileLine("red.bmp", qbktest::MakeFramedBmp(16, 2, kRed, kBlue)) +
-                   qbktest::EmbeddedFileLine("blue.bmp", qbktest::MakeFramedBmp(16, 2, kBlue, kRed)));
+)" + objects +
+           qbktest::TimerScript(phases) +
+           qbktest::EmbeddedFileLine("red.bmp", qbktest::MakeFramedBmp(16, 2, kRed, kBlue)) +
+           qbktest::EmbeddedFileLine("blue.bmp", qbktest::MakeFramedBmp(16, 2, kBlue, kRed));
+}
+
+// Images from files and from embedded files: a second one that does not load leaves the first in
+// both states; a first one that does not load changes nothing. The button is 60 x 40 at (20, 20),
+// its 16 x 16 image centred (corner at (42, 32)).
+TEST(ImageButtonCommands, ImagesFromFilesAndEmbeddedFiles)
+{
+    const std::string then = R"(
+        @pic.LoadImages(@Application.GetFolder() & "green.bmp", 255, @Application.GetFolder() & "none.bmp", 0)
+)";
+    const std::string later = R"(
+        @pic.LoadImagesEmbedded("blue.bmp", 255, "red.bmp", 16711680)
+        @pic.LoadImagesEmbedded("absent.bmp", 255, "red.bmp", 16711680)
+        @pic.LoadImages("", 255, "", 255)
+)";
+    ProjectRun run(ImageButtonProject("", {then, later}));
     // Green with a red frame, red being the transparent colour 255.
     WriteFile(run.Folder() + "green.bmp", qbktest::MakeFramedBmp(16, 2, kGreen, kRed));
     HWND main = run.Window("MAIN");
@@ -204,6 +213,65 @@ window MAIN
     // do not load change nothing.
     PostMessageA(main, WM_TIMER, 2, 0);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kRed, qbktest::kWait));  // the hover image
+    qbktest::MoveMouseTo(main, 250, 150);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
+}
+
+// Images from DataStream objects and copies of Bitmap objects' images: both sources must be objects
+// of the right type holding something, else nothing changes; a second stream that holds no image
+// gives the first image to both states; streams keep their positions.
+TEST(ImageButtonCommands, ImagesFromStreamsAndBitmapObjects)
+{
+    const std::vector<Step> steps = {
+        Do("@one.LoadEmbedded(\"green.bmp\")"),
+        Do("@one.Seek(5)"),
+        Do("@two.Create()"),
+        Do("@two.WriteText(\"no image\")"),
+        // A Bitmap object is no stream; a stream is no Bitmap object; empty Bitmap objects hold none.
+        Do("@pic.LoadImagesFromObjects(@one.GetId(), 255, @bmp.GetId(), 255)"),
+        Do("@pic.CopyImages(@one.GetId(), 255, @one.GetId(), 255)"),
+        Do("@pic.CopyImages(@bmp.GetId(), 255, @bmp2.GetId(), 255)"),
+        Note("@MAIN.GetText()", "B"),
+    };
+    const std::string then = R"(
+        @pic.LoadImagesFromObjects(@one.GetId(), 255, @two.GetId(), 0)
+        @MAIN.SetText("streams " & @one.GetPosition() & "," & @two.GetPosition())
+)";
+    const std::string later = R"(
+        @bmp.LoadEmbedded("blue.bmp")
+        @bmp2.LoadEmbedded("red.bmp")
+        @pic.CopyImages(@bmp.GetId(), 255, @bmp2.GetId(), 16711680)
+        @MAIN.SetText("copied")
+)";
+    ProjectRun run(ImageButtonProject(R"(
+  object DataStream one
+  object DataStream two
+  object Bitmap bmp
+  object Bitmap bmp2
+)",
+                                      {qbktest::ScriptLines(steps, "MAIN", 8), then, later}) +
+                   qbktest::EmbeddedFileLine("green.bmp", qbktest::MakeFramedBmp(16, 2, kGreen, kRed)));
+    HWND main = run.Window("MAIN");
+    ASSERT_NE(main, nullptr);
+    ProjectRun::BringToFront(main);
+    qbktest::MoveMouseTo(main, 250, 150);
+    ASSERT_NE(qbktest::RunSteps(run, "MAIN", "B", steps), nullptr);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kYellow, qbktest::kWait));  // still no image
+    PostMessageA(main, WM_TIMER, 2, 0);
+    ASSERT_TRUE(run.WaitForText(main, "streams 5,8")) << ProjectRun::Text(main);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));  // the red frame is transparent
+    // Over it: the first image again, its colour transparent in both states.
+    qbktest::MoveMouseTo(main, 50, 40);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT)), qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kGreen, qbktest::kWait));
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));
+    // Copies of the Bitmap objects' images: red framed in blue while over it, blue framed in red
+    // otherwise, each frame transparent.
+    PostMessageA(main, WM_TIMER, 3, 0);
+    ASSERT_TRUE(run.WaitForText(main, "copied")) << ProjectRun::Text(main);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kRed, qbktest::kWait));
     qbktest::MoveMouseTo(main, 250, 150);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 42, 32, kYellow, qbktest::kWait));

@@ -8,6 +8,8 @@
 
 #include "project_run.h"
 #include "script_steps.h"
+#include "script_test_fixture.h"
+#include "type_command_words.h"
 
 namespace {
 
@@ -232,6 +234,117 @@ TEST(RichEditCommands, StreamsOfPlainAndRichTextAndCharacterFormats)
     EXPECT_EQ(cleared.find("\\ul "), std::string::npos) << cleared;
     EXPECT_NE(cleared.find("Courier New"), std::string::npos) << cleared;
     EXPECT_NE(cleared.find("\\fs36"), std::string::npos) << cleared;
+}
+
+const char* const kStreams = R"(
+  object DataStream in
+  object DataStream out
+  object Font font
+  object Font other
+)";
+
+TEST(EditBoxCommands, TextFromAndIntoDataStreams)
+{
+    const std::vector<Step> steps = {
+        Do("@in.Create()"),
+        Do("@in.WriteText(\"from a stream\")"),
+        Do("@in.WriteByte(0)"),
+        Do("@in.WriteText(\"hidden\")"),
+        Do("@in.Seek(4)"),
+        // Up to the zero byte; the stream stays where it was.
+        Do("@memo.LoadFromObject(@in.GetId())"),
+        Note("@memo.GetText()", "from a stream"),
+        Note("@in.GetPosition()", "4"),
+        // Objects of other types, or a stream object without a stream, change nothing.
+        Do("@memo.LoadFromObject(@font.GetId())"),
+        Do("@memo.LoadFromObject(@out.GetId())"),
+        Note("@memo.GetText()", "from a stream"),
+        Do("@out.Create()"),
+        Do("@out.WriteText(\"old bytes that go\")"),
+        Do("@memo.SetText(\"saved\")"),
+        Do("@memo.SaveToObject(@out.GetId())"),
+        Note("@out.GetPosition()", "0"),
+        Note("@out.GetLength()", "5"),
+        Note("@out.ReadText(-1)", "saved"),
+        Do("@memo.SaveToObject(@font.GetId())"),
+        Note("@memo.GetText()", "saved"),
+    };
+    ProjectRun run(Project(R"(
+  object EditBox memo
+    caption ""
+    rect 10 10 200 60
+    style 0x50A10044
+)" + std::string(kStreams),
+                           steps));
+    ASSERT_NE(qbktest::RunSteps(run, "MAIN", "E", steps), nullptr);
+}
+
+TEST(RichEditCommands, StreamsAndFontsThroughObjects)
+{
+    const std::vector<Step> steps = {
+        Do("@in.LoadEmbedded(\"doc.rtf\")"),
+        Do("@in.Seek(3)"),
+        Do("@rich.LoadFromObject(@in.GetId(), 1)"),
+        Note("@rich.GetText()", "Rich text"),
+        Note("@in.GetPosition()", "3"),
+        Do("@rich.LoadFromObject(@in.GetId(), 0)"),
+        Note("@rich.GetText()", "{\\rtf1 {\\b Rich} text}"),
+        Do("@rich.LoadFromObject(@font.GetId(), 1)"),
+        Note("@rich.GetTextLength()", "22"),
+        // An empty stream leaves the control empty.
+        Do("@out.Create()"),
+        Do("@rich.LoadFromObject(@out.GetId(), 1)"),
+        Note("@rich.GetText()", ""),
+        Do("@rich.SetText(\"Format me\")"),
+        Do("@rich.SaveToObject(@out.GetId(), 0)"),
+        Note("@out.GetPosition()", "0"),
+        Note("@out.ReadText(-1)", "Format me"),
+        Do("@rich.SaveToObject(@out.GetId(), 1)"),
+        Note("@out.ReadText(5)", "{\\rtf"),
+        // The font of a Font object given to the selection, and read back into another.
+        Do("@font.Create(\"Courier New\", 18)"),
+        Do("@font.SetBold(1)"),
+        Do("@font.SetUnderline(1)"),
+        Do("@rich.SetSel(0, 6)"),
+        Note("@rich.SetSelFont(255, @font.GetId())", "1"),
+        Note("@rich.GetSelFont(@other.GetId())", "255"),
+        Note("@other.GetFaceName()", "Courier New"),
+        Note("@other.GetSize()", "18"),
+        Note("@other.IsBold() & @other.IsItalic() & @other.IsUnderline() & @other.IsStrikeOut()", "1010"),
+        // Without a Font object only the colour changes; with colour -1 nothing does.
+        Note("@rich.SetSelFont(65280, @in.GetId())", "1"),
+        Note("@rich.SetSelFont(-1, @in.GetId())", "1"),
+        Note("@rich.GetSelFont(@other.GetId())", "65280"),
+        Note("@other.GetFaceName() & @other.GetSize() & @other.IsBold()", "Courier New181"),
+        Note("@rich.GetSelFont(@in.GetId())", "-1"),
+        Do("@rich.SetSel(7, 9)"),
+        Note("@rich.GetSelFont(@other.GetId())", std::to_string(GetSysColor(COLOR_WINDOWTEXT))),
+        Note("@other.IsBold()", "0"),
+        Do("@rich.SaveToObject(@out.GetId(), 1)"),
+    };
+    ProjectRun run(Project(kRichEdit + std::string(kStreams), steps));
+    ASSERT_NE(qbktest::RunSteps(run, "MAIN", "E", steps), nullptr);
+}
+
+class EditControlsWithoutControl : public ScriptTest {};
+
+// Saving into a stream empties it even when there is no control to take the text from.
+TEST_F(EditControlsWithoutControl, SavesStillEmptyTheStream)
+{
+    Start(qbktest::CommandWordsOf({"EditBox", "RichEdit", "DataStream", "Font"}) + R"(
+window MAIN
+  object EditBox e
+  object RichEdit r
+  object DataStream s
+  object Font f
+  event 0
+    @s.Create()
+    @s.WriteText("abc")
+    @e.LoadFromObject(14)
+    @r.LoadFromObject(14, 1)
+    @Application.Return(@s.GetLength() & @r.GetSelFont(15) & @r.SetSelFont(1, 15) & @e.SaveToObject(14) & @s.GetLength() & @s.WriteText("abc") & @r.SaveToObject(14, 0) & @s.GetLength())
+)");
+    EXPECT_EQ(Run("MAIN", 0), "3-10010");
 }
 
 }  // namespace

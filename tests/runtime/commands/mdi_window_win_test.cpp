@@ -3,9 +3,14 @@
 // area's colour.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "project_run.h"
 
 #include "capture_control.h"
+#include "fw_wnd.h"
+#include "menu_object.h"
 #include "script_test_fixture.h"
 #include "type_command_words.h"
 
@@ -118,6 +123,83 @@ window DOC
 )");
     EXPECT_EQ(Run("MAIN", 0), "[]");
     EXPECT_EQ(Window("MAIN").GetObjectAt(12)->BackColor, -1);
+}
+
+// A menu object's menu, as the menu commands hold it.
+class HeldMenu : public MenuHolder {
+public:
+    HeldMenu() : menu_(CreateMenu()) { AppendMenuA(menu_, MF_STRING, 1, "File"); }
+    ~HeldMenu() override { DestroyMenu(menu_); }
+    HMENU MenuHandle() const override { return menu_; }
+
+private:
+    HMENU menu_;
+};
+
+// The texts of the menu's items, joined by '|'.
+std::string MenuTexts(HMENU menu)
+{
+    std::string texts;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        texts += (i ? "|" : "") + std::string(text);
+    }
+    return texts;
+}
+
+class MdiWindowMenu : public ScriptTest {
+protected:
+    void TearDown() override
+    {
+        if (area_) area_->WindowObject = nullptr;
+        ScriptTest::TearDown();
+    }
+    ObjectRecord* area_ = nullptr;
+};
+
+// The area lists its windows in the menu of a MenuBar object, and only of one that holds a menu.
+TEST_F(MdiWindowMenu, TheAreaListsItsWindowsInAMenuBarsMenu)
+{
+    Start(qbktest::CommandWordsOf({"MdiWindow", "MenuBar"}) + R"(
+window MAIN
+  object MdiWindow area
+  object MenuBar bar
+  object MenuBar empty
+  object NumberVariable number
+  event 0
+    @area.SetMenu(@number.GetId())
+    @area.SetMenu(@empty.GetId())
+    @area.SetMenu(77)
+    @Application.Return("set")
+  event 1
+    @area.SetMenu(@bar.GetId())
+    @Application.Return("set")
+)");
+    CWnd frame;
+    ASSERT_TRUE(
+        frame.CreateEx(0, "STATIC", "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
+    CLIENTCREATESTRUCT creation = {nullptr, 1000};
+    CWnd client;
+    ASSERT_TRUE(client.CreateEx(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
+                                frame, nullptr, &creation));
+    WindowRecord& main = Window("MAIN");
+    main.Self()->WindowObject = &frame;
+    area_ = main.GetObjectAt(12);
+    area_->WindowObject = &client;
+    ObjectRecord& bar = *main.GetObjectAt(13);
+    bar.Part = std::make_unique<HeldMenu>();
+    const HMENU menu = bar.FindPart<HeldMenu>()->MenuHandle();
+
+    MDICREATESTRUCTA child = {"STATIC", "Letter", GetModuleHandleA(nullptr), 0, 0, 100, 80, WS_VISIBLE, 0};
+    ASSERT_NE(SendMessageA(client, WM_MDICREATE, 0, LPARAM(&child)), 0);
+
+    EXPECT_EQ(Run("MAIN", 0), "set");
+    EXPECT_EQ(MenuTexts(menu), "File");
+    EXPECT_EQ(Run("MAIN", 1), "set");
+    EXPECT_NE(MenuTexts(menu).find("Letter"), std::string::npos) << MenuTexts(menu);
+    EXPECT_EQ(GetMenu(frame), nullptr);  // the frame's own menu bar stays as it was
+    main.Self()->WindowObject = nullptr;
 }
 
 }  // namespace

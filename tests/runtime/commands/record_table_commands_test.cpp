@@ -118,4 +118,24 @@ TEST_F(RecordTableCommandsTest, EmbeddedFilesLoadByName)
               "1702");
 }
 
+// Tables t (12), u (13) and v (14, never created); data streams s (15) and e (16).
+TEST_F(RecordTableCommandsTest, StreamsTakeTablesInBothFormatsAndKeepTheirPosition)
+{
+    Start(kRecordTableWords +
+          std::string("window MAIN\n  object RecordTable t\n  object RecordTable u\n  object RecordTable v\n"
+                      "  object DataStream s\n  object DataStream e\n  event 0\n") +
+          Indent(kPeople +
+                 std::string("@Application.Return(@t.SaveStream(15, \"CSV\") & @s.GetPosition() & \"|\" & "
+                             "@u.Create() & @u.LoadStream(15, \"CSV\") & @u.RowCount() & @u.GetCell(\"Age\", 1) & "
+                             "@s.GetPosition() & \"|\" & @s.Seek(0) & @s.ReadLine() & \"|\" & "
+                             "@v.SaveStream(16, \"CSV\") & @e.WriteText(\"a\") & \"|\" & "
+                             "@e.Create() & @u.LoadStream(16, \"CSV\") & @u.RowCount() & @u.LoadStream(12, \"CSV\") & "
+                             "@t.SaveStream(13, \"CSV\") & \"|\" & "
+                             "@s.Create() & @t.SaveStream(15, \"\") & @u.LoadStream(15, \"\") & @u.ColumnName(1) & "
+                             "@u.GetCell(0, 2))\n")));
+    // A stream made for a table-less object answers "0" yet is there to write into; an empty
+    // stream loads nothing and leaves the table; other types are no streams.
+    EXPECT_EQ(Run("MAIN", 0), "147|113747|\"Name\";\"Age\"|01|0300|11AgeCy");
+}
+
 }  // namespace

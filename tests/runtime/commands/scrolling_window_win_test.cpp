@@ -1,6 +1,7 @@
 // Scrolling windows in a running project: the text moving with its timer and coming back from the
 // left after leaving at the right, stopped at its start, its colours, transparency over the
-// window's background, its background image, and the text's measures.
+// window's background, its background image (from files, embedded files and data streams), and the
+// text's measures.
 #include <gtest/gtest.h>
 
 #include "project_run.h"
@@ -18,7 +19,8 @@ namespace {
 using qbktest::ProjectRun;
 using zvtest::Rgb;
 
-const uint32_t kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kCyan = Rgb(0, 255, 255);
+const uint32_t kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kCyan = Rgb(0, 255, 255),
+               kPlum = Rgb(160, 40, 160);
 
 std::string Project()
 {
@@ -54,8 +56,19 @@ window MAIN
     rect 220 100 60 20
     event 0
       @out.SetText(@tick.SetBackColor(65535) & @tick.GetBackColor() & "," & @tick.LoadImageFile("nowhere.bmp") & "," & @tick.LoadImageEmbedded("tile.bmp") & @tick.ShowImage(1) & @tick.SetOffset(0, 100) & "," & @tick.SetTextColor(65280) & @tick.GetTextColor())
+  object CheckBox stream
+    rect 290 100 60 20
+    event 0
+      @data.LoadEmbedded("plum.bmp")
+      @data.Seek(5)
+      @out.SetText(@tick.LoadImageFromObject(@empty.GetId()) & @tick.LoadImageFromObject(@number.GetId()) & @tick.LoadImageFromObject(77) & "," & @tick.LoadImageFromObject(@data.GetId()) & "," & @data.GetPosition())
   object CheckBox out
     rect 10 200 400 20
+  object DataStream data
+  object DataStream empty
+  object NumberVariable number
+file "plum.bmp" hex ")" +
+           qbktest::SolidBmpHex(8, 8, kPlum) + R"("
 file "tile.bmp" hex ")" +
            qbktest::SolidBmpHex(8, 8, kCyan) + "\"\n";
 }
@@ -148,6 +161,19 @@ TEST(ScrollingWindowCommands, TextMovesWrapsStopsAndTheColoursAndImageShow)
                    shot.width * shot.height;
         },
         qbktest::kWait));
+
+    // From a data stream, read from its start and left where it stood; anything but a data stream
+    // with bytes loads nothing. The new image shows at the next painting.
+    run.Click(run.Control("MAIN", "stream"));
+    EXPECT_TRUE(run.WaitForText(out, "000,1,5")) << ProjectRun::Text(out);
+    EXPECT_TRUE(zvtest::WaitFor(
+        [&] {
+            InvalidateRect(tick, nullptr, FALSE);
+            shot = qbktest::CaptureControl(tick);
+            return shot.Count(0, 0, shot.width, shot.height, [](uint32_t p) { return zvtest::ColorNear(p, kPlum); }) ==
+                   shot.width * shot.height;
+        },
+        qbktest::kWait));
 }
 
 class ScrollingWindowWithoutControl : public ScriptTest {};
@@ -158,9 +184,9 @@ TEST_F(ScrollingWindowWithoutControl, GettersAnswerZero)
 window MAIN
   object ScrollingWindow tick
   event 0
-    @Application.Return(@tick.ShowImage(1) & "," & @tick.GetBackColor() & "," & @tick.GetTextColor() & "," & @tick.GetTextHeight() & "," & @tick.GetTextWidth() & "," & @tick.LoadImageFile("x") & "," & @tick.LoadImageEmbedded("x") & "," & @tick.SetOffset(1, 2) & @tick.SetScrollSpeed(1, 1) & @tick.SetBackColor(1) & @tick.SetTextColor(1))
+    @Application.Return(@tick.ShowImage(1) & "," & @tick.GetBackColor() & "," & @tick.GetTextColor() & "," & @tick.GetTextHeight() & "," & @tick.GetTextWidth() & "," & @tick.LoadImageFile("x") & "," & @tick.LoadImageEmbedded("x") & "," & @tick.LoadImageFromObject(1) & "," & @tick.SetOffset(1, 2) & @tick.SetScrollSpeed(1, 1) & @tick.SetBackColor(1) & @tick.SetTextColor(1))
 )");
-    EXPECT_EQ(Run("MAIN", 0), ",0,0,0,0,0,0,");
+    EXPECT_EQ(Run("MAIN", 0), ",0,0,0,0,0,0,0,");
 }
 
 }  // namespace

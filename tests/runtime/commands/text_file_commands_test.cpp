@@ -120,4 +120,70 @@ TEST_F(TextFileCommandsTest, WritesThatCannotHappenAnswerNothingDone)
     EXPECT_EQ(ReadFile("r.txt"), "keep");
 }
 
+// Objects f (12), g (13), b (14, a byte buffer), s (15, a data stream), n (16, no file object).
+class TextFileTransferTest : public FileScriptTest {
+protected:
+    CString Script(const std::string& lines)
+    {
+        Start(kTextFileWords +
+              std::string("window MAIN\n  object TextFile f\n  object TextFile g\n"
+                          "  object ByteBuffer b\n  object DataStream s\n"
+                          "  object NumberVariable n\n  event 0\n") +
+              Indent(lines));
+        return Run("MAIN", 0);
+    }
+};
+
+TEST_F(TextFileTransferTest, ABufferReadIsSizedByTheBytesThereWere)
+{
+    WriteFile("ten.bin", "0123456789");
+    // Four of ten; then a count beyond the end gives the six left and a buffer of six; at the end
+    // nothing is read and the buffer keeps its bytes.
+    EXPECT_EQ(Script("@f.Open(" + Q("ten.bin") +
+                     ", \"READ\")\n"
+                     "@Application.Return(@f.ReadToBuffer(4, 14) & \"|\" & @b.GetSize() & @b.GetByte(3) & \"|\" & "
+                     "@f.ReadToBuffer(100, 14) & \"|\" & @b.GetSize() & @b.GetByte(5) & \"|\" & "
+                     "@f.ReadToBuffer(5, 14) & @b.GetSize() & \"|\" & @f.Seek(0) & @f.ReadToBuffer(0, 14) & "
+                     "@f.ReadToBuffer(-3, 14) & @f.ReadToBuffer(2, 15) & @f.ReadToBuffer(2, 99) & @f.Position())\n"),
+              "4|451|6|657|06|00000");
+}
+
+TEST_F(TextFileTransferTest, ABufferReadNeedsAFileOpenForReading)
+{
+    WriteFile("w.bin", "abc");
+    EXPECT_EQ(Script("@Application.Return(@f.ReadToBuffer(2, 14) & @f.Open(" + Q("w.bin") +
+                     ", \"ADD\") & @f.Seek(0) & @f.ReadToBuffer(2, 14) & @b.GetSize())\n"),
+              "0100");
+}
+
+TEST_F(TextFileTransferTest, BuffersAndStreamsAreWrittenWhole)
+{
+    // The stream is written whole whatever its position, which stays; an empty stream writes
+    // nothing and succeeds.
+    EXPECT_EQ(Script("@b.Resize(3)\n@b.SetByte(0, 65)\n@b.SetByte(1, 0)\n@b.SetByte(2, 66)\n"
+                     "@s.Create()\n@s.WriteText(\"xyz\")\n@s.Seek(1)\n"
+                     "@Application.Return(@f.Open(" +
+                     Q("out.bin") +
+                     ", \"WRITE\") & @f.WriteBuffer(14) & @f.WriteStream(15) & @s.GetPosition() & "
+                     "@f.WriteLine(\"\") & @s.Create() & @f.WriteStream(15) & @f.Close())\n"),
+              "111111");
+    EXPECT_EQ(ReadFile("out.bin"), std::string("A\0Bxyz\r\n", 8));
+}
+
+TEST_F(TextFileTransferTest, WritesWithoutTheirSourceOrFileAnswerNothingDone)
+{
+    WriteFile("r.txt", "keep");
+    EXPECT_EQ(Script("@s.Create()\n@s.WriteText(\"x\")\n@b.Resize(1)\n"
+                     "@Application.Return(@f.WriteBuffer(14) & @f.WriteStream(15) & "
+                     "@f.Open(" +
+                     Q("r.txt") +
+                     ", \"READ\") & @f.WriteBuffer(14) & @f.WriteStream(15) & @f.WriteStream(14) & "
+                     "@g.Open(" +
+                     Q("new.txt") +
+                     ", \"WRITE\") & @g.WriteBuffer(15) & @g.WriteBuffer(16) & @g.WriteStream(16) & "
+                     "@b.Resize(0) & @g.WriteBuffer(14) & @g.Length())\n"),
+              "001000100000");
+    EXPECT_EQ(ReadFile("r.txt"), "keep");
+}
+
 }  // namespace

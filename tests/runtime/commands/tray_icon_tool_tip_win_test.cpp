@@ -104,6 +104,78 @@ TEST(ToolTipCommands, ToolsTextsColoursAndTheTipShowingOverItsControl)
         << ProjectRun::Text(tip);
 }
 
+// The height of the tip shown over the control once the mouse rests there; 0 when none shows.
+int ShownTipHeight(ProjectRun& run, HWND control)
+{
+    ProjectRun::BringToFront(run.Window("MAIN"));
+    RECT r;
+    GetWindowRect(control, &r);
+    zvtest::MoveMouse(r.left + 40, r.top + 15);
+    zvtest::MoveMouse(r.left + 42, r.top + 16);
+    int height = 0;
+    zvtest::WaitFor(
+        [&] {
+            for (HWND tip : TipsOf(run.Window("MAIN"))) {
+                RECT box;
+                if (IsWindowVisible(tip) && ProjectRun::Text(tip) == "Font tip" && GetWindowRect(tip, &box))
+                    height = box.bottom - box.top;
+            }
+            return height > 0;
+        },
+        qbktest::kWait);
+    return height;
+}
+
+TEST(ToolTipCommands, TheTipTakesTheFontOfAFontObjectOnly)
+{
+    ProjectRun run(R"(
+window MAIN
+  caption "Tip font"
+  style 0x100B0001
+  rect 0 0 420 320
+  object CheckBox target
+    caption "Rest here"
+    rect 20 20 150 40
+  object CheckBox big
+    caption "Big"
+    rect 20 200 100 20
+    event 0
+      @font.Create("Arial", 40)
+      @tip.SetFont(@number.GetId())
+      @tip.SetFont(77)
+      @none.SetFont(@font.GetId())
+      @tip.SetFont(@font.GetId())
+      @big.SetText("done")
+  object CheckBox other
+    caption "Other"
+    rect 20 240 100 20
+    event 0
+      @tip.SetFont(@empty.GetId())
+      @other.SetText("done")
+  object Font font
+  object Font empty
+  object NumberVariable number
+  object ToolTip tip
+    property "Control 0" "target"
+    property "Text 0" "Font tip"
+  object ToolTip none
+)");
+    HWND target = run.Control("MAIN", "target"), big = run.Control("MAIN", "big");
+    ASSERT_TRUE(target && big);
+    const int plain = ShownTipHeight(run, target);
+    ASSERT_GT(plain, 0) << "no tip shown";
+
+    run.Click(big);
+    ASSERT_TRUE(run.WaitForText(big, "done"));
+    const int large = ShownTipHeight(run, target);
+    EXPECT_GT(large, plain + 15) << plain << " " << large;
+
+    // A Font object that holds no font leaves the tip's font as it is.
+    run.Click(run.Control("MAIN", "other"));
+    ASSERT_TRUE(run.WaitForText(run.Control("MAIN", "other"), "done"));
+    EXPECT_EQ(ShownTipHeight(run, target), large);
+}
+
 // ---- TrayIcon ----------------------------------------------------------------------------------
 
 const std::string kLongTip(200, 't');
@@ -234,7 +306,7 @@ TEST_F(ToolTipWithoutControl, CommandsAnswerTheirFailure)
 window MAIN
   object ToolTip tip
   event 0
-    @Application.Return(@tip.Activate(1) & "," & @tip.AddTool(1, "a") & "," & @tip.GetBackColor() & "," & @tip.GetToolCount() & "," & @tip.GetMaxWidth() & "," & @tip.GetText(1) & "," & @tip.GetTextColor() & "," & @tip.DelTool(1) & @tip.SetBackColor(1) & @tip.SetDelay(1) & @tip.SetMaxWidth(1) & @tip.UpdateText(1, "a") & @tip.SetTextColor(1))
+    @Application.Return(@tip.Activate(1) & "," & @tip.AddTool(1, "a") & "," & @tip.GetBackColor() & "," & @tip.GetToolCount() & "," & @tip.GetMaxWidth() & "," & @tip.GetText(1) & "," & @tip.GetTextColor() & "," & @tip.DelTool(1) & @tip.SetBackColor(1) & @tip.SetDelay(1) & @tip.SetMaxWidth(1) & @tip.UpdateText(1, "a") & @tip.SetTextColor(1) & @tip.SetFont(1))
 )");
     EXPECT_EQ(Run("MAIN", 0), ",,-1,0,0,,-1,");
 }

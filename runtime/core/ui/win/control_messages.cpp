@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "folder_tree_ctrl.h"
 #include "key_names.h"
 #include "value_format.h"
 #include "window_drag.h"
@@ -220,8 +221,14 @@ void TreeViewNotice(const Notice& n)
         break;
     }
     case TVN_ITEMEXPANDEDA: {
-        // Without a folder tree the item's data holds its two images: collapsed low, expanded high.
         const bool expanded = (tree.action & TVE_EXPAND) != 0;
+        auto* folders = dynamic_cast<CFolderTreeCtrl*>(n.Object.WindowObject);
+        if (folders && folders->IsBrowsing()) {
+            folders->OnItemExpanded(tree);
+            n.M.Raise(&n.Object, 8, {ItemText(tree.itemNew.hItem), expanded ? "1" : "0"});
+            break;
+        }
+        // Without a folder tree the item's data holds its two images: collapsed low, expanded high.
         TVITEMA item = {};
         item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         item.hItem = tree.itemNew.hItem;

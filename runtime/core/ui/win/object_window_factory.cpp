@@ -3,11 +3,14 @@
 #include <cstdlib>
 #include <memory>
 
+#include "activex_host.h"
 #include "anim_ctrl.h"
 #include "control_notify.h"
 #include "custom_list_wnd.h"
+#include "extension_plugin.h"
 #include "digit_display_rules.h"
 #include "flat_button.h"
+#include "folder_tree_ctrl.h"
 #include "fw_controls.h"
 #include "grid_ctrl.h"
 #include "group_box.h"
@@ -22,6 +25,7 @@
 #include "print_job_part.h"
 #include "project_window.h"
 #include "string_tokenizer.h"
+#include "tool_bar_wnd.h"
 #include "window_services.h"
 
 namespace {
@@ -29,6 +33,7 @@ namespace {
 constexpr int kControlIdBase = 3000;
 constexpr int kMaxToolTipControls = 16;
 constexpr int kMaxTabs = 8;
+constexpr int kMaxToolBarButtons = 16;
 constexpr DWORD kRichEditEvents = ENM_CHANGE | ENM_SCROLL | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
 constexpr COLORREF kImageTransparent = RGB(255, 0, 255);
 constexpr UINT kDigitStripResource = 110;
@@ -249,6 +254,28 @@ std::unique_ptr<CWnd> MakeTabControl(const Making& make)
     return tabs;
 }
 
+// The bar's buttons come from its "Button Image" properties, read by content; one that does not
+// load is left out. Only buttons, not separators, take the tip texts, numbered among themselves.
+std::unique_ptr<CWnd> MakeToolBar(const Making& make)
+{
+    auto bar = std::make_unique<CToolBarWnd>();
+    bar->Create(make.Object.Style, make.Parent, make.Rect, make.Id);
+    if (make.Object.BackColor != -1) bar->SetColor(COLORREF(make.Object.BackColor));
+    int button = 0;
+    for (int i = 0; i < kMaxToolBarButtons; ++i) {
+        const CString name = make.Property(Numbered("Button Image", i));
+        if (!IsSet(name)) break;
+        CMemFile* file = make.Runtime.OpenEmbeddedFile(name);
+        CImageBitmap image;
+        if (!file || !image.LoadStream(file)) continue;
+        const bool separator = make.Property(Numbered("Button Separator", i)) == "1";
+        if (!bar->AddButton(&image, kImageTransparent, separator) || separator) continue;
+        bar->SetButtonToolTip(button++, make.Property(Numbered("Button ToolTip", i)));
+    }
+    if (IsOn(make, "Tool Tip")) bar->ActivateToolTips(true);
+    return bar;
+}
+
 // A control made with the object's caption and the given style, in the window's font.
 template <class Control>
 std::unique_ptr<Control> MakeCaptioned(const Making& make, DWORD style)
@@ -333,6 +360,16 @@ std::unique_ptr<CWnd> MakeShapedImage(const Making& make)
     return shape;
 }
 
+std::unique_ptr<CWnd> MakeTreeView(const Making& make)
+{
+    auto tree = std::make_unique<CFolderTreeCtrl>();
+    tree->Create(make.Object.Style, make.Rect, make.Parent, make.Id);
+    make.SetFont(*tree);
+    if (make.Object.BackColor != -1) tree->SendMessage(TVM_SETBKCOLOR, 0, LPARAM(make.Object.BackColor));
+    if (make.Object.TextColor != -1) tree->SendMessage(TVM_SETTEXTCOLOR, 0, LPARAM(make.Object.TextColor));
+    return tree;
+}
+
 // The list reports through the runtime's notice routine; its options come from the properties.
 std::unique_ptr<CWnd> MakeCustomList(const Making& make)
 {
@@ -351,6 +388,17 @@ std::unique_ptr<CWnd> MakeCustomList(const Making& make)
     if (IsOn(make, "Sort")) list->SetSorted(true);
     list->SetForward(&ControlNotify);
     return list;
+}
+
+// A host of the control its class names; null when the control cannot be made (not installed).
+template <class Host>
+std::unique_ptr<CWnd> MakeActiveXHost(const Making& make, bool withFont)
+{
+    auto host = std::make_unique<Host>();
+    if (!host->CreateControl(Host::kProgId, make.Object.Caption, make.Object.Style, make.Rect, make.Parent, make.Id))
+        return nullptr;
+    if (withFont) make.SetFont(*host);
+    return host;
 }
 
 // The new instance of the object's type; null for the types without one.
@@ -387,7 +435,12 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         AddContent(make, *combo);
         return combo;
     }
-    case qbk::TypeExtension: return MakeCaptioned<CStatic>(make, style);
+    case qbk::TypeExtension: {
+        auto control = MakeCaptioned<CStatic>(make, style);
+        LoadExtensionPlugin(make.Runtime, make.Window.Id, object, make.Parent ? make.Parent->GetSafeHwnd() : nullptr,
+                            control->GetSafeHwnd());
+        return control;
+    }
     case qbk::TypeGrid: {
         auto grid = std::make_unique<CGridCtrl>(0, 0, 0, 0);
         grid->Create(make.Rect, make.Parent, make.Id, style);
@@ -410,6 +463,9 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return list;
     }
     case qbk::TypeMdiWindow: return MakeMdiClient(make);
+    case qbk::TypePdfViewer: return MakeActiveXHost<CPdfViewerWnd>(make, false);
+    case qbk::TypeWebBrowser: return MakeActiveXHost<CWebBrowserWnd>(make, true);
+    case qbk::TypeFlashMovie: return MakeActiveXHost<CFlashMovieWnd>(make, true);
     case qbk::TypeProgressBar: return MakeProgressBar(make);
     case qbk::TypePanel: return MakePanel(make);
     case qbk::TypeScrollingWindow: return MakeScrollingWindow(make);
@@ -435,6 +491,8 @@ std::unique_ptr<CWnd> MakeInstance(const Making& make)
         return slider;
     }
     case qbk::TypeTabControl: return MakeTabControl(make);
+    case qbk::TypeToolBar: return MakeToolBar(make);
+    case qbk::TypeTreeView: return MakeTreeView(make);
     case qbk::TypeVideoPlayer:
         return MakeWindowOfClass(make, "QUILLBRICKVIDEO", object.ExStyle, style | WS_CLIPCHILDREN, make.Rect);
     default: return nullptr;

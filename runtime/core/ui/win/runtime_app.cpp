@@ -11,6 +11,7 @@
 #include "project_window.h"
 #include "socket_library.h"
 #include "splash_window.h"
+#include "video_window.h"
 #include "window_services.h"
 
 namespace {
@@ -141,7 +142,8 @@ void CRuntimeApp::StartProject()
     RegisterProjectWindowClass(m_hInstance);
     RegisterNoCloseWindowClass(m_hInstance);
     RegisterEmptyWindowClass(m_hInstance);
-    // The socket and video window classes are registered here by their own parts when they exist.
+    RegisterSocketWindowClass(m_hInstance);
+    RegisterVideoWindowClass(m_hInstance, m_runtime);
 
     CreateProjectWindow(m_runtime, main->Id, -1, 0);
     ObjectRecord& self = *main->Self();

@@ -17,21 +17,6 @@ constexpr char kShapedImage[] = "image/58465954204.png";
 constexpr COLORREF kOutsideColour = RGB(255, 0, 255);
 constexpr double kDefaultWindowNumbers[] = {-1, -1, -1, -1, 1, 10, 1, 10};
 
-ATOM RegisterClassOf(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure)
-{
-    WNDCLASSEXA type = {};
-    type.cbSize = sizeof type;
-    type.style = style;
-    type.lpfnWndProc = procedure;
-    type.hInstance = instance;
-    type.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
-    type.hIconSm = type.hIcon;
-    type.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = name;
-    return ::RegisterClassExA(&type);
-}
-
 LRESULT CALLBACK EmptyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_PAINT) {
@@ -105,6 +90,21 @@ void BuildFirstBackground(CProjectRuntime& runtime, CProjectWnd& wnd, const Obje
 }
 
 }  // namespace
+
+ATOM RegisterClassOf(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure, int background)
+{
+    WNDCLASSEXA type = {};
+    type.cbSize = sizeof type;
+    type.style = style;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    type.hIconSm = type.hIcon;
+    type.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+    type.hbrBackground = reinterpret_cast<HBRUSH>(background + 1);
+    type.lpszClassName = name;
+    return ::RegisterClassExA(&type);
+}
 
 void RegisterProjectWindowClass(HINSTANCE instance)
 {

@@ -3,6 +3,7 @@
 // window classes (Windows only).
 #pragma once
 
+#include "fw_types.h"
 #include "project_model.h"
 
 class CWnd;
@@ -12,6 +13,13 @@ class CWnd;
 void RegisterProjectWindowClass(HINSTANCE instance);
 void RegisterNoCloseWindowClass(HINSTANCE instance);
 ATOM RegisterEmptyWindowClass(HINSTANCE instance);
+// A window class of the runtime: the program's icon, the arrow cursor and the system colour
+// background as the brush.
+ATOM RegisterClassOf(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure,
+                     int background = COLOR_BTNFACE);
+// The hidden windows of the socket objects ("QUILLBRICKSOCKET"), which turn the sockets' notices
+// into the objects' events.
+ATOM RegisterSocketWindowClass(HINSTANCE instance);
 
 // Opens the window of record windowId, hidden. parentId -1: a pop-up of its own; mode 0 a child
 // and 1 a pop-up of an open parent; mode 2 or more: an MDI child inside the parent's MdiWindow

@@ -17,6 +17,7 @@ public:
     bool SetBitmap();
     bool HasStrip() const { return m_strip.GetSafeHandle() != nullptr; }
     int GetCellWidth() const { return m_cellWidth; }
+    int GetCellHeight() const { return m_cellHeight; }
 
     // 1 to 10.
     void SetDigitCount(int digits);

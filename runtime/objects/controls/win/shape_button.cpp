@@ -28,6 +28,16 @@ CRect CShapeButton::Target() const
     return qbk::ShapeImageTarget(client.Size(), m_image.GetSize(), m_stretch, m_horizontal, m_vertical);
 }
 
+void CShapeButton::RedrawWithBackground()
+{
+    const HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    if (!parent) return;
+    RECT area;
+    ::GetWindowRect(m_hWnd, &area);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 bool CShapeButton::HitTest(int x, int y)
 {
     if (m_transparent == kNoColour) return false;

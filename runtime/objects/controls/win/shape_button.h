@@ -26,6 +26,9 @@ public:
     int GetHorizontalAlign() const { return m_horizontal; }
     int GetVerticalAlign() const { return m_vertical; }
     void SetAlign(int horizontal, int vertical) { m_horizontal = horizontal, m_vertical = vertical; }
+    // Repaints the parent's area under the control, then the control over it: what its transparent
+    // parts showed before goes.
+    void RedrawWithBackground();
     bool IsHovered() const { return m_hovered; }
 
     // True when the point (client coordinates) shows a pixel of the transparent colour, or shows no

@@ -2,6 +2,7 @@
 // that prints or captures the window) or into the window's own paint context (Windows only).
 #pragma once
 
+#include "fw_dc.h"
 #include "fw_types.h"
 
 template <class Draw>
@@ -16,4 +17,16 @@ LRESULT AnswerPaint(HWND window, WPARAM givenContext, Draw draw)
     draw(dc);
     ::EndPaint(window, &paint);
     return 0;
+}
+
+// Fills the window's client area with the colour; answers the area.
+inline RECT FillClient(HWND window, HDC dc, COLORREF colour)
+{
+    RECT client;
+    ::GetClientRect(window, &client);
+    CDC canvas;
+    canvas.Attach(dc);
+    canvas.FillSolidRect(&client, colour);
+    canvas.Detach();
+    return client;
 }

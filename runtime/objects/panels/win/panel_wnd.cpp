@@ -1,6 +1,5 @@
 #include "panel_wnd.h"
 
-#include "fw_dc.h"
 #include "paint_message.h"
 
 CPanelWnd::CPanelWnd() : m_color(::GetSysColor(COLOR_BTNFACE)) {}
@@ -11,12 +10,7 @@ LRESULT CPanelWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         return AnswerPaint(m_hWnd, wParam, [this](HDC dc) {
-            RECT client;
-            ::GetClientRect(m_hWnd, &client);
-            CDC canvas;
-            canvas.Attach(dc);
-            canvas.FillSolidRect(&client, m_color);
-            canvas.Detach();
+            RECT client = FillClient(m_hWnd, dc, m_color);
             ::DrawEdge(dc, &client, m_edgeType, m_edgeFlags);
         });
     default: return CStatic::WindowProc(message, wParam, lParam);

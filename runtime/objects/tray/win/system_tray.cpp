@@ -22,15 +22,7 @@ double SystemDays()
 // The hidden window's class, registered once: its messages reach the framework.
 bool RegisterTrayClass()
 {
-    static const bool registered = [] {
-        WNDCLASSEXA type = {};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = &CWnd::FrameworkWindowProc;
-        type.hInstance = ::GetModuleHandleA(nullptr);
-        type.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        type.lpszClassName = kClassName;
-        return ::RegisterClassExA(&type) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered = RegisterFrameworkClass(kClassName);
     return registered;
 }
 

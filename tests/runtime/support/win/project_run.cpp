@@ -22,24 +22,6 @@ std::string NewFolder()
     return folder;
 }
 
-void RemoveFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolder(folder + name + "\\");
-            else
-                DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // The word of a command: its handler's name without the type ("Control_SetText" -> "SetText").
 std::string WordOf(const CommandEntry* entry)
 {
@@ -204,7 +186,7 @@ ProjectRun::~ProjectRun()
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
     }
-    RemoveFolder(folder_);
+    zvtest::RemoveFolder(folder_);
 }
 
 bool ProjectRun::Start(const std::string& arguments)
@@ -316,9 +298,11 @@ void ProjectRun::BringToFront(HWND window)
 
 bool ProjectRun::WaitForPixel(HWND window, int clientX, int clientY, uint32_t colour, DWORD timeoutMs)
 {
-    BringToFront(window);
+    // Tests run side by side on one display: another program's window may come over this one
+    // while it is waited for, so it is raised again before every look.
     return zvtest::WaitFor(
         [&] {
+            BringToFront(window);
             const zvtest::Image shot = Capture(window);
             return clientX < shot.width && clientY < shot.height &&
                    zvtest::ColorNear(shot.At(clientX, clientY), colour);

@@ -285,7 +285,7 @@ window MAIN
   property "Image Mode" "Tile"
   event 16
     @MAIN.Open("Stretched", 20, 20, "OUT", "")
-    @MAIN.Open("Once", 800, 20, "OUT", "")
+    @MAIN.Open("Once", 400, 20, "OUT", "")
 window Stretched
   caption "Stretched"
   style 0x100B0001
