@@ -1,8 +1,5 @@
 // List views (type 55): items, sub-item texts, data and images, columns, selection, moving and
 // sorting, the image list and the list of linked objects (whose two commands tree views share).
-#include <algorithm>
-#include <memory>
-#include <numeric>
 #include <vector>
 
 #include "command_context.h"
@@ -10,6 +7,7 @@
 #include "control_message.h"
 #include "fw_controls.h"
 #include "image_sources.h"
+#include "list_view_items.h"
 
 #include <commctrl.h>
 // The system names its message helpers like our handlers.
@@ -48,58 +46,6 @@ LRESULT Send(HWND list, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 int ItemCount(HWND list) { return int(Send(list, LVM_GETITEMCOUNT)); }
 bool InRange(HWND list, int item) { return item >= 0 && item < ItemCount(list); }
 DWORD Style(HWND list) { return DWORD(::GetWindowLongA(list, GWL_STYLE)); }
-
-HWND Header(HWND list) { return HWND(Send(list, LVM_GETHEADER)); }
-// Columns to copy and sort over: the header's, or the item's own text alone without a header.
-int ColumnCount(HWND list)
-{
-    const HWND header = Header(list);
-    return header ? int(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-}
-
-CString ItemText(HWND list, int item, int subItem)
-{
-    std::vector<char> buffer(256);
-    for (;;) {
-        LVITEMA request = {};
-        request.iSubItem = subItem;
-        request.pszText = buffer.data();
-        request.cchTextMax = int(buffer.size());
-        const int length = int(Send(list, LVM_GETITEMTEXTA, WPARAM(item), LPARAM(&request)));
-        if (length < int(buffer.size()) - 1 || buffer.size() >= (1u << 20)) return CString(buffer.data(), length);
-        buffer.resize(buffer.size() * 4);
-    }
-}
-
-void SetItemText(HWND list, int item, int subItem, const char* text)
-{
-    LVITEMA change = {};
-    change.iSubItem = subItem;
-    change.pszText = const_cast<char*>(text);
-    Send(list, LVM_SETITEMTEXTA, WPARAM(item), LPARAM(&change));
-}
-
-// Moves an item to a new place with its image, data, state and texts: the control has no move.
-// Answers the new index, or -1.
-int MoveListItem(HWND list, int from, int to)
-{
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
-    item.iItem = from;
-    item.stateMask = UINT(-1);
-    if (!Send(list, LVM_GETITEMA, 0, LPARAM(&item))) return -1;
-    item.mask |= LVIF_TEXT;
-    item.iItem = to;
-    item.pszText = const_cast<char*>("");
-    const int placed = int(Send(list, LVM_INSERTITEMA, 0, LPARAM(&item)));
-    if (placed < 0) return -1;
-    // Where the control put the new item decides where the old one stands now.
-    const int old = placed <= from ? from + 1 : from;
-    const int columns = ColumnCount(list);
-    for (int column = 0; column < columns; ++column) SetItemText(list, placed, column, ItemText(list, old, column));
-    Send(list, LVM_DELETEITEM, WPARAM(old));
-    return old < placed ? placed - 1 : placed;
-}
 
 void ListView_LinkObject(CommandContext& ctx)
 {
@@ -199,7 +145,7 @@ void AnswerMessage(CommandContext& ctx, int fallback, UINT message, WPARAM wPara
 void ListView_GetColumnCount(CommandContext& ctx)
 {
     const HWND list = ControlHandle(ctx);
-    const HWND header = list ? Header(list) : nullptr;
+    const HWND header = list ? ListHeader(list) : nullptr;
     ctx.SetInt(header ? int(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0);
 }
 
@@ -260,7 +206,7 @@ void ListView_GetItemText(CommandContext& ctx)
     const int item = ctx.Int();
     const int subItem = ctx.Int();
     const HWND list = ControlHandle(ctx);
-    if (list && InRange(list, item)) ctx.SetResult(ItemText(list, item, subItem == -1 ? 0 : subItem));
+    if (list && InRange(list, item)) ctx.SetResult(ListItemText(list, item, subItem == -1 ? 0 : subItem));
 }
 
 void ListView_InsertColumn(CommandContext& ctx)
@@ -272,7 +218,7 @@ void ListView_InsertColumn(CommandContext& ctx)
     ctx.SetInt(-1);
     const HWND list = ControlHandle(ctx);
     if (!list) return;
-    if (column == -1) column = ColumnCount(list);
+    if (column == -1) column = ListColumnCount(list);
     LVCOLUMNA made = {};
     made.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     made.fmt = align == "CENTER" ? LVCFMT_CENTER : align == "RIGHT" ? LVCFMT_RIGHT : LVCFMT_LEFT;
@@ -301,7 +247,7 @@ void ListView_InsertItem(CommandContext& ctx)
     const int index = int(Send(list, LVM_INSERTITEMA, 0, LPARAM(&made)));
     ctx.SetInt(index);
     if (index < 0) return;
-    for (size_t k = 1; k < pieces.size(); ++k) SetItemText(list, index, int(k), pieces[k]);
+    for (size_t k = 1; k < pieces.size(); ++k) SetListItemText(list, index, int(k), pieces[k]);
 }
 
 void ListView_MoveItem(CommandContext& ctx)
@@ -408,54 +354,16 @@ void ListView_SetItemText(CommandContext& ctx)
     const int subItem = ctx.Int();
     const CString text = ctx.Text();
     const HWND list = ControlHandle(ctx);
-    if (list && InRange(list, item)) SetItemText(list, item, subItem, text);
+    if (list && InRange(list, item)) SetListItemText(list, item, subItem, text);
 }
 
-CString Upper(CString text)
-{
-    text.MakeUpper();
-    return text;
-}
-
-void SetItemParam(HWND list, int item, LPARAM value)
-{
-    LVITEMA change = {};
-    change.mask = LVIF_PARAM;
-    change.iItem = item;
-    change.lParam = value;
-    Send(list, LVM_SETITEMA, 0, LPARAM(&change));
-}
-
-int CALLBACK CompareRanks(LPARAM a, LPARAM b, LPARAM) { return a < b ? -1 : a > b ? 1 : 0; }
-
-// The order a stable insertion sort gives, reached in one pass of the control's own sort: each
-// item carries its rank for the sort, then gets its own data back.
 void ListView_SortByColumn(CommandContext& ctx)
 {
     const int column = ctx.Int();
     const bool ascending = ctx.Int() != 0;
     const HWND list = ControlHandle(ctx);
-    if (!list || (Style(list) & kNoHandMoves) || column < 0 || column >= ColumnCount(list)) return;
-    const int count = ItemCount(list);
-    std::vector<CString> keys(static_cast<size_t>(count));
-    std::vector<LPARAM> data(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        keys[size_t(i)] = Upper(ItemText(list, i, column));
-        LVITEMA read = {};
-        read.mask = LVIF_PARAM;
-        read.iItem = i;
-        Send(list, LVM_GETITEMA, 0, LPARAM(&read));
-        data[size_t(i)] = read.lParam;
-    }
-    std::vector<int> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int compared = keys[size_t(a)].Compare(keys[size_t(b)]);
-        return ascending ? compared < 0 : compared > 0;
-    });
-    for (int rank = 0; rank < count; ++rank) SetItemParam(list, order[size_t(rank)], LPARAM(rank));
-    Send(list, LVM_SORTITEMS, 0, LPARAM(&CompareRanks));
-    for (int rank = 0; rank < count; ++rank) SetItemParam(list, rank, data[size_t(order[size_t(rank)])]);
+    if (!list || (Style(list) & kNoHandMoves) || column < 0 || column >= ListColumnCount(list)) return;
+    SortListByColumn(list, column, ascending);
 }
 
 constexpr CommandEntry kListView[] = {

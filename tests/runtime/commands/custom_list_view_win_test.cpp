@@ -280,15 +280,19 @@ TEST(CustomListViewInput, ClicksKeysWheelAndDragsSelectScrollAndReorder)
     EXPECT_TRUE(run.WaitForText(main, "sel 6 n1"));
     EXPECT_EQ(run.Answer(main, 2), "1");
 
-    // The wheel scrolls a row at a time, within the rows there are.
+    // The wheel scrolls a row at a time, within the rows there are. Input waits behind posted
+    // messages: answers are awaited, and a pause lets every turn of the wheel arrive.
+    auto scrolledTo = [&](const std::string& row) {
+        return zvtest::WaitFor([&] { return run.Answer(main, 2) == row; }, qbktest::kWait);
+    };
     MouseAt(list, 160, 55);
-    Wheel(-WHEEL_DELTA);
-    EXPECT_EQ(run.Answer(main, 2), "2");
-    Wheel(-WHEEL_DELTA);
-    EXPECT_EQ(run.Answer(main, 2), "2");
+    for (int turn = 0; turn < 3; ++turn) Wheel(-WHEEL_DELTA);
+    EXPECT_TRUE(scrolledTo("2"));
+    zvtest::PumpMessages(300);
     Wheel(WHEEL_DELTA);
+    EXPECT_TRUE(scrolledTo("1"));
     Wheel(WHEEL_DELTA);
-    EXPECT_EQ(run.Answer(main, 2), "0");
+    EXPECT_TRUE(scrolledTo("0"));
 
     // A drop on another item asks the script, which moves the item there.
     Drag(list, {55, 55}, {265, 55});

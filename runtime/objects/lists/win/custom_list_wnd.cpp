@@ -13,6 +13,7 @@ const char kClassName[] = "QUILLBRICKLIST";
 constexpr UINT_PTR kDragScrollTimer = 1;
 constexpr UINT kDragScrollMs = 100;
 constexpr int kPageRows = 5;
+constexpr UINT kUpdateScrollBar = WM_APP + 1;
 
 bool RegisterListClass()
 {
@@ -74,8 +75,8 @@ int CCustomListWnd::InsertItem(CImageBitmap* image, int index)
     auto picture = std::make_unique<ItemImage>(image);
     const int place = m_model.Insert(std::move(picture), index);
     if (place < 0) return -1;  // the picture took the image and deleted it
-    UpdateScrollBar();
-    if (m_model.IsVisible(place) || place <= m_model.FirstVisible()) Redraw();
+    ScheduleScrollBar();
+    if (m_model.IsVisible(place) || place < m_model.FirstVisible()) Redraw();
     return place;
 }
 
@@ -99,7 +100,7 @@ bool CCustomListWnd::DeleteItem(int index)
 {
     const bool wasVisible = m_model.IsVisible(index) || index < m_model.FirstVisible();
     if (!m_model.Delete(index)) return false;
-    UpdateScrollBar();
+    ScheduleScrollBar();
     if (wasVisible) Redraw();
     return true;
 }
@@ -132,8 +133,11 @@ void CCustomListWnd::SortItems()
 
 int CCustomListWnd::SetItemText(int index, const char* text)
 {
+    const bool wasShown = m_model.IsVisible(index);
     const int place = m_model.SetLabel(index, text ? text : "");
-    if (place >= 0) Redraw();
+    // Only a change on the screen repaints: filling a long list stays cheap.
+    if (place >= 0 && (wasShown || m_model.IsVisible(place) || (place < index && place < m_model.FirstVisible())))
+        Redraw();
     return place;
 }
 
@@ -187,6 +191,13 @@ bool CCustomListWnd::ScrollBy(int rows)
     UpdateScrollBar();
     Redraw();
     return true;
+}
+
+void CCustomListWnd::ScheduleScrollBar()
+{
+    if (!m_hWnd || m_scrollBarScheduled) return;
+    m_scrollBarScheduled = PostMessage(kUpdateScrollBar) != FALSE;
+    if (!m_scrollBarScheduled) UpdateScrollBar();
 }
 
 void CCustomListWnd::UpdateScrollBar()
@@ -511,6 +522,10 @@ LRESULT CCustomListWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
+    case kUpdateScrollBar:
+        m_scrollBarScheduled = false;
+        UpdateScrollBar();
+        return 0;
     case WM_MOUSEWHEEL: ScrollBy(short(HIWORD(wParam)) < 0 ? 1 : -1); return 0;
     default: break;
     }

@@ -63,6 +63,9 @@ public:
     int GetVisibleCount() const { return m_model.Layout.VisibleCount(); }
     bool IsVisible(int index) const { return m_model.IsVisible(index); }
     void UpdateScrollBar();
+    // Filling and emptying update the bar once the messages waiting have been handled: setting
+    // it repaints the frame, which for each of many items would cost more than the items.
+    void ScheduleScrollBar();
 
     // ---- appearance and options
     int GetItemWidth() const { return m_model.Layout.ItemWidth; }
@@ -118,4 +121,5 @@ private:
     int m_dragSource = -1, m_dragTarget = -1;
     bool m_scrollTimer = false;
     bool m_sizing = false;
+    bool m_scrollBarScheduled = false;
 };
