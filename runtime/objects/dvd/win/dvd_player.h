@@ -12,7 +12,9 @@
 
 // The notice the graph posts to the player's window.
 constexpr UINT kDvdNoticeMessage = WM_USER + 100;
-constexpr UINT_PTR kDvdCursorTimer = 1;
+// The full-screen cursor's timer; far from the small ids scripts give their Time objects' timers
+// on the same window, which id 1 would have taken over.
+constexpr UINT_PTR kDvdCursorTimer = 0x7FFFD7D0;
 
 // What the player tells the user; tests answer it. Answers the button pressed.
 using DvdMessageFn = int (*)(const char* text, const char* caption, UINT type);
