@@ -57,6 +57,9 @@ window MAIN
 
 void LeftButton(bool down)
 {
+    // A press soon after the previous program's last click at this place could count as the second
+    // half of a double click, which gives the button no click: let that time pass first.
+    if (down) Sleep(GetDoubleClickTime() + 50);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
