@@ -37,10 +37,23 @@ std::vector<std::string> OfferedSizes(std::vector<std::pair<int, int>> extra = {
 {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     std::vector<std::pair<int, int>> sizes = {{w, h}};
-    for (const auto& size : std::vector<std::pair<int, int>>{
-             {640, 480}, {800, 600}, {1024, 768}, {1152, 864}, {1280, 720}, {1280, 800}, {1280, 960}, {1280, 1024},
-             {1366, 768}, {1440, 900}, {1600, 900}, {1600, 1200}, {1680, 1050}, {1920, 1080}, {1920, 1200},
-             {2560, 1440}, {2560, 1600}})
+    for (const auto& size : std::vector<std::pair<int, int>>{{640, 480},
+                                                             {800, 600},
+                                                             {1024, 768},
+                                                             {1152, 864},
+                                                             {1280, 720},
+                                                             {1280, 800},
+                                                             {1280, 960},
+                                                             {1280, 1024},
+                                                             {1366, 768},
+                                                             {1440, 900},
+                                                             {1600, 900},
+                                                             {1600, 1200},
+                                                             {1680, 1050},
+                                                             {1920, 1080},
+                                                             {1920, 1200},
+                                                             {2560, 1440},
+                                                             {2560, 1600}})
         if (size.first <= w && size.second <= h) sizes.push_back(size);
     sizes.insert(sizes.end(), extra.begin(), extra.end());
     std::sort(sizes.begin(), sizes.end());
@@ -158,8 +171,11 @@ TEST(SettingsProgram, EveryWayOfCancellingLeavesTheFileByteForByte)
     const struct {
         const char* way;
         bool missing;
-    } cases[] = {{"escape", false}, {"cancel button", false}, {"return on cancel", false},
-                 {"close box", false},   {"escape", true}};
+    } cases[] = {{"escape", false},
+                 {"cancel button", false},
+                 {"return on cancel", false},
+                 {"close box", false},
+                 {"escape", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.way) + (c.missing ? ", no file" : ""));
         SettingsFolder folder(kGameDir);

@@ -71,7 +71,10 @@ void CustomListView_SetExSelection(CommandContext& ctx)
 {
     SetOption<&CCustomListWnd::HasMultipleSelection, &CCustomListWnd::SetMultipleSelection>(ctx);
 }
-void CustomListView_SetLabel(CommandContext& ctx) { SetOption<&CCustomListWnd::HasLabels, &CCustomListWnd::SetLabels>(ctx); }
+void CustomListView_SetLabel(CommandContext& ctx)
+{
+    SetOption<&CCustomListWnd::HasLabels, &CCustomListWnd::SetLabels>(ctx);
+}
 void CustomListView_SetSelection(CommandContext& ctx)
 {
     SetOption<&CCustomListWnd::HasSelection, &CCustomListWnd::SetSelection>(ctx);

@@ -82,10 +82,7 @@ void DllCall_Call(CommandContext& ctx)
     }
 }
 
-void DllCall_GetCallingConvention(CommandContext& ctx)
-{
-    ctx.SetResult(Part(ctx).Cdecl ? "CDECL" : "STDCALL");
-}
+void DllCall_GetCallingConvention(CommandContext& ctx) { ctx.SetResult(Part(ctx).Cdecl ? "CDECL" : "STDCALL"); }
 
 void DllCall_SetSignature(CommandContext& ctx)
 {

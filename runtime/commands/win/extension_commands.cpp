@@ -62,22 +62,26 @@ void Extension_CallFunction(CommandContext& ctx)
     std::vector<std::unique_ptr<char[]>> blocks;
     int count = 0;
     for (CString text; ctx.Next(text); ++count)
-        if (std::unique_ptr<char[]> block = ArgumentBlock(typeOf(buffer, count), text)) blocks.push_back(std::move(block));
+        if (std::unique_ptr<char[]> block = ArgumentBlock(typeOf(buffer, count), text))
+            blocks.push_back(std::move(block));
     auto function = reinterpret_cast<FunctionFn>(plugin->Export("QBK_" + name));
     if (!function) return;
     std::vector<void*> pointers(blocks.size() + 1, nullptr);  // never an empty array
     for (size_t i = 0; i < blocks.size(); ++i) pointers[i] = blocks[i].get();
     ExtensionCallBlock call = {0, count, pointers.data(), nullptr, 0.0, kExtensionNoResult};
     function(&call);
-    if (call.ResultType == kExtensionNumber) ctx.SetReal(call.ResultNumber);
-    else if (call.ResultType == kExtensionString) ctx.SetResult(call.ResultText ? CString(call.ResultText) : CString());
+    if (call.ResultType == kExtensionNumber)
+        ctx.SetReal(call.ResultNumber);
+    else if (call.ResultType == kExtensionString)
+        ctx.SetResult(call.ResultText ? CString(call.ResultText) : CString());
 }
 
 void Extension_GetFunctionCount(CommandContext& ctx)
 {
     ctx.SetInt(0);
     const ExtensionPlugin* plugin = ctx.FindPart<ExtensionPlugin>();
-    if (auto count = reinterpret_cast<CountFn>(plugin ? plugin->Export("GetFunctionCount") : nullptr)) ctx.SetInt(count());
+    if (auto count = reinterpret_cast<CountFn>(plugin ? plugin->Export("GetFunctionCount") : nullptr))
+        ctx.SetInt(count());
 }
 
 constexpr CommandEntry kExtension[] = {

@@ -120,8 +120,8 @@ void FileDialog_ChooseFont(CommandContext& ctx)
     int tenths = 0;
     bool bold = false, italic = false, strikeOut = false, underline = false;
     if (!ChooseFontDialog(ScriptWindowHandle(ctx), &face, &tenths, &bold, &italic, &strikeOut, &underline)) return;
-    ReplaceObjectFont(*font, std::unique_ptr<CFont>(
-                           CreateFontEx(face, tenths / 10, bold ? FW_BOLD : FW_NORMAL, italic, strikeOut, underline, true)));
+    ReplaceObjectFont(*font, std::unique_ptr<CFont>(CreateFontEx(face, tenths / 10, bold ? FW_BOLD : FW_NORMAL, italic,
+                                                                 strikeOut, underline, true)));
     ctx.SetTruth(true);
 }
 

@@ -24,7 +24,8 @@ void Internet_DownloadFile(CommandContext& ctx)
 {
     const CString url = ctx.Text(), path = ctx.Text();
     ctx.SetTruth(false);
-    const HWND owner = ctx.Window().GetObjectCount() > qbk::kWindowObjectIndex ? ObjectHandle(ctx.Window().Self()) : nullptr;
+    const HWND owner =
+        ctx.Window().GetObjectCount() > qbk::kWindowObjectIndex ? ObjectHandle(ctx.Window().Self()) : nullptr;
     if (owner) ctx.SetTruth(DownloadFile(owner, url, path));
 }
 
@@ -246,10 +247,8 @@ void ServerSocket_SendToClient(CommandContext& ctx)
 
 constexpr CommandEntry kInternet[] = {
     {2, "Internet_DownloadFile", Internet_DownloadFile},  // after the shared commands 0 and 1
-    {3, "Internet_ReadUrl", Internet_ReadUrl},
-    {4, "Internet_IsConnected", Internet_IsConnected},
-    {5, "Internet_OpenUrl", Internet_OpenUrl},
-    {6, "Internet_SendMail", Internet_SendMail},
+    {3, "Internet_ReadUrl", Internet_ReadUrl},           {4, "Internet_IsConnected", Internet_IsConnected},
+    {5, "Internet_OpenUrl", Internet_OpenUrl},           {6, "Internet_SendMail", Internet_SendMail},
     {7, "Internet_FtpUpload", Internet_FtpUpload},
 };
 static_assert(NumbersOwnCommands(kInternet, qbk::TypeInternet, 7));

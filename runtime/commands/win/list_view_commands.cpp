@@ -106,7 +106,10 @@ void ListView_SelectItem(CommandContext& ctx)
 void ListView_Arrange(CommandContext& ctx)
 {
     const CString word = ctx.Text();
-    const int code = word == "TOP" ? LVA_ALIGNTOP : word == "LEFT" ? LVA_ALIGNLEFT : word == "SNAPTOGRID" ? LVA_SNAPTOGRID : LVA_DEFAULT;
+    const int code = word == "TOP"          ? LVA_ALIGNTOP
+                     : word == "LEFT"       ? LVA_ALIGNLEFT
+                     : word == "SNAPTOGRID" ? LVA_SNAPTOGRID
+                                            : LVA_DEFAULT;
     SendToControl(ctx, LVM_ARRANGE, WPARAM(code));
 }
 

@@ -20,10 +20,7 @@ constexpr int kVideoEndEvent = 10;
 // The player of a MediaPlayer or VideoPlayer object. It hears the graph's notices: a MediaPlayer's
 // through its project window, a VideoPlayer's through its own window, which also fits the picture
 // and leaves full screen on Escape.
-class MediaPart : public ObjectPart,
-                  public WindowMessageListener,
-                  public VideoWindowHandler,
-                  public VideoFitting {
+class MediaPart : public ObjectPart, public WindowMessageListener, public VideoWindowHandler, public VideoFitting {
 public:
     std::unique_ptr<CMediaPlayer> Player;
     CProjectRuntime* Runtime = nullptr;
@@ -237,7 +234,6 @@ void VideoPlayer_SetRate(CommandContext& ctx)
         if (p.HasFile()) p.SetRate(rate);
     });
 }
-
 
 // ---- DvdPlayer
 

@@ -180,7 +180,9 @@ void SerialPort_WriteText(CommandContext& ctx)
 {
     const CString text = ctx.Text();
     ctx.SetInt(0);
-    WithPort(ctx, [&](CKtSerialPort& port) { ctx.SetInt(int(WriteAndSettle(port, text.GetString(), DWORD(text.GetLength())))); });
+    WithPort(ctx, [&](CKtSerialPort& port) {
+        ctx.SetInt(int(WriteAndSettle(port, text.GetString(), DWORD(text.GetLength()))));
+    });
 }
 
 constexpr CommandEntry kSerialPort[] = {

@@ -226,7 +226,8 @@ void ScrollingWindow_LoadImageFile(CommandContext& ctx)
 void ScrollingWindow_LoadImageFromObject(CommandContext& ctx)
 {
     CMemFile* stream = FindDataStream(ctx.FindObject(ctx.Int()));
-    LoadTickerImage(ctx, [&](CImageBitmap& image) { return stream && stream->GetLength() && image.LoadStream(stream); });
+    LoadTickerImage(ctx,
+                    [&](CImageBitmap& image) { return stream && stream->GetLength() && image.LoadStream(stream); });
 }
 
 void ScrollingWindow_LoadImageEmbedded(CommandContext& ctx)

@@ -41,8 +41,7 @@ public:
     void Remove()
     {
         if (!m_list) return;
-        if (::IsWindow(m_tree) &&
-            HIMAGELIST(::SendMessageA(m_tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)) == m_list)
+        if (::IsWindow(m_tree) && HIMAGELIST(::SendMessageA(m_tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)) == m_list)
             ::SendMessageA(m_tree, TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
         ::ImageList_Destroy(m_list);
         m_list = nullptr;

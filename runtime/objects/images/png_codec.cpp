@@ -103,8 +103,8 @@ void ReleaseRead(ReadJob* job)
 // No object with a destructor lives here: libpng's error exit jumps back into this frame.
 int RunRead(PngReadRequest* req, ReadJob* job, ErrorText* text, PngIo* io)
 {
-    job->png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning, nullptr,
-                                        BoundedPngAlloc, FreePngAlloc);
+    job->png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, text, OnPngError, OnPngWarning, nullptr, BoundedPngAlloc,
+                                        FreePngAlloc);
     if (!job->png) return kPngNoMemory;
     job->info = png_create_info_struct(job->png);
     if (!job->info) return kPngNoMemory;

@@ -46,8 +46,8 @@ unsigned MenuCommandId(int objectId, int position)
 
 int MenuColourOfKeyword(const std::string& keyword)
 {
-    static const char* const kKeywords[kMenuColourCount] = {"BAR",        "BACK",    "TEXT",   "TEXTGRAYED",
-                                                            "SELTEXT",    "SELBACK", "SELEDGE"};
+    static const char* const kKeywords[kMenuColourCount] = {"BAR",     "BACK",    "TEXT",   "TEXTGRAYED",
+                                                            "SELTEXT", "SELBACK", "SELEDGE"};
     std::string upper(keyword);
     for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
     for (int i = 0; i < kMenuColourCount; ++i)

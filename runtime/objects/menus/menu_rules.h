@@ -24,8 +24,16 @@ bool FitsMenuCommandId(int objectId, int position);
 unsigned MenuCommandId(int objectId, int position);
 
 // The seven colours of a menu by keyword, in any case; -1 for no keyword.
-enum MenuColour { MenuBarColour, MenuBackColour, MenuTextColour, MenuGrayedTextColour, MenuSelectedTextColour,
-                  MenuSelectedBackColour, MenuSelectedEdgeColour, kMenuColourCount };
+enum MenuColour {
+    MenuBarColour,
+    MenuBackColour,
+    MenuTextColour,
+    MenuGrayedTextColour,
+    MenuSelectedTextColour,
+    MenuSelectedBackColour,
+    MenuSelectedEdgeColour,
+    kMenuColourCount
+};
 int MenuColourOfKeyword(const std::string& keyword);
 
 }  // namespace qbk

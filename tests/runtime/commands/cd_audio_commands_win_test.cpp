@@ -43,10 +43,12 @@ private:
 
 TEST_F(CdAudioCommandsTest, TimesAreHundredthsAndTheDeviceOpensOnce)
 {
-    StartWith({"@cd.GetPosition() & @cd.GetLength() & @cd.Open() & @cd.Open()",
-               "@cd.GetPosition() & \",\" & @cd.GetLength() & \",\" & @cd.GetCurrentTrack() & \",\" & @cd.GetTrackTime() & "
-               "\",\" & @cd.GetTrackCount() & \",\" & @cd.GetTrackStart(2) & \",\" & @cd.GetTrackLength(2)",
-               "@cd.Play(1000, 0) & @cd.Play(100, 250)", "@cd.SetDoor(1) & @cd.SetDoor(0) & @cd.Pause() & @cd.Resume() & @cd.Stop()"});
+    StartWith(
+        {"@cd.GetPosition() & @cd.GetLength() & @cd.Open() & @cd.Open()",
+         "@cd.GetPosition() & \",\" & @cd.GetLength() & \",\" & @cd.GetCurrentTrack() & \",\" & @cd.GetTrackTime() & "
+         "\",\" & @cd.GetTrackCount() & \",\" & @cd.GetTrackStart(2) & \",\" & @cd.GetTrackLength(2)",
+         "@cd.Play(1000, 0) & @cd.Play(100, 250)",
+         "@cd.SetDoor(1) & @cd.SetDoor(0) & @cd.Pause() & @cd.Resume() & @cd.Stop()"});
     EXPECT_EQ(Run("MAIN", 0), "00");
     EXPECT_EQ(drive.Count(MCI_OPEN), 1);
     EXPECT_EQ(drive.format, DWORD(MCI_FORMAT_MILLISECONDS));

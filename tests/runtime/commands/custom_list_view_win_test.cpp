@@ -38,7 +38,8 @@ window MAIN
   object CustomListView pics
     rect 10 10 350 265
     property "Ex Selection" "1"
-)" + objects + script + Files();
+)" + objects +
+           script + Files();
 }
 
 std::string Colour(int systemColour) { return std::to_string(GetSysColor(systemColour)); }
@@ -233,19 +234,26 @@ TEST(CustomListViewInput, ClicksKeysWheelAndDragsSelectScrollAndReorder)
     std::string fill;
     for (int i = 0; i < 12; ++i)
         fill += "        @pics.InsertItemEmbedded(-1, \"i" + std::to_string(i) + "\", \"" +
-                (i == 1 ? "blue" : i == 2 ? "green" : "red") + ".bmp\")\n";
+                (i == 1   ? "blue"
+                 : i == 2 ? "green"
+                          : "red") +
+                ".bmp\")\n";
     fill += "        @pics.SetBackColor(16777215)\n        @pics.SetSelColor(255)\n        @MAIN.SetText(\"ready\")\n";
-    const std::string selection = "        @MAIN.SetText(\"3:\" & @pics.GetSelectedCount() & \",\" & @pics.GetSelected(0) & \",\" & "
-                                  "@pics.GetSelected(1) & \",\" & @pics.GetSelected(2))\n";
-    const std::string order = "        @MAIN.SetText(\"4:\" & @pics.GetItemText(0) & \",\" & @pics.GetItemText(1) & \",\" & "
-                              "@pics.GetItemText(2) & \",\" & @pics.GetItemText(5))\n";
+    const std::string selection =
+        "        @MAIN.SetText(\"3:\" & @pics.GetSelectedCount() & \",\" & @pics.GetSelected(0) & \",\" & "
+        "@pics.GetSelected(1) & \",\" & @pics.GetSelected(2))\n";
+    const std::string order =
+        "        @MAIN.SetText(\"4:\" & @pics.GetItemText(0) & \",\" & @pics.GetItemText(1) & \",\" & "
+        "@pics.GetItemText(2) & \",\" & @pics.GetItemText(5))\n";
     ProjectRun run(Project(
         R"(    property "Drag and Drop" "1"
     event 14
-      @MAIN.SetText("sel " & )" + parameter + R"((0) & " n" & @pics.GetSelectedCount())
+      @MAIN.SetText("sel " & )" +
+            parameter + R"((0) & " n" & @pics.GetSelectedCount())
     event 1
-      @MAIN.SetText("drop " & )" + parameter + "(0) & \">\" & " + parameter + "(1) & \" to \" & @pics.MoveItem(" +
-            parameter + "(0), " + parameter + R"((1)))
+      @MAIN.SetText("drop " & )" +
+            parameter + "(0) & \">\" & " + parameter + "(1) & \" to \" & @pics.MoveItem(" + parameter + "(0), " +
+            parameter + R"((1)))
 )",
         qbktest::TimerScript({fill, "        @MAIN.SetText(\"2:\" & @pics.GetScrollPos())\n", selection, order})));
     HWND main = run.Window("MAIN");

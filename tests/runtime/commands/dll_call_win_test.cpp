@@ -3,7 +3,6 @@
 // library loaded from a path and from a file the project carries.
 #include <gtest/gtest.h>
 
-
 #include "file_hex.h"
 #include "project_run.h"
 #include "script_test_fixture.h"
@@ -19,8 +18,10 @@ protected:
     // text variable t.
     CString Returned(const std::string& expression)
     {
-        Start(qbktest::CommandWordsOf({"DllCall"}) + "window MAIN\n  object DllCall dll\n  object DllCall sys\n"
-              "  object TextVariable t\n  event 0\n    @Application.Return(" + expression + ")\n");
+        Start(qbktest::CommandWordsOf({"DllCall"}) +
+              "window MAIN\n  object DllCall dll\n  object DllCall sys\n"
+              "  object TextVariable t\n  event 0\n    @Application.Return(" +
+              expression + ")\n");
         return Run("MAIN", 0);
     }
     static std::string Load() { return "@dll.Load(" + Quote(DLL_CALL_TEST_LIBRARY) + ")"; }
@@ -94,11 +95,14 @@ TEST_F(DllCallCommands, ConventionWordsAndMismatchesLeaveTheProgramRunning)
 
 TEST_F(DllCallCommands, FreeKeepsSignatureAndConvention)
 {
-    EXPECT_EQ(Returned(Load() + " & @dll.SetCallingConvention(\"CDECL\") & "
-                                "@dll.SetSignature(\"int\", \"int\", \"int\", \"int\") & @dll.Free() & "
-                                "@dll.Free() & @dll.IsLoaded() & @dll.GetCallingConvention() & \",\" & "
-                                "@dll.Call(\"SumCdecl\", 1, 2, 3) & \",\" & " + Load() + " & "
-                                "@dll.Call(\"SumCdecl\", 1, 2, 3)"),
+    EXPECT_EQ(Returned(Load() +
+                       " & @dll.SetCallingConvention(\"CDECL\") & "
+                       "@dll.SetSignature(\"int\", \"int\", \"int\", \"int\") & @dll.Free() & "
+                       "@dll.Free() & @dll.IsLoaded() & @dll.GetCallingConvention() & \",\" & "
+                       "@dll.Call(\"SumCdecl\", 1, 2, 3) & \",\" & " +
+                       Load() +
+                       " & "
+                       "@dll.Call(\"SumCdecl\", 1, 2, 3)"),
               "1100CDECL,,16");
 }
 
@@ -126,7 +130,8 @@ window MAIN
   object DllCall other
   object CheckBox out
     rect 10 10 280 20
-file "helpers.dll" hex ")" + qbktest::FileHex(DLL_CALL_TEST_LIBRARY) + "\"\n");
+file "helpers.dll" hex ")" +
+                   qbktest::FileHex(DLL_CALL_TEST_LIBRARY) + "\"\n");
     HWND out = run.Control("MAIN", "out");
     ASSERT_TRUE(out);
     EXPECT_TRUE(run.WaitForText(out, "100,Hello, user,15")) << ProjectRun::Text(out);

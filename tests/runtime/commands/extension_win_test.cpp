@@ -29,12 +29,14 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 TEST(ExtensionCommands, PluginsCalledAndToldOnce)
 {
     const std::string longName(127, 'L');
-    ProjectRun run(R"(
+    ProjectRun run(
+        R"(
 window MAIN
   caption "Plug-ins"   style 0x100B0001   rect 0 0 400 300
   event 16
     @out.SetText(@ext.GetFunctionCount() & "," & @ext.CallFunction("Describe", 12, "2.5", "abc", "skip", 7) & "," & @ext.CallFunction("Add", 2, 3) & "," & @ext.CallFunction("Half", 7) & "," & @ext.CallFunction("NullText") & "," & @ext.CallFunction("Silent") & "," & @ext.CallFunction("Count") & "," & @ext.CallFunction("Missing", 1) & "," & @ext.CallFunction(")" +
-                   longName + R"(") & "," & @ext.CallFunction(")" + longName + R"(L") & "," & @refusing.GetFunctionCount() & @refusing.CallFunction("Add", 1, 2) & "," & @bare.GetFunctionCount() & @bare.CallFunction("Add", 1, 2) & "," & @missing.GetFunctionCount() & @missing.CallFunction("Add", 1, 2))
+        longName + R"(") & "," & @ext.CallFunction(")" + longName +
+        R"(L") & "," & @refusing.GetFunctionCount() & @refusing.CallFunction("Add", 1, 2) & "," & @bare.GetFunctionCount() & @bare.CallFunction("Add", 1, 2) & "," & @missing.GetFunctionCount() & @missing.CallFunction("Add", 1, 2))
   object Extension ext
     rect 10 10 100 20
     property "Extension" "Plugin.dll"
@@ -49,9 +51,10 @@ window MAIN
     property "Extension" "none.dll"
   object CheckBox out
     rect 10 200 380 20
-file "plugin.dll" hex ")" + qbktest::FileHex(EXTENSION_PLUGIN_FULL) +
-                   "\"\nfile \"refuse.dll\" hex \"" + qbktest::FileHex(EXTENSION_PLUGIN_REFUSE) +
-                   "\"\nfile \"bare.dll\" hex \"" + qbktest::FileHex(EXTENSION_PLUGIN_BARE) + "\"\n");
+file "plugin.dll" hex ")" +
+        qbktest::FileHex(EXTENSION_PLUGIN_FULL) + "\"\nfile \"refuse.dll\" hex \"" +
+        qbktest::FileHex(EXTENSION_PLUGIN_REFUSE) + "\"\nfile \"bare.dll\" hex \"" +
+        qbktest::FileHex(EXTENSION_PLUGIN_BARE) + "\"\n");
     HWND main = run.Window("MAIN"), out = run.Control("MAIN", "out");
     ASSERT_TRUE(main && out);
     EXPECT_TRUE(run.WaitForText(out, "6,5:12|2.5|abc|7,5,3.5,,,1,,long,,0,03,0")) << ProjectRun::Text(out);

@@ -22,9 +22,8 @@ void Step(HWND main, int step) { PostMessageA(main, WM_TIMER, WPARAM(step), 0); 
 HWND MainWindow(const ProjectRun& run)
 {
     HWND main = nullptr;
-    zvtest::WaitFor(
-        [&] { return (main = run.FindWindowOf("QUILLBRICK", "")) != nullptr && IsWindowVisible(main); },
-        qbktest::kWait);
+    zvtest::WaitFor([&] { return (main = run.FindWindowOf("QUILLBRICK", "")) != nullptr && IsWindowVisible(main); },
+                    qbktest::kWait);
     return main;
 }
 

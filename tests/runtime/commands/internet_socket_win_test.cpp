@@ -40,7 +40,8 @@ window MAIN
   builtin Time
     event 0
       @Condition.If(@Application.GetParameter(0), "=", 1)
-        @MAIN.SetText(@MAIN.GetText() & "|listen" & @srv.Listen()" + Num(port) + R"())
+        @MAIN.SetText(@MAIN.GetText() & "|listen" & @srv.Listen()" +
+           Num(port) + R"())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", 2)
         @MAIN.SetText(@MAIN.GetText() & "|n" & @srv.GetClientCount() & "," & @srv.GetClientId(0) & "," & @srv.GetClientId(1) & "," & @srv.GetClientId(-1) & "," & @srv.GetClientAddress(1))
@@ -77,7 +78,8 @@ window MAIN
   builtin Time
     event 0
       @Condition.If(@Application.GetParameter(0), "=", 1)
-        @MAIN.SetText(@MAIN.GetText() & "|c" & @cli.Connect(")" + host + R"(", )" + Num(port) + R"())
+        @MAIN.SetText(@MAIN.GetText() & "|c" & @cli.Connect(")" +
+           host + R"(", )" + Num(port) + R"())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", 2)
         @MAIN.SetText(@MAIN.GetText() & "|s" & @cli.Send("hello") & @cli.Send(""))
@@ -164,7 +166,8 @@ TEST_F(SocketsWin, ServerReassemblesSplitAndMergedMessages)
     peer.Drop();
     EXPECT_TRUE(server.WaitForText(s, "S|listen1|A0|M0=one byte at a time|M0=" + longText + "|M0=a|M0=|M0=b|C0"))
         << ProjectRun::Text(s);
-    ASSERT_TRUE(Step(server, s, 2, "S|listen1|A0|M0=one byte at a time|M0=" + longText + "|M0=a|M0=|M0=b|C0|n0,-1,-1,-1,"));
+    ASSERT_TRUE(
+        Step(server, s, 2, "S|listen1|A0|M0=one byte at a time|M0=" + longText + "|M0=a|M0=|M0=b|C0|n0,-1,-1,-1,"));
 }
 
 TEST_F(SocketsWin, ClientReassemblesAndReportsADroppedServer)

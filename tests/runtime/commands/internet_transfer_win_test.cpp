@@ -37,7 +37,10 @@ window MAIN
 )" + lines;
 }
 
-std::string Note(const std::string& expression) { return "      @MAIN.SetText(@MAIN.GetText() & \"|\" & " + expression + ")\n"; }
+std::string Note(const std::string& expression)
+{
+    return "      @MAIN.SetText(@MAIN.GetText() & \"|\" & " + expression + ")\n";
+}
 
 class InternetWin : public ::testing::Test {
 protected:
@@ -67,8 +70,11 @@ TEST_F(InternetWin, MailReachesARealServerWhole)
 {
     const std::string server = "127.0.0.1:" + Num(peers.Port("smtp"));
     ProjectRun run(NotingProject(
-        Note("@net.SendMail(\"" + server + "\", \"Quill Writer\", \"writer@example.org\", \"a@example.org, b@example.org\", \"\", \".starts with a dot mark-7f3\")") +
-        Note("@net.SendMail(\"" + server + "\", \"Quill Writer\", \"writer@example.org\", \"\", \"no one\", \"mark-no-rcpt\")") +
+        Note("@net.SendMail(\"" + server +
+             "\", \"Quill Writer\", \"writer@example.org\", \"a@example.org, b@example.org\", \"\", \".starts with a "
+             "dot mark-7f3\")") +
+        Note("@net.SendMail(\"" + server +
+             "\", \"Quill Writer\", \"writer@example.org\", \"\", \"no one\", \"mark-no-rcpt\")") +
         Note("@net.SendMail(\"" + server + "\", \"Q\", \"\", \"a@example.org\", \"no sender\", \"mark-no-sender\")")));
     EXPECT_EQ(RunNotes(run, 3), "N|1|0|0");
     const std::vector<std::string> mails = peers.MailsWith("mark-7f3");
@@ -110,7 +116,7 @@ private:
     // Exchange 0 is the greeting; each command after it is answered by the next exchange.
     void Serve()
     {
-        static const char* const kReplies[] = {"220 hi\r\n",  "250 hello\r\n", "250 sender\r\n", "250 rcpt\r\n",
+        static const char* const kReplies[] = {"220 hi\r\n",   "250 hello\r\n", "250 sender\r\n", "250 rcpt\r\n",
                                                "250 rcpt\r\n", "354 go on\r\n", "250 queued\r\n"};
         Peer client = m_listener.Accept();
         int exchange = 0;
@@ -150,8 +156,9 @@ TEST_F(InternetWin, MailRefusedAtAnyStepFails)
     for (int step = 0; step <= 6; ++step) {
         for (const std::string refusal : {"451 try later\r\n", "554 no\r\n"}) {
             RefusingServer server(step, refusal);
-            ProjectRun run(NotingProject(Note("@net.SendMail(\"127.0.0.1:" + Num(server.Port()) +
-                                              "\", \"W\", \"w@example.org\", \"a@example.org,b@example.org\", \"s\", \"b\")")));
+            ProjectRun run(
+                NotingProject(Note("@net.SendMail(\"127.0.0.1:" + Num(server.Port()) +
+                                   "\", \"W\", \"w@example.org\", \"a@example.org,b@example.org\", \"s\", \"b\")")));
             EXPECT_EQ(RunNotes(run, 1), "N|0") << "step " << step << " " << refusal;
             // Refused before the greeting is through, the client just hangs up.
             std::vector<std::string> expected(commands.begin(), commands.begin() + step);
@@ -186,14 +193,15 @@ TEST_F(InternetWin, DownloadsReplaceTheTargetOnlyWhenComplete)
     for (size_t i = 0; i < big.size(); ++i) big[i] = char('a' + i % 23);
     ASSERT_TRUE(NetworkPeers::WriteAll(peers.Folder("www") + "big.bin", big));
     ASSERT_TRUE(NetworkPeers::WriteAll(peers.Folder("www") + "small.txt", "small download"));
-    ProjectRun run(NotingProject(
-        Note("@net.DownloadFile(\"" + web + "/small.txt\", @Application.GetFolder() & \"small.txt\")") +
-        Note("@net.DownloadFile(\"" + web + "/big.bin\", @Application.GetFolder() & \"big.bin\")") +
-        Note("@net.DownloadFile(\"" + web + "/bad/404\", @Application.GetFolder() & \"error.txt\")") +
-        Note("@net.DownloadFile(\"" + web + "/bad/nolength\", @Application.GetFolder() & \"nolength.txt\")") +
-        Note("@net.DownloadFile(\"" + web + "/bad/drop\", @Application.GetFolder() & \"small.txt\")") +
-        Note("@net.DownloadFile(\"" + web + "/bad/short\", @Application.GetFolder() & \"small.txt\")") +
-        Note("@net.DownloadFile(\"" + web + "/big.bin\", @Application.GetFolder() & \"small.txt\")")),
+    ProjectRun run(
+        NotingProject(
+            Note("@net.DownloadFile(\"" + web + "/small.txt\", @Application.GetFolder() & \"small.txt\")") +
+            Note("@net.DownloadFile(\"" + web + "/big.bin\", @Application.GetFolder() & \"big.bin\")") +
+            Note("@net.DownloadFile(\"" + web + "/bad/404\", @Application.GetFolder() & \"error.txt\")") +
+            Note("@net.DownloadFile(\"" + web + "/bad/nolength\", @Application.GetFolder() & \"nolength.txt\")") +
+            Note("@net.DownloadFile(\"" + web + "/bad/drop\", @Application.GetFolder() & \"small.txt\")") +
+            Note("@net.DownloadFile(\"" + web + "/bad/short\", @Application.GetFolder() & \"small.txt\")") +
+            Note("@net.DownloadFile(\"" + web + "/big.bin\", @Application.GetFolder() & \"small.txt\")")),
         false);
     ASSERT_TRUE(run.Start());
     HWND main = run.Window("MAIN");

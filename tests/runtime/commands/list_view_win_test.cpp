@@ -28,9 +28,10 @@ window MAIN
   caption "L"
   style 0x100B0001
   rect 0 0 460 300
-)" + objects + qbktest::TimerScript({qbktest::ScriptLines(steps, "MAIN", 8)}) +
-           "file \"red.bmp\" type 1 hex \"" + qbktest::BmpFileHex(16, 16, &Red) + "\"\n" +
-           "file \"blue.bmp\" type 1 hex \"" + qbktest::BmpFileHex(32, 16, &Blue) + "\"\n";
+)" + objects +
+           qbktest::TimerScript({qbktest::ScriptLines(steps, "MAIN", 8)}) + "file \"red.bmp\" type 1 hex \"" +
+           qbktest::BmpFileHex(16, 16, &Red) + "\"\n" + "file \"blue.bmp\" type 1 hex \"" +
+           qbktest::BmpFileHex(32, 16, &Blue) + "\"\n";
 }
 
 // The texts of column 0, then of column 1, as one line.
@@ -195,9 +196,10 @@ TEST(ListViewInput, ClicksLabelEditingColumnSortAndWheel)
         fill += "        @names.InsertItem(-1, \"" + Padded("k", i) + "|" + Padded("v", i * 7 % 60) + "\", 0)\n";
     fill += "        @names.SelectOnly(0)\n        @names.SetFocus()\n        @MAIN.SetText(\"ready\")\n";
     const std::string p = "@Application.GetParameter";
-    const std::string state = "        @MAIN.SetText(\"2:\" & @names.GetFirstSelected() & \",\" & @names.GetSelectedCount() & "
-                              "\",\" & @names.GetTopIndex() & \",\" & @names.GetItemText(0, 0) & \",\" & "
-                              "@names.GetItemText(1, 0))\n";
+    const std::string state =
+        "        @MAIN.SetText(\"2:\" & @names.GetFirstSelected() & \",\" & @names.GetSelectedCount() & "
+        "\",\" & @names.GetTopIndex() & \",\" & @names.GetItemText(0, 0) & \",\" & "
+        "@names.GetItemText(1, 0))\n";
     ProjectRun run(R"(
 window MAIN
   caption "L"
@@ -207,10 +209,13 @@ window MAIN
     rect 10 10 300 200
     style 0x50000209
     event 6
-      @MAIN.SetText("edit " & )" + p + "(0) & \" \" & " + p + "(1) & \">\" & " + p + R"((2))
+      @MAIN.SetText("edit " & )" +
+                   p + "(0) & \" \" & " + p + "(1) & \">\" & " + p + R"((2))
     event 3
-      @names.SortByColumn()" + p + R"((0), 0)
-      @MAIN.SetText("sorted " & )" + p + R"((0))
+      @names.SortByColumn()" +
+                   p + R"((0), 0)
+      @MAIN.SetText("sorted " & )" +
+                   p + R"((0))
 )" + qbktest::TimerScript({fill, state, "        @names.SelectOnly(3)\n        @MAIN.SetText(\"3:\")\n"}));
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);

@@ -240,8 +240,8 @@ window MAIN
         frame.CreateEx(0, "STATIC", "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
     CLIENTCREATESTRUCT creation = {nullptr, 1000};
     CWnd client;
-    ASSERT_TRUE(client.CreateEx(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
-                                frame, nullptr, &creation));
+    ASSERT_TRUE(client.CreateEx(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300, frame,
+                                nullptr, &creation));
     WindowRecord& main = Window("MAIN");
     main.Self()->WindowObject = &frame;
     area_ = main.GetObjectAt(12);

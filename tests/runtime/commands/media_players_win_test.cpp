@@ -146,7 +146,8 @@ window MAIN
         @MAIN.SetText("1:" & @said.GetText() & @tune.IsPlaying())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", "2")
-        @tune.Open()" + Quoted(file) + R"()
+        @tune.Open()" +
+                   Quoted(file) + R"()
         @tune.Play()
         @MAIN.SetText("2:" & @tune.GetDuration() & "," & @tune.IsPlaying() & @tune.IsPaused())
       @Condition.EndIf()
@@ -167,7 +168,8 @@ window MAIN
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     // Without a file (none yet, or one that does not play) nothing runs and the queries give 0.
-    EXPECT_EQ(run.Answer(main, 1), "0000,00" "0");
+    EXPECT_EQ(run.Answer(main, 1), "0000,00"
+                                   "0");
     EXPECT_EQ(run.Answer(main, 2), "4000,10");
     EXPECT_TRUE(output.WaitForNonSilent(kHeard)) << output.NonSilentBytes();
     // A second pause changes nothing; seeking past the end stops at the end; positions are the
@@ -206,7 +208,8 @@ window MAIN
         @film.SetFullScreen(-1)
         @said.SetText(@film.GetRate() & @film.GetVideoWidth() & @film.GetVideoHeight() & @film.GetDuration() & @film.IsFullScreen())
         @film.SetKeepAspect(1)
-        @film.Open()" + Quoted(file) + R"()
+        @film.Open()" +
+                   Quoted(file) + R"()
         @MAIN.SetText("1:" & @said.GetText() & "," & @film.GetVideoWidth() & "x" & @film.GetVideoHeight() & "," & @film.GetDuration())
       @Condition.EndIf()
       @Condition.If(@Application.GetParameter(0), "=", "2")
@@ -223,7 +226,8 @@ window MAIN
     HWND film = run.Control("MAIN", "film");
     ASSERT_TRUE(main && film);
     // Before a file: rate 1, no picture, no full screen (a toggle finds none to change).
-    EXPECT_EQ(run.Answer(main, 1), "1000" "0,64x48,6000");
+    EXPECT_EQ(run.Answer(main, 1), "1000"
+                                   "0,64x48,6000");
     // Letter-boxed while it plays: 4:3 in 200 x 200 is 200 x 150 at (0, 25).
     EXPECT_EQ(run.Answer(main, 3), "11");
     HWND picture = FindWindowExA(film, nullptr, nullptr, nullptr);
@@ -262,7 +266,8 @@ window MAIN
       @MAIN.SetText(@MAIN.GetText() & "|" & @Application.GetParameter(0))
   builtin Time
     event 0
-      @film.Open()" + Quoted(file) + R"()
+      @film.Open()" +
+                   Quoted(file) + R"()
       @MAIN.SetText("1:" & @film.GetVideoWidth() & @film.GetDuration())
 )");
     HWND main = run.Window("MAIN");

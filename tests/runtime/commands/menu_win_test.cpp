@@ -21,7 +21,8 @@ using qbktest::Step;
 using zvtest::Rgb;
 
 const uint32_t kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kMagenta = Rgb(255, 0, 255),
-               kYellow = Rgb(255, 255, 0), kDarkRed = Rgb(128, 0, 0), kLight = Rgb(200, 200, 200), kCyan = Rgb(0, 255, 255);
+               kYellow = Rgb(255, 255, 0), kDarkRed = Rgb(128, 0, 0), kLight = Rgb(200, 200, 200),
+               kCyan = Rgb(0, 255, 255);
 
 std::string Project()
 {

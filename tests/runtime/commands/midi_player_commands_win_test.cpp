@@ -68,7 +68,8 @@ TEST_F(MidiPlayerCommandsTest, ASongPlaysPausesAndEndsReadyToPlayAgain)
 {
     StartWith({"@song.OpenFile(" + Quote(path_) + ") & @song.IsPlaying() & @song.Play() & @song.IsPlaying()",
                "@song.Pause() & @song.Pause() & @song.IsPaused() & @song.IsPlaying() & @song.Resume() & @song.Resume()",
-               "@song.IsPlaying() & @song.Play() & @song.IsPlaying()", "@song.Close() & @song.Close() & @song.GetTempo()"});
+               "@song.IsPlaying() & @song.Play() & @song.IsPlaying()",
+               "@song.Close() & @song.Close() & @song.GetTempo()"});
     EXPECT_EQ(Run("MAIN", 0), "1011");
     EXPECT_EQ(Run("MAIN", 1), "101110");
     ASSERT_NE(g_device, nullptr);
@@ -85,8 +86,9 @@ TEST_F(MidiPlayerCommandsTest, ASongPlaysPausesAndEndsReadyToPlayAgain)
 
 TEST_F(MidiPlayerCommandsTest, VolumeIsKeptOnlyWhilePlayingAndCapped)
 {
-    StartWith({"@song.OpenFile(" + Quote(path_) + ") & @song.GetVolume()",
-               "@song.SetVolume(40) & @song.GetVolume() & \",\" & @song.Play() & @song.SetVolume(150) & @song.GetVolume()"});
+    StartWith(
+        {"@song.OpenFile(" + Quote(path_) + ") & @song.GetVolume()",
+         "@song.SetVolume(40) & @song.GetVolume() & \",\" & @song.Play() & @song.SetVolume(150) & @song.GetVolume()"});
     EXPECT_EQ(Run("MAIN", 0), "1100");
     // While stopped a volume change is not kept; while playing every channel takes it, capped.
     EXPECT_EQ(Run("MAIN", 1), "100,1100");

@@ -70,7 +70,8 @@ TEST(SerialPortWin, BytesTextsAndStreamsCrossTheLine)
 {
     FarEnd peer;
     ASSERT_TRUE(peer.IsOpen()) << "no COM22: the serial fixture is not running (cmake/serial.sh)";
-    ProjectRun run(R"(
+    ProjectRun run(
+        R"(
 window MAIN
   caption "P"
   style 0x100B0001
@@ -79,20 +80,24 @@ window MAIN
   object DataStream data
   builtin Time
     event 0
-)" + Phase(1, Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout() & \",\" & @sp.WriteByte(65) & \",\" & @sp.ReadByte()") +
-                  Note("@sp.Open(21)") +
-                  Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout()") +
-                  "        @sp.SetBaudRate(19200)\n        @sp.SetTimeout(500)\n" +
-                  Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout()") +
-                  Note("@sp.WriteText(\"hello\") & \",\" & @sp.WriteByte(256) & @sp.WriteByte(-1) & \",\" & @sp.WriteByte(66)") +
-                  "        @data.Create()\n        @data.WriteText(\"stream!\")\n        @data.Seek(2)\n" +
-                  Note("@sp.WriteFromStream(@data.GetId(), -1) & \",\" & @data.GetPosition() & \",\" & @sp.WriteFromStream(@data.GetId(), 3)")) +
-             Phase(2, Note("@sp.ReadByte()")) +
-             Phase(3, Note("@sp.ReadToStream(@data.GetId(), 0) & \",\" & @data.GetLength()") +
-                          Note("@sp.ReadToStream(@data.GetId(), 10) & \",\" & @data.ReadText(-1)")) +
-             Phase(4, Note("@sp.ReadToStream(@data.GetId(), 10) & \",\" & @data.GetLength()") +
-                          Note("@sp.Close() & @sp.GetBaudRate() & @sp.WriteText(\"late\") & @sp.ReadByte()") +
-                          Note("@sp.Open(199) & @sp.GetBaudRate()")));
+)" +
+        Phase(
+            1,
+            Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout() & \",\" & @sp.WriteByte(65) & \",\" & @sp.ReadByte()") +
+                Note("@sp.Open(21)") + Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout()") +
+                "        @sp.SetBaudRate(19200)\n        @sp.SetTimeout(500)\n" +
+                Note("@sp.GetBaudRate() & \",\" & @sp.GetTimeout()") +
+                Note("@sp.WriteText(\"hello\") & \",\" & @sp.WriteByte(256) & @sp.WriteByte(-1) & \",\" & "
+                     "@sp.WriteByte(66)") +
+                "        @data.Create()\n        @data.WriteText(\"stream!\")\n        @data.Seek(2)\n" +
+                Note("@sp.WriteFromStream(@data.GetId(), -1) & \",\" & @data.GetPosition() & \",\" & "
+                     "@sp.WriteFromStream(@data.GetId(), 3)")) +
+        Phase(2, Note("@sp.ReadByte()")) +
+        Phase(3, Note("@sp.ReadToStream(@data.GetId(), 0) & \",\" & @data.GetLength()") +
+                     Note("@sp.ReadToStream(@data.GetId(), 10) & \",\" & @data.ReadText(-1)")) +
+        Phase(4, Note("@sp.ReadToStream(@data.GetId(), 10) & \",\" & @data.GetLength()") +
+                     Note("@sp.Close() & @sp.GetBaudRate() & @sp.WriteText(\"late\") & @sp.ReadByte()") +
+                     Note("@sp.Open(199) & @sp.GetBaudRate()")));
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_TIMER, 1, 0);
@@ -127,7 +132,8 @@ window MAIN
   builtin Time
     event 0
 )" + Phase(1, Note("@sp.Open(21)") +
-                  Note("@sp.SetDtr() & @sp.ClearDtr() & @sp.SetRts() & @sp.ClearRts() & @sp.SetBreak() & @sp.ClearBreak() & @sp.SetXoff() & @sp.SetXon() & \"end\"") +
+                  Note("@sp.SetDtr() & @sp.ClearDtr() & @sp.SetRts() & @sp.ClearRts() & @sp.SetBreak() & "
+                       "@sp.ClearBreak() & @sp.SetXoff() & @sp.SetXon() & \"end\"") +
                   Note("@sp.WriteText(\"after\")")));
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);

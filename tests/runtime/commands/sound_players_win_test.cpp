@@ -77,12 +77,19 @@ window MAIN
         @data.Seek(5)
         @MAIN.SetText("4:" & @song.OpenStream(@data.GetId()) & "," & @data.GetPosition() & "," & @song.Close() & @song.Close() & "," & @song.OpenStream(@song.GetId()) & @song.Close())
       @Condition.EndIf()
-file "song.mid" hex ")" + Hex(Song()) + R"("
+file "song.mid" hex ")" +
+                   Hex(Song()) + R"("
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     // A missing file leaves no player: the queries give their no-player answers.
-    EXPECT_EQ(run.Answer(main, 1), "0" "0" "-1" "-1" "0" "0" "0");
+    EXPECT_EQ(run.Answer(main, 1), "0"
+                                   "0"
+                                   "-1"
+                                   "-1"
+                                   "0"
+                                   "0"
+                                   "0");
     // The song parses, but no stream opens: loading and playing fail, and the player stays.
     EXPECT_EQ(run.Answer(main, 2), "0,0000,100,100");
     // Tempo 0 is taken as 1, a negative one is refused; a volume change waits for playing; the
@@ -139,7 +146,8 @@ window MAIN
         @beep.SetLoop(1)
         @MAIN.SetText("6:closed")
       @Condition.EndIf()
-file "tone.wav" hex ")" + Hex(tone) + R"("
+file "tone.wav" hex ")" +
+                   Hex(tone) + R"("
 )");
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);

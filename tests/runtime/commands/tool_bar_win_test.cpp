@@ -116,7 +116,8 @@ HWND TipOf(HWND bar)
 {
     DWORD process = 0;
     GetWindowThreadProcessId(bar, &process);
-    for (HWND tip = FindWindowA(TOOLTIPS_CLASSA, nullptr); tip; tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+    for (HWND tip = FindWindowA(TOOLTIPS_CLASSA, nullptr); tip;
+         tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(tip, &owner);
         if (owner == process) return tip;

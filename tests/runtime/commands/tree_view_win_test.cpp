@@ -104,7 +104,8 @@ TEST(TreeViewCommands, ItemsWalkMoveSaveAndLoad)
         // The tag is cut to its 16 bits instead of spilling into the image.
         Do("@tree.InsertItem(0, \"E\", 2, 65537, 1)"),
         Note("@tree.GetItemWord(@tree.GetChildAt(-1, 2), \"1\") & \",\" & @tree.GetItemWord(@tree.GetChildAt(-1, 2), "
-             "\"0\") & \",\" & @tree.SetItemText(@tree.GetChildAt(-1, 2), \"F\") & @tree.GetItemText(@tree.GetChildAt(-1, "
+             "\"0\") & \",\" & @tree.SetItemText(@tree.GetChildAt(-1, 2), \"F\") & "
+             "@tree.GetItemText(@tree.GetChildAt(-1, "
              "2))",
              "1,2,EF"),
         Note("@tree.SaveToFile(@Application.GetFolder() & \"tree.txt\", 1) & @tree.SaveToFile(@Application.GetFolder() "

@@ -162,5 +162,6 @@ LRESULT CALLBACK SocketWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 ATOM RegisterSocketWindowClass(HINSTANCE instance)
 {
-    return RegisterClassOf(instance, "QUILLBRICKSOCKET", CS_HREDRAW | CS_VREDRAW, &SocketWindowProc, COLOR_APPWORKSPACE);
+    return RegisterClassOf(instance, "QUILLBRICKSOCKET", CS_HREDRAW | CS_VREDRAW, &SocketWindowProc,
+                           COLOR_APPWORKSPACE);
 }

@@ -15,10 +15,14 @@ public:
     {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
-        else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
-        else if (iid == IID_IOleInPlaceFrame || iid == IID_IOleInPlaceUIWindow) *out = static_cast<IOleInPlaceFrame*>(this);
-        else return E_NOINTERFACE;
+        if (iid == IID_IUnknown || iid == IID_IOleClientSite)
+            *out = static_cast<IOleClientSite*>(this);
+        else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite)
+            *out = static_cast<IOleInPlaceSite*>(this);
+        else if (iid == IID_IOleInPlaceFrame || iid == IID_IOleInPlaceUIWindow)
+            *out = static_cast<IOleInPlaceFrame*>(this);
+        else
+            return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -220,7 +224,8 @@ bool CFlashMovieWnd::LoadMovie(const char* path)
     CDispatchDriver& driver = Driver();
     const int index = driver.FindMember("LoadMovie", CDispatchDriver::Method);
     const bool layered = index >= 0 && driver.GetMember(index).Parameters.size() >= 2;
-    const VARIANT* result = layered ? driver.CallMethod("LoadMovie", {0, path}) : driver.CallMethod("LoadMovie", {path});
+    const VARIANT* result =
+        layered ? driver.CallMethod("LoadMovie", {0, path}) : driver.CallMethod("LoadMovie", {path});
     return result && result->vt != VT_EMPTY;
 }
 
@@ -298,7 +303,8 @@ CString CWebBrowserWnd::GetText(DISPID id)
 {
     VARIANT text;
     CString answer;
-    if (SUCCEEDED(Call(id, DISPATCH_PROPERTYGET, {}, &text, VT_BSTR)) && text.vt == VT_BSTR) answer = Narrow(text.bstrVal);
+    if (SUCCEEDED(Call(id, DISPATCH_PROPERTYGET, {}, &text, VT_BSTR)) && text.vt == VT_BSTR)
+        answer = Narrow(text.bstrVal);
     ::VariantClear(&text);
     return answer;
 }
@@ -334,7 +340,8 @@ void CWebBrowserWnd::PrintPreview()
         return;
     }
     IOleCommandTarget* target = nullptr;
-    if (SUCCEEDED(document.punkVal->QueryInterface(IID_IOleCommandTarget, reinterpret_cast<void**>(&target))) && target) {
+    if (SUCCEEDED(document.punkVal->QueryInterface(IID_IOleCommandTarget, reinterpret_cast<void**>(&target))) &&
+        target) {
         target->Exec(nullptr, OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_DODEFAULT, nullptr, nullptr);
         target->Release();
     }

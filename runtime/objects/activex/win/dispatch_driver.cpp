@@ -15,8 +15,18 @@ BSTR Widen(const std::string& text)
 bool IsIntegerType(VARTYPE vt)
 {
     switch (vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT: case VT_UINT:
-    case VT_I8: case VT_UI8: case VT_ERROR: case VT_HRESULT: return true;
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8:
+    case VT_ERROR:
+    case VT_HRESULT: return true;
     default: return false;
     }
 }
@@ -65,7 +75,8 @@ VARTYPE VariantTypeOf(ITypeInfo* type, const TYPEDESC& desc, int depth = 0)
             switch (attr->typekind) {
             case TKIND_ALIAS: vt = VariantTypeOf(ref, attr->tdescAlias, depth + 1); break;
             case TKIND_DISPATCH: vt = VT_DISPATCH; break;
-            case TKIND_INTERFACE: case TKIND_COCLASS: vt = VT_UNKNOWN; break;
+            case TKIND_INTERFACE:
+            case TKIND_COCLASS: vt = VT_UNKNOWN; break;
             case TKIND_RECORD: vt = VT_RECORD; break;
             default: vt = VT_I4; break;  // enumerations
             }
@@ -75,7 +86,8 @@ VARTYPE VariantTypeOf(ITypeInfo* type, const TYPEDESC& desc, int depth = 0)
         return vt;
     }
     case VT_HRESULT: return VT_ERROR;
-    case VT_LPSTR: case VT_LPWSTR: return VT_BSTR;
+    case VT_LPSTR:
+    case VT_LPWSTR: return VT_BSTR;
     default: return desc.vt;
     }
 }
@@ -93,7 +105,8 @@ long long DispatchArgument::AsInteger() const
         VARIANT converted;
         ::VariantInit(&converted);
         long long value = 0;
-        if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(m_variant), 0, VT_I8))) value = converted.llVal;
+        if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(m_variant), 0, VT_I8)))
+            value = converted.llVal;
         ::VariantClear(&converted);
         return value;
     }
@@ -110,7 +123,8 @@ double DispatchArgument::AsReal() const
         VARIANT converted;
         ::VariantInit(&converted);
         double value = 0;
-        if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(m_variant), 0, VT_R8))) value = converted.dblVal;
+        if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(m_variant), 0, VT_R8)))
+            value = converted.dblVal;
         ::VariantClear(&converted);
         return value;
     }
@@ -131,8 +145,14 @@ void DispatchArgument::Natural(VARIANT& out) const
             out.llVal = m_integer;
         }
         break;
-    case Kind::Real: out.vt = VT_R8; out.dblVal = m_real; break;
-    case Kind::Text: out.vt = VT_BSTR; out.bstrVal = Widen(m_text); break;
+    case Kind::Real:
+        out.vt = VT_R8;
+        out.dblVal = m_real;
+        break;
+    case Kind::Text:
+        out.vt = VT_BSTR;
+        out.bstrVal = Widen(m_text);
+        break;
     case Kind::Variant: ::VariantCopy(&out, const_cast<VARIANT*>(m_variant)); break;
     case Kind::Pointer:
         out.vt = VT_UNKNOWN;
@@ -161,11 +181,26 @@ void DispatchArgument::Convert(VARTYPE vt, VARIANT& out) const
         return;
     }
     switch (vt) {
-    case VT_R4: out.vt = VT_R4; out.fltVal = float(AsReal()); return;
-    case VT_R8: out.vt = VT_R8; out.dblVal = AsReal(); return;
-    case VT_DATE: out.vt = VT_DATE; out.date = AsReal(); return;
-    case VT_CY: out.vt = VT_CY; ::VarCyFromR8(AsReal(), &out.cyVal); return;
-    case VT_BOOL: out.vt = VT_BOOL; out.boolVal = AsReal() != 0 ? VARIANT_TRUE : VARIANT_FALSE; return;
+    case VT_R4:
+        out.vt = VT_R4;
+        out.fltVal = float(AsReal());
+        return;
+    case VT_R8:
+        out.vt = VT_R8;
+        out.dblVal = AsReal();
+        return;
+    case VT_DATE:
+        out.vt = VT_DATE;
+        out.date = AsReal();
+        return;
+    case VT_CY:
+        out.vt = VT_CY;
+        ::VarCyFromR8(AsReal(), &out.cyVal);
+        return;
+    case VT_BOOL:
+        out.vt = VT_BOOL;
+        out.boolVal = AsReal() != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+        return;
     case VT_VARIANT: Natural(out); return;
     case VT_DISPATCH:
     case VT_UNKNOWN:
@@ -224,7 +259,8 @@ bool CDispatchDriver::ReadMembers(ITypeInfo* type)
     if (attr->typekind == TKIND_DISPATCH) {
         used = type;
         used->AddRef();
-    } else if (attr->typekind == TKIND_COCLASS || (attr->typekind == TKIND_INTERFACE && (attr->wTypeFlags & TYPEFLAG_FDUAL))) {
+    } else if (attr->typekind == TKIND_COCLASS ||
+               (attr->typekind == TKIND_INTERFACE && (attr->wTypeFlags & TYPEFLAG_FDUAL))) {
         // A class: its default interface. A dual interface: its dispatch side.
         const bool dual = attr->typekind == TKIND_INTERFACE;
         for (UINT i = 0; i < (dual ? 1u : attr->cImplTypes) && !used; ++i) {
@@ -262,7 +298,8 @@ bool CDispatchDriver::ReadMembers(ITypeInfo* type)
         member.CallingConvention = desc->callconv;
         const VARTYPE result = VariantTypeOf(used, desc->elemdescFunc.tdesc);
         member.ResultType = result == VT_VOID || result == VT_NULL || result == VT_ERROR ? VARTYPE(VT_EMPTY) : result;
-        for (int p = 0; p < desc->cParams; ++p) member.Parameters.push_back(VariantTypeOf(used, desc->lprgelemdescParam[p].tdesc));
+        for (int p = 0; p < desc->cParams; ++p)
+            member.Parameters.push_back(VariantTypeOf(used, desc->lprgelemdescParam[p].tdesc));
         used->ReleaseFuncDesc(desc);
     }
     for (int i = 0; i < variables && ok; ++i) {

@@ -163,7 +163,7 @@ public:
     HRESULT SelectRelativeButton(DvdDirection direction) override
     {
         static const DVD_RELATIVE_BUTTON kButtons[] = {DVD_Relative_Left, DVD_Relative_Upper, DVD_Relative_Right,
-                                                        DVD_Relative_Lower};
+                                                       DVD_Relative_Lower};
         return m_control ? m_control->SelectRelativeButton(kButtons[int(direction)]) : E_FAIL;
     }
 

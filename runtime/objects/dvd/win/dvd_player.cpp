@@ -18,7 +18,10 @@ constexpr DWORD kHideCursorAfterMs = 5000;
 constexpr UINT kCursorTimerMs = 2500;
 constexpr HRESULT kOperationInhibited = HRESULT(0x80040276L);
 
-int Tell(const char* text, const char* caption, UINT type = MB_OK | MB_ICONERROR) { return g_message(text, caption, type); }
+int Tell(const char* text, const char* caption, UINT type = MB_OK | MB_ICONERROR)
+{
+    return g_message(text, caption, type);
+}
 
 }  // namespace
 

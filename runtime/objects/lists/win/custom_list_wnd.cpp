@@ -52,10 +52,7 @@ BOOL CCustomListWnd::Create(DWORD style, CWnd* parent, const RECT& rect, UINT id
     return TRUE;
 }
 
-void CCustomListWnd::SetFont(HFONT font, BOOL redraw)
-{
-    SendMessage(WM_SETFONT, WPARAM(font), redraw);
-}
+void CCustomListWnd::SetFont(HFONT font, BOOL redraw) { SendMessage(WM_SETFONT, WPARAM(font), redraw); }
 
 void CCustomListWnd::Redraw()
 {

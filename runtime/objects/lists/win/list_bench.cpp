@@ -140,10 +140,7 @@ Figures MeasureListView(CWnd& host, int count)
     return figures;
 }
 
-void Progress(const char* what, int count)
-{
-    std::fprintf(stderr, "measured %s with %d items\n", what, count);
-}
+void Progress(const char* what, int count) { std::fprintf(stderr, "measured %s with %d items\n", what, count); }
 
 void Print(const char* what, const Figures& small, const Figures& large)
 {

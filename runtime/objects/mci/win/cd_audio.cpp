@@ -30,9 +30,9 @@ MCIERROR CCdAudio::PlayTrack(DWORD track, bool notify)
     if (error != 0) return error;
     // The track's length comes packed as minutes, seconds and frames.
     const DWORD length = GetTrackLength(track);
-    error = PlayRange(MCI_MAKE_TMSF(track, 0, 0, 0),
-                      MCI_MAKE_TMSF(track, MCI_MSF_MINUTE(length), MCI_MSF_SECOND(length), MCI_MSF_FRAME(length)),
-                      notify);
+    error =
+        PlayRange(MCI_MAKE_TMSF(track, 0, 0, 0),
+                  MCI_MAKE_TMSF(track, MCI_MSF_MINUTE(length), MCI_MSF_SECOND(length), MCI_MSF_FRAME(length)), notify);
     const MCIERROR restored = SetTimeFormat(format);
     return error != 0 ? error : restored;
 }

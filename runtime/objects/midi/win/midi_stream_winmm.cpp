@@ -89,8 +89,8 @@ public:
         }
         UINT id = UINT(deviceId);
         HMIDISTRM stream = nullptr;
-        MMRESULT result = ::midiStreamOpen(&stream, &id, 1, DWORD_PTR(&StreamCallback), DWORD_PTR(link_),
-                                           CALLBACK_FUNCTION);
+        MMRESULT result =
+            ::midiStreamOpen(&stream, &id, 1, DWORD_PTR(&StreamCallback), DWORD_PTR(link_), CALLBACK_FUNCTION);
         if (result == MMSYSERR_NOERROR) link_->stream = stream;
         return result;
     }
@@ -169,7 +169,10 @@ public:
     }
 
 private:
-    MIDIHDR* Header(int buffer) { return buffer >= 0 && buffer < kMidiStreamBuffers ? &link_->headers[buffer] : nullptr; }
+    MIDIHDR* Header(int buffer)
+    {
+        return buffer >= 0 && buffer < kMidiStreamBuffers ? &link_->headers[buffer] : nullptr;
+    }
 
     StreamLink* link_;
     HWND notice_;

@@ -17,10 +17,9 @@ bool CKtSerialPortException::GetErrorMessage(char* text, UINT maxChars, UINT* he
     if (helpContext) *helpContext = 0;
     if (!text || maxChars == 0) return false;
     char* system = nullptr;
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                              FORMAT_MESSAGE_IGNORE_INSERTS,
-                                          nullptr, m_errorCode, MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT),
-                                          reinterpret_cast<char*>(&system), 0, nullptr);
+    const DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        m_errorCode, MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT), reinterpret_cast<char*>(&system), 0, nullptr);
     if (length == 0 || !system) {
         text[0] = '\0';
         return false;

@@ -208,7 +208,8 @@ bool ReadUrlToMemory(const char* url, CMemFile* file)
         read = ReadLocalFile(url, *file);
     } else {
         const Answer answer = ReadAnswer(request.Handle);
-        read = answer.Acceptable && ReadContent(request.Handle, answer, true, false, [&](const char* bytes, DWORD n, uint64_t) {
+        read = answer.Acceptable &&
+               ReadContent(request.Handle, answer, true, false, [&](const char* bytes, DWORD n, uint64_t) {
                    try {
                        file->Write(bytes, n);
                    } catch (...) {

@@ -53,10 +53,7 @@ int CToolBarWnd::SeparatorWidth(CShapeButton& separator)
     return separator.Image().GetSafeHandle() ? int(separator.Image().GetSize().cx) : kBareSeparatorWidth;
 }
 
-RECT CToolBarWnd::ItemRect(int x, int width) const
-{
-    return RECT{x, kMargin, x + width, ItemHeight() - kMargin};
-}
+RECT CToolBarWnd::ItemRect(int x, int width) const { return RECT{x, kMargin, x + width, ItemHeight() - kMargin}; }
 
 bool CToolBarWnd::AddButton(const CImageBitmap* image, COLORREF transparent, bool separator)
 {
@@ -77,8 +74,7 @@ bool CToolBarWnd::AddButton(const CImageBitmap* image, COLORREF transparent, boo
     }
     const int width = ItemHeight();
     auto button = std::make_unique<CFlatButton>();
-    button->Create("", WS_CHILD | WS_VISIBLE, ItemRect(m_nextX, width), this,
-                   UINT(kFirstButtonId + GetButtonCount()));
+    button->Create("", WS_CHILD | WS_VISIBLE, ItemRect(m_nextX, width), this, UINT(kFirstButtonId + GetButtonCount()));
     button->SetAlign(kImageAbove);
     if (hasImage) {
         auto copy = std::make_unique<CImageBitmap>();
@@ -184,8 +180,7 @@ LRESULT CToolBarWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SIZE: Layout(); break;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT:
-        return AnswerPaint(m_hWnd, wParam, [this](HDC dc) { FillClient(m_hWnd, dc, m_color); });
+    case WM_PAINT: return AnswerPaint(m_hWnd, wParam, [this](HDC dc) { FillClient(m_hWnd, dc, m_color); });
     default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);

@@ -62,8 +62,8 @@ private:
     {
         return HTREEITEM(SendMessage(TVM_GETNEXTITEM, code, LPARAM(item)));
     }
-    HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const char* text, int image, int selectedImage,
-                     LPARAM data, UINT extraMask = 0);
+    HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const char* text, int image, int selectedImage, LPARAM data,
+                     UINT extraMask = 0);
     HTREEITEM Place(HTREEITEM item, HTREEITEM target, bool asChild, bool last, CFolderTreeCtrl& tree);
     void DeleteChildren(HTREEITEM item);
     HTREEITEM AddFolderItem(HTREEITEM parent, const CString& path);

@@ -18,8 +18,9 @@ protected:
         ASSERT_TRUE(registration_.Ok());
         CLSID id;
         ASSERT_EQ(CLSIDFromProgID(L"QbkTest.Probe.1", &id), S_OK);
-        ASSERT_EQ(CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&dispatch_)),
-                  S_OK);
+        ASSERT_EQ(
+            CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&dispatch_)),
+            S_OK);
         ASSERT_TRUE(driver_.Attach(dispatch_));
     }
     void TearDown() override
@@ -75,8 +76,8 @@ TEST_F(DispatchDriverTest, ArgumentsTakeTheirDeclaredTypes)
     VariantInit(&text);
     text.vt = VT_BSTR;
     text.bstrVal = SysAllocString(L"var");
-    const VARIANT* described = driver_.CallMethod(
-        "Types", {300, 70000, 7, 0.5, 2.25, 1.5, 1.5, "abc", 1, text, -1, 65537, 1LL << 40, 42});
+    const VARIANT* described =
+        driver_.CallMethod("Types", {300, 70000, 7, 0.5, 2.25, 1.5, 1.5, "abc", 1, text, -1, 65537, 1LL << 40, 42});
     VariantClear(&text);
     ASSERT_TRUE(described) << std::hex << driver_.GetLastResult();
     // Integers cut to their width, reals, a date, currency in ten-thousandths, the text widened, the

@@ -58,10 +58,14 @@ public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override
     {
         *out = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDispatch) *out = static_cast<IDispatch*>(this);
-        else if (iid == IID_IOleObject) *out = static_cast<IOleObject*>(this);
-        else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) *out = static_cast<IOleInPlaceObject*>(this);
-        else return E_NOINTERFACE;
+        if (iid == IID_IUnknown || iid == IID_IDispatch)
+            *out = static_cast<IDispatch*>(this);
+        else if (iid == IID_IOleObject)
+            *out = static_cast<IOleObject*>(this);
+        else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject)
+            *out = static_cast<IOleInPlaceObject*>(this);
+        else
+            return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -121,9 +125,9 @@ public:
     {
         if (verb != OLEIVERB_INPLACEACTIVATE && verb != OLEIVERB_SHOW) return E_NOTIMPL;
         if (!m_window && parent) {
-            m_window = CreateWindowExA(0, "STATIC", "probe", WS_CHILD | WS_VISIBLE, rect->left, rect->top,
-                                       rect->right - rect->left, rect->bottom - rect->top, parent, nullptr, g_module,
-                                       nullptr);
+            m_window =
+                CreateWindowExA(0, "STATIC", "probe", WS_CHILD | WS_VISIBLE, rect->left, rect->top,
+                                rect->right - rect->left, rect->bottom - rect->top, parent, nullptr, g_module, nullptr);
             Log("");
         }
         return S_OK;
@@ -221,7 +225,10 @@ STDMETHODIMP Probe::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
             result->boolVal = m_loop ? VARIANT_TRUE : VARIANT_FALSE;
         }
         return S_OK;
-    case 2: result->vt = VT_I4; result->lVal = 24; return S_OK;
+    case 2:
+        result->vt = VT_I4;
+        result->lVal = 24;
+        return S_OK;
     case 3: Log("LoadFile(" + TextArg(params, 0) + ")"); return S_OK;
     case 4: Log("Play"); return S_OK;
     case 5: Log("Back"); return S_OK;
@@ -247,12 +254,14 @@ STDMETHODIMP Probe::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
             VARIANT shown;
             VariantInit(&shown);
             std::string value = "?";
-            if (a->vt == VT_CY) value = std::to_string(a->cyVal.int64);
+            if (a->vt == VT_CY)
+                value = std::to_string(a->cyVal.int64);
             else if (a->vt == VT_R4 || a->vt == VT_R8 || a->vt == VT_DATE) {
                 VariantChangeType(&shown, a, 0, VT_R8);
                 std::snprintf(text, sizeof text, "%g", shown.dblVal);
                 value = text;
-            } else if (SUCCEEDED(VariantChangeType(&shown, a, VARIANT_NOVALUEPROP, VT_BSTR))) value = Narrow(shown.bstrVal);
+            } else if (SUCCEEDED(VariantChangeType(&shown, a, VARIANT_NOVALUEPROP, VT_BSTR)))
+                value = Narrow(shown.bstrVal);
             VariantClear(&shown);
             std::snprintf(text, sizeof text, "%s%d:%s", i ? " " : "", a->vt, value.c_str());
             described += text;
@@ -293,9 +302,18 @@ STDMETHODIMP Probe::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     case 106: Log("Stop"); return S_OK;
     case DISPID_REFRESH: Log("Refresh"); return S_OK;
     case 200:
-    case 203: result->vt = VT_DISPATCH; result->pdispVal = nullptr; return S_OK;
-    case 210: result->vt = VT_BSTR; result->bstrVal = Wide("Title of " + m_url); return S_OK;
-    case 211: result->vt = VT_BSTR; result->bstrVal = Wide(m_url); return S_OK;
+    case 203:
+        result->vt = VT_DISPATCH;
+        result->pdispVal = nullptr;
+        return S_OK;
+    case 210:
+        result->vt = VT_BSTR;
+        result->bstrVal = Wide("Title of " + m_url);
+        return S_OK;
+    case 211:
+        result->vt = VT_BSTR;
+        result->bstrVal = Wide(m_url);
+        return S_OK;
     case 212:
         result->vt = VT_BOOL;
         result->boolVal = m_url.rfind("busy", 0) == 0 ? VARIANT_TRUE : VARIANT_FALSE;

@@ -22,13 +22,14 @@ public:
               SetValue(clsid + "\\InprocServer32", "ThreadingModel", "Apartment");
         for (const std::string& progId : progIds_) {
             HKEY key = nullptr;
-            const bool existed = RegOpenKeyExA(HKEY_CLASSES_ROOT, (progId + "\\CLSID").c_str(), 0, KEY_READ, &key) ==
-                                 ERROR_SUCCESS;
+            const bool existed =
+                RegOpenKeyExA(HKEY_CLASSES_ROOT, (progId + "\\CLSID").c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
             std::string before;
             if (existed) {
                 char value[256] = "";
                 DWORD size = sizeof value;
-                if (RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS)
+                if (RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+                    ERROR_SUCCESS)
                     before = value;
                 RegCloseKey(key);
             }
@@ -39,8 +40,10 @@ public:
     ~ProbeRegistration()
     {
         for (size_t i = 0; i < progIds_.size(); ++i) {
-            if (saved_[i].first) SetValue(progIds_[i] + "\\CLSID", "", saved_[i].second);
-            else RegDeleteTreeA(HKEY_CLASSES_ROOT, progIds_[i].c_str());
+            if (saved_[i].first)
+                SetValue(progIds_[i] + "\\CLSID", "", saved_[i].second);
+            else
+                RegDeleteTreeA(HKEY_CLASSES_ROOT, progIds_[i].c_str());
         }
         RegDeleteTreeA(HKEY_CLASSES_ROOT, (std::string("CLSID\\") + kProbeClassId).c_str());
     }
@@ -56,9 +59,9 @@ private:
         if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
             ERROR_SUCCESS)
             return false;
-        const bool ok = RegSetValueExA(key, *name ? name : nullptr, 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1)) ==
-                        ERROR_SUCCESS;
+        const bool ok =
+            RegSetValueExA(key, *name ? name : nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           DWORD(value.size() + 1)) == ERROR_SUCCESS;
         RegCloseKey(key);
         return ok;
     }

@@ -185,10 +185,10 @@ TEST_F(DvdPlayerTest, BuildFailuresAreToldAndLeaveNoGraph)
         DvdBuildFailure failure;
         const char* caption;
     };
-    for (const Case& c : {Case{DvdBuildFailure::Builder, "DVD Error!"},
-                          Case{DvdBuildFailure::NoDecoder, "Can't initialize DVD Object"},
-                          Case{DvdBuildFailure::Render, "RenderDvdVideoVolume Failed!"},
-                          Case{DvdBuildFailure::Control, "DVD Error!"}, Case{DvdBuildFailure::VideoWindow, "DVD Error!"}}) {
+    for (const Case& c :
+         {Case{DvdBuildFailure::Builder, "DVD Error!"}, Case{DvdBuildFailure::NoDecoder, "Can't initialize DVD Object"},
+          Case{DvdBuildFailure::Render, "RenderDvdVideoVolume Failed!"}, Case{DvdBuildFailure::Control, "DVD Error!"},
+          Case{DvdBuildFailure::VideoWindow, "DVD Error!"}}) {
         g_told.clear();
         disc.build.failure = c.failure;
         auto player = Make();
@@ -255,7 +255,8 @@ TEST_F(DvdPlayerTest, TheMenuShowsInEveryStateAndLeavesAgain)
     player->Stop();
     EXPECT_TRUE(player->ToggleMenu());
     EXPECT_TRUE(player->IsMenuShown());
-    EXPECT_EQ(disc.calls, (std::vector<std::string>{"run", "forwards", "menu", "resume", "graph pause", "run", "menu"}));
+    EXPECT_EQ(disc.calls,
+              (std::vector<std::string>{"run", "forwards", "menu", "resume", "graph pause", "run", "menu"}));
 }
 
 TEST_F(DvdPlayerTest, ChaptersPlayOnlyWhilePlayingAndRefusalsAreReported)

@@ -65,14 +65,22 @@ public:
             return 0;
         case MCI_STATUS: {
             auto* p = reinterpret_cast<MCI_STATUS_PARMS*>(params);
-            if (s.item == MCI_STATUS_TIME_FORMAT) p->dwReturn = format;
-            else if (s.item == MCI_STATUS_LENGTH && (flags & MCI_TRACK)) p->dwReturn = trackLengths[s.track];
-            else if (s.item == MCI_STATUS_LENGTH) p->dwReturn = length;
-            else if (s.item == MCI_STATUS_POSITION && (flags & MCI_TRACK)) p->dwReturn = trackStarts[s.track];
-            else if (s.item == MCI_STATUS_POSITION) p->dwReturn = position;
-            else if (s.item == MCI_STATUS_NUMBER_OF_TRACKS) p->dwReturn = DWORD(trackStarts.size());
-            else if (s.item == MCI_STATUS_CURRENT_TRACK) p->dwReturn = currentTrack;
-            else return MCIERR_UNSUPPORTED_FUNCTION;
+            if (s.item == MCI_STATUS_TIME_FORMAT)
+                p->dwReturn = format;
+            else if (s.item == MCI_STATUS_LENGTH && (flags & MCI_TRACK))
+                p->dwReturn = trackLengths[s.track];
+            else if (s.item == MCI_STATUS_LENGTH)
+                p->dwReturn = length;
+            else if (s.item == MCI_STATUS_POSITION && (flags & MCI_TRACK))
+                p->dwReturn = trackStarts[s.track];
+            else if (s.item == MCI_STATUS_POSITION)
+                p->dwReturn = position;
+            else if (s.item == MCI_STATUS_NUMBER_OF_TRACKS)
+                p->dwReturn = DWORD(trackStarts.size());
+            else if (s.item == MCI_STATUS_CURRENT_TRACK)
+                p->dwReturn = currentTrack;
+            else
+                return MCIERR_UNSUPPORTED_FUNCTION;
             return 0;
         }
         default: return 0;

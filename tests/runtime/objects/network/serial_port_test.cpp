@@ -28,10 +28,14 @@ TEST(SerialPortSettings, ParityStopBitsAndFlowByIndex)
         DWORD rts, dtr;
     } cases[] = {
         {2, 0, kFlowNone, NOPARITY, ONESTOPBIT, false, false, false, false, RTS_CONTROL_ENABLE, DTR_CONTROL_ENABLE},
-        {0, 1, kFlowCtsRts, EVENPARITY, ONE5STOPBITS, true, false, false, false, RTS_CONTROL_HANDSHAKE, DTR_CONTROL_ENABLE},
-        {3, 2, kFlowCtsDtr, ODDPARITY, TWOSTOPBITS, true, false, false, false, RTS_CONTROL_ENABLE, DTR_CONTROL_HANDSHAKE},
-        {4, 0, kFlowDsrRts, SPACEPARITY, ONESTOPBIT, false, true, false, false, RTS_CONTROL_HANDSHAKE, DTR_CONTROL_ENABLE},
-        {1, 0, kFlowDsrDtr, MARKPARITY, ONESTOPBIT, false, true, false, false, RTS_CONTROL_ENABLE, DTR_CONTROL_HANDSHAKE},
+        {0, 1, kFlowCtsRts, EVENPARITY, ONE5STOPBITS, true, false, false, false, RTS_CONTROL_HANDSHAKE,
+         DTR_CONTROL_ENABLE},
+        {3, 2, kFlowCtsDtr, ODDPARITY, TWOSTOPBITS, true, false, false, false, RTS_CONTROL_ENABLE,
+         DTR_CONTROL_HANDSHAKE},
+        {4, 0, kFlowDsrRts, SPACEPARITY, ONESTOPBIT, false, true, false, false, RTS_CONTROL_HANDSHAKE,
+         DTR_CONTROL_ENABLE},
+        {1, 0, kFlowDsrDtr, MARKPARITY, ONESTOPBIT, false, true, false, false, RTS_CONTROL_ENABLE,
+         DTR_CONTROL_HANDSHAKE},
         {2, 0, kFlowXonXoff, NOPARITY, ONESTOPBIT, false, false, true, true, RTS_CONTROL_ENABLE, DTR_CONTROL_ENABLE},
         // Indexes outside the tables keep what the device had.
         {7, 9, 6, MARKPARITY, TWOSTOPBITS, true, true, true, true, RTS_CONTROL_ENABLE, DTR_CONTROL_ENABLE},

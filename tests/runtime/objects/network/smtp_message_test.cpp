@@ -63,7 +63,7 @@ std::tm Noon()
     return t;
 }
 
-const std::vector<std::string> kAccepting = {"220 hello\r\n", "250 hi\r\n", "250 ok\r\n", "250 ok\r\n",
+const std::vector<std::string> kAccepting = {"220 hello\r\n", "250 hi\r\n", "250 ok\r\n",     "250 ok\r\n",
                                              "250 ok\r\n",    "354 go\r\n", "250 queued\r\n", "221 bye\r\n"};
 
 TEST(SmtpConversation, WholeMailGoesOutInOrder)
@@ -165,7 +165,8 @@ TEST(SmtpReply, MultiLineRepliesAndBadOnes)
     SmtpReplyReader reader;
     const std::string line = "250-" + std::string(1000, 'x') + "\r\n";
     SmtpReplyReader::State state = SmtpReplyReader::State::NeedMore;
-    for (int i = 0; i < 100 && state == SmtpReplyReader::State::NeedMore; ++i) state = reader.Append(line.data(), line.size());
+    for (int i = 0; i < 100 && state == SmtpReplyReader::State::NeedMore; ++i)
+        state = reader.Append(line.data(), line.size());
     EXPECT_EQ(state, SmtpReplyReader::State::Malformed);
 }
 

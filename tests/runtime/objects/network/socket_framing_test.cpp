@@ -49,7 +49,8 @@ TEST(SocketFraming, SplitAndMergedSegmentsGiveTheSameMessages)
     const std::vector<std::string> sent = {"hello", "", std::string(1000, 'q'), std::string("\0\x01\xff", 3), "end"};
     std::string stream;
     for (const std::string& m : sent) stream += Frame(m);
-    for (size_t piece : {size_t(1), size_t(2), size_t(3), size_t(4), size_t(5), size_t(7), size_t(999), stream.size()}) {
+    for (size_t piece :
+         {size_t(1), size_t(2), size_t(3), size_t(4), size_t(5), size_t(7), size_t(999), stream.size()}) {
         FrameReader reader;
         EXPECT_EQ(Read(stream, piece, reader), sent) << "pieces of " << piece;
         EXPECT_EQ(reader.Pending(), 0u);
