@@ -94,6 +94,9 @@ private:
 // no background brush); true also when it is registered already.
 bool RegisterFrameworkClass(const char* name, UINT classStyle = 0);
 
+// A press, release or double click of the left, right or middle mouse button.
+inline bool IsMouseButtonMessage(UINT message) { return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK; }
+
 // A window object (over any CWnd class) that deletes itself once its window is gone. While one of
 // its messages is being handled, or a Hold is alive, the deletion waits until the last of them
 // ends: a handler may destroy the window it runs in (a script run from a notification closing its

@@ -16,22 +16,6 @@ bool RegisterAnimationClass()
     return registered;
 }
 
-bool IsButtonMessage(UINT message)
-{
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 CAnimCtrl::CAnimCtrl() : m_playback(this) {}
@@ -219,7 +203,7 @@ LRESULT CAnimCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_notify) Notify(message, m_owner);
         break;
     default:
-        if (IsButtonMessage(message) && Notify(message, m_owner)) return 0;
+        if (IsMouseButtonMessage(message) && Notify(message, m_owner)) return 0;
         break;
     }
     return CWnd::WindowProc(message, wParam, lParam);

@@ -10,8 +10,6 @@ namespace {
 constexpr COLORREF kNoColour = COLORREF(-1);
 constexpr WORD kMouseEnters = 7, kMouseLeaves = 8;
 
-bool IsButtonMessage(UINT message) { return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK; }
-
 CPoint PointOf(LPARAM point) { return CPoint(short(LOWORD(point)), short(HIWORD(point))); }
 
 }  // namespace
@@ -106,7 +104,7 @@ void CShapeButton::OnMouseMove(LPARAM point)
 
 LRESULT CShapeButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsButtonMessage(message)) {
+    if (IsMouseButtonMessage(message)) {
         const CPoint at = PointOf(lParam);
         if (!HitTest(at.x, at.y)) SendCommandNotice(*this, WORD(message));
         return 0;  // the system's button never sees them: no focus, no pushed state, no BN_CLICKED

@@ -475,6 +475,10 @@ void CCustomListWnd::OnVScroll(int request)
 
 LRESULT CCustomListWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (IsMouseButtonMessage(message)) {
+        OnButton(message, wParam, lParam);
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: return AnswerPaint(m_hWnd, wParam, [this](HDC dc) { Paint(dc); });
@@ -496,15 +500,6 @@ LRESULT CCustomListWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Forward(message, wParam, lParam); return 0;
     case WM_KEYDOWN: OnKey(wParam, lParam); return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: OnButton(message, wParam, lParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
     case WM_CAPTURECHANGED:
         if (m_dragging && HWND(lParam) != m_hWnd) EndDrag(false);

@@ -122,8 +122,12 @@ TEST(FlatButton, CheckButtonShowsItsHoverImageOnlyWhileChecked)
 {
     ProjectRun run(Project());
     HWND main = run.Window("MAIN");
-    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(main && run.Control("MAIN", "check"));
     ProjectRun::BringToFront(main);
+    // A button made under a cursor that stands still hears of no move: it must show before the
+    // mouse comes.
+    qbktest::MoveMouseTo(main, 250, 150);
+    EXPECT_TRUE(qbktest::WaitForPixel(main, 150, 40, kRed, qbktest::kWait));
     qbktest::MoveMouseTo(main, 150, 40);
     EXPECT_TRUE(
         qbktest::WaitForPixel(main, 120, 20, qbktest::PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT)), qbktest::kWait));
