@@ -34,7 +34,7 @@ void Internet_ReadUrl(CommandContext& ctx)
     const CString url = ctx.Text();
     ObjectRecord* stream = ctx.FindObject(ctx.Int(), qbk::TypeDataStream);
     ctx.SetTruth(false);
-    if (stream) ctx.SetTruth(ReadUrlToMemory(url, &NewDataStream(*stream)));
+    if (stream) ctx.SetTruth(ReadUrlToMemory(url, &NewDataStream(*stream), kMaxScriptBytes));
 }
 
 void Internet_IsConnected(CommandContext& ctx) { ctx.SetTruth(IsInternetConnected()); }
@@ -105,6 +105,9 @@ SocketPart& Sockets(CommandContext& ctx) { return ctx.EnsurePart<SocketPart>(); 
 
 std::string TextOf(const CString& text) { return std::string(text.GetString(), size_t(text.GetLength())); }
 
+// A port a script names; out of range it would wrap around to another one.
+bool IsPortNumber(int port) { return port >= 0 && port <= 0xFFFF; }
+
 void ClientSocket_Connect(CommandContext& ctx)
 {
     const CString host = ctx.Text();
@@ -114,7 +117,7 @@ void ClientSocket_Connect(CommandContext& ctx)
     part.CloseSocket();
     const HWND window = NoticeWindow(ctx);
     in_addr address;
-    if (!window || !ResolveHost(TextOf(host), address)) return;
+    if (!window || !IsPortNumber(port) || !ResolveHost(TextOf(host), address)) return;
     const SOCKET made = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (made == INVALID_SOCKET) return;
     sockaddr_in peer = {};
@@ -192,7 +195,7 @@ void ServerSocket_Listen(CommandContext& ctx)
     part.CloseSocket();
     part.NextClientId = 0;
     const HWND window = NoticeWindow(ctx);
-    if (!window) return;
+    if (!window || !IsPortNumber(port)) return;
     const SOCKET made = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (made == INVALID_SOCKET) return;
     sockaddr_in local = {};
@@ -225,7 +228,8 @@ void ServerSocket_SendToAll(CommandContext& ctx)
 {
     const std::string message = TextOf(ctx.Text());
     SocketPart* part = ctx.FindPart<SocketPart>();
-    if (!IsListening(part)) return;
+    // Too long for a frame is no client's fault: nobody is sent it and nobody is dropped.
+    if (!IsListening(part) || message.size() > kMaxFramePayload) return;
     for (size_t i = 0; i < part->Clients.size();) {
         if (SendFramed(part->Clients[i].Socket, message)) {
             ++i;

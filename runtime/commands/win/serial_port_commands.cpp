@@ -4,6 +4,7 @@
 #include "serial_port.h"
 
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ COMMTIMEOUTS Timeouts(DWORD readMs, DWORD writeMs)
     return timeouts;
 }
 
-// Runs act on the open port; a system failure on the way answers "0".
+// Runs act on the open port; a system failure on the way, or no memory for the bytes, answers "0".
 template <class Act>
 void WithPort(CommandContext& ctx, Act act)
 {
@@ -48,6 +49,8 @@ void WithPort(CommandContext& ctx, Act act)
     try {
         act(*port);
     } catch (const CKtSerialPortException&) {
+        ctx.SetTruth(false);
+    } catch (const std::bad_alloc&) {
         ctx.SetTruth(false);
     }
 }
@@ -115,8 +118,10 @@ void SerialPort_ReadToStream(CommandContext& ctx)
         std::vector<char> bytes(static_cast<size_t>(count));
         const DWORD read = port.ReadBytes(bytes.data(), DWORD(count));
         port.PurgeInput();
-        if (read > 0 && WriteToStream(target, bytes.data(), read)) target.Seek(0, CFile::begin);
-        ctx.SetInt(int(read));
+        // Bytes that could not be kept were not read as far as the script can tell.
+        const bool stored = read == 0 || WriteToStream(target, bytes.data(), read);
+        target.Seek(0, CFile::begin);
+        ctx.SetInt(stored ? int(read) : 0);
     });
 }
 
@@ -153,7 +158,9 @@ void SerialPort_WriteFromStream(CommandContext& ctx)
     ctx.SetInt(0);
     CMemFile* stream = FindDataStream(object);
     if (!stream) return;
-    if (count == -1) count = int(stream->GetLength());
+    // Never more than the stream holds, whatever count the script gives.
+    const ULONGLONG length = stream->GetLength();
+    if (count == -1 || (count > 0 && ULONGLONG(count) > length)) count = int(length);
     if (count <= 0) return;
     WithPort(ctx, [&](CKtSerialPort& port) {
         const ULONGLONG kept = stream->GetPosition();

@@ -22,11 +22,15 @@ std::string Num(int n) { return std::to_string(n); }
 // answered with "echo:" and the text), C closed, L listener closed.
 std::string ServerProject(int port)
 {
+    // Step 6 sends all a message one byte longer than a frame can carry.
+    std::string doubling;
+    for (int i = 0; i < 16; ++i) doubling += "        @big.Append(@big.GetText())\n";
     return R"(
 window MAIN
   caption "S"
   style 0x100B0001
   rect 0 0 400 200
+  object TextVariable big
   object ServerSocket srv
     event 1
       @MAIN.SetText(@MAIN.GetText() & "|A" & @Application.GetParameter(0))
@@ -58,6 +62,12 @@ window MAIN
       @Condition.If(@Application.GetParameter(0), "=", 5)
         @srv.Close()
         @MAIN.SetText(@MAIN.GetText() & "|closed" & @srv.GetClientCount() & @srv.SendToClient("x", 1))
+      @Condition.EndIf()
+      @Condition.If(@Application.GetParameter(0), "=", 6)
+        @big.SetText("x")
+)" + doubling +
+           R"(        @srv.SendToAll(@big.GetText())
+        @MAIN.SetText(@MAIN.GetText() & "|long" & @big.GetLength())
       @Condition.EndIf()
 )";
 }
@@ -202,6 +212,36 @@ TEST_F(SocketsWin, ConnectingToNothingFails)
     ASSERT_NE(k, nullptr);
     ASSERT_TRUE(Step(client, k, 1, "K|c0"));
     ASSERT_TRUE(Step(client, k, 2, "K|c0|s00"));
+}
+
+// A port past 65535 names no port (it must not wrap around to the one 65536 below), and a message
+// too long for a frame is sent to nobody without dropping anybody.
+TEST_F(SocketsWin, PortsOutOfRangeAndOverlongMessagesLeaveConnectionsAlone)
+{
+    Listener listener;
+    ASSERT_TRUE(listener.IsOpen());
+    ProjectRun client(ClientProject("127.0.0.1", listener.Port() + 65536));
+    HWND k = client.Window("MAIN");
+    ASSERT_NE(k, nullptr);
+    EXPECT_TRUE(Step(client, k, 1, "K|c0")) << ProjectRun::Text(k);
+
+    const int port = FreePort();
+    ProjectRun wrapped(ServerProject(port + 65536));
+    HWND w = wrapped.Window("MAIN");
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(Step(wrapped, w, 1, "S|listen0")) << ProjectRun::Text(w);
+
+    ProjectRun server(ServerProject(port));
+    HWND s = server.Window("MAIN");
+    ASSERT_NE(s, nullptr);
+    ASSERT_TRUE(Step(server, s, 1, "S|listen1")) << ProjectRun::Text(s);
+    Peer peer = Peer::Connect(port);
+    ASSERT_TRUE(peer.IsOpen());
+    ASSERT_TRUE(server.WaitForText(s, "S|listen1|A0"));
+    ASSERT_TRUE(Step(server, s, 6, "S|listen1|A0|long65536")) << ProjectRun::Text(s);
+    ASSERT_TRUE(Step(server, s, 3, "S|listen1|A0|long65536|sent")) << ProjectRun::Text(s);
+    EXPECT_EQ(peer.ReadFrame(), "to all");
+    EXPECT_TRUE(Step(server, s, 2, "S|listen1|A0|long65536|sent|n1,0,-1,-1,")) << ProjectRun::Text(s);
 }
 
 }  // namespace

@@ -91,7 +91,9 @@ window MAIN
                      "@sp.WriteByte(66)") +
                 "        @data.Create()\n        @data.WriteText(\"stream!\")\n        @data.Seek(2)\n" +
                 Note("@sp.WriteFromStream(@data.GetId(), -1) & \",\" & @data.GetPosition() & \",\" & "
-                     "@sp.WriteFromStream(@data.GetId(), 3)")) +
+                     "@sp.WriteFromStream(@data.GetId(), 3)") +
+                // A count past the stream's end sends what the stream holds; one below -1 nothing.
+                Note("@sp.WriteFromStream(@data.GetId(), 2000000000) & @sp.WriteFromStream(@data.GetId(), -5)")) +
         Phase(2, Note("@sp.ReadByte()")) +
         Phase(3, Note("@sp.ReadToStream(@data.GetId(), 0) & \",\" & @data.GetLength()") +
                      Note("@sp.ReadToStream(@data.GetId(), 10) & \",\" & @data.ReadText(-1)")) +
@@ -101,9 +103,9 @@ window MAIN
     HWND main = run.Window("MAIN");
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_TIMER, 1, 0);
-    const std::string opened = "P|0,-1,0,-1|1|9600,3000|19200,500|5,00,1|7,2,3";
+    const std::string opened = "P|0,-1,0,-1|1|9600,3000|19200,500|5,00,1|7,2,3|70";
     ASSERT_TRUE(run.WaitForText(main, opened)) << ProjectRun::Text(main);
-    EXPECT_EQ(peer.Read(16), "helloBstream!str");
+    EXPECT_EQ(peer.Read(23), "helloBstream!strstream!");
 
     ASSERT_TRUE(peer.Write("x"));
     PostMessageA(main, WM_TIMER, 2, 0);

@@ -3,8 +3,6 @@
 // or delete the very object, so everything is looked up again after each event.
 #include "socket_part.h"
 
-#include <vector>
-
 #include "object_events.h"
 #include "project_window.h"
 #include "value_format.h"
@@ -127,21 +125,21 @@ void OnConnection(HWND window, SOCKET socket, WORD event)
     }
     if (!reader || (event != FD_READ && event != FD_CLOSE)) return;
     ReceiveWaiting(socket, *reader);
-    std::vector<std::string> messages;
+    // One message at a time: an event that pumps messages may read this connection again, and what
+    // came later must not overtake what is still to be raised.
     std::string message;
     FrameReader::Take take;
-    while ((take = reader->Next(message)) == FrameReader::Take::Message) messages.push_back(message);
-    for (const std::string& text : messages) {
+    for (;;) {
         // Every event may have closed or replaced the connection.
-        if (!(at = Locate(window)) || !ReaderOf(at, socket, id)) return;
-        const CString payload(text);
+        if (!(at = Locate(window)) || !(reader = ReaderOf(at, socket, id))) return;
+        if ((take = reader->Next(message)) != FrameReader::Take::Message) break;
+        const CString payload(message);
         if (server)
             Raise(at, kClientMessage, {payload, IntToString(id)});
         else
             Raise(at, kMessage, {payload});
     }
     if (event == FD_CLOSE || take == FrameReader::Take::Corrupt) {
-        if (!(at = Locate(window)) || !ReaderOf(at, socket, id)) return;
         // A stream that cannot be followed any more is ended like a closed one.
         if (take == FrameReader::Take::Corrupt && !server) at.Part->CloseSocket();
         ReportClosed(window, socket);

@@ -65,6 +65,9 @@ bool SendFramed(SOCKET socket, const std::string& payload)
         }
         // A socket in notice mode does not block: wait until the system takes more.
         if (n == SOCKET_ERROR && ::WSAGetLastError() == WSAEWOULDBLOCK && WaitWritable(socket)) continue;
+        // Half a frame out: the next frame's header would land inside it, so the peer is told the
+        // connection has ended instead of reading the rest as messages.
+        if (sent > 0) ::shutdown(socket, SD_BOTH);
         return false;
     }
     return true;

@@ -83,15 +83,20 @@ bool ReadContent(HINTERNET request, const Answer& answer, bool failuresInARow, b
     return !answer.LengthKnown || received == answer.Length;
 }
 
-bool ReadLocalFile(const char* path, CMemFile& file)
+bool ReadLocalFile(const char* path, CMemFile& file, uint64_t maxBytes)
 {
     FILE* source = std::fopen(path, "rb");
     if (!source) return false;
     std::vector<char> block(64 * 1024);
     size_t n;
+    uint64_t total = 0;
     bool ok = true;
     try {
-        while ((n = std::fread(block.data(), 1, block.size(), source)) > 0) file.Write(block.data(), UINT(n));
+        while (ok && (n = std::fread(block.data(), 1, block.size(), source)) > 0) {
+            total += n;
+            ok = total <= maxBytes;
+            if (ok) file.Write(block.data(), UINT(n));
+        }
     } catch (...) {
         ok = false;
     }
@@ -196,7 +201,7 @@ private:
 
 }  // namespace
 
-bool ReadUrlToMemory(const char* url, CMemFile* file)
+bool ReadUrlToMemory(const char* url, CMemFile* file, uint64_t maxBytes)
 {
     if (!file) return false;
     file->SetLength(0);
@@ -205,11 +210,12 @@ bool ReadUrlToMemory(const char* url, CMemFile* file)
     InternetHandle request(OpenUrl(session.Handle, url));
     bool read = false;
     if (!request) {
-        read = ReadLocalFile(url, *file);
+        read = ReadLocalFile(url, *file, maxBytes);
     } else {
         const Answer answer = ReadAnswer(request.Handle);
         read = answer.Acceptable &&
-               ReadContent(request.Handle, answer, true, false, [&](const char* bytes, DWORD n, uint64_t) {
+               ReadContent(request.Handle, answer, true, false, [&](const char* bytes, DWORD n, uint64_t received) {
+                   if (received > maxBytes) return false;
                    try {
                        file->Write(bytes, n);
                    } catch (...) {

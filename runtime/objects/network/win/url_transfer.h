@@ -6,14 +6,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "fw_file.h"
 
 // The agent name the program gives servers.
 constexpr char kInternetAgent[] = "qbk";
 
 // Empties file and fills it with the URL's content (or, when the text cannot be opened as a URL,
-// with the local file it names), left at position 0; false, and the file empty, on a failure.
-bool ReadUrlToMemory(const char* url, CMemFile* file);
+// with the local file it names), left at position 0; false, and the file empty, on a failure,
+// content longer than maxBytes among them.
+bool ReadUrlToMemory(const char* url, CMemFile* file, uint64_t maxBytes);
 
 // Downloads the URL into path, asking before an existing file is replaced and showing the
 // progress meanwhile (Escape cancels). The bytes go to a temporary file beside the target that

@@ -84,7 +84,7 @@ TEST(FlatButton, NormalHoverPushedAndDisabledPictures)
 
     // Over it: the hover image inside a raised border.
     qbktest::MoveMouseTo(main, 50, 40);
-    EXPECT_TRUE(run.WaitForText(main, "I|enter"));
+    EXPECT_TRUE(run.WaitForText(main, "I|enter")) << ProjectRun::Text(main);
     EXPECT_TRUE(qbktest::WaitForPixel(main, 50, 40, kBlue, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, light, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 79, 59, shadow, qbktest::kWait));
@@ -94,11 +94,13 @@ TEST(FlatButton, NormalHoverPushedAndDisabledPictures)
     EXPECT_TRUE(qbktest::WaitForPixel(main, 20, 20, shadow, qbktest::kWait));
     EXPECT_TRUE(qbktest::WaitForPixel(main, 51, 41, kBlue, qbktest::kWait));
     LeftButton(false);
-    EXPECT_TRUE(run.WaitForText(main, "I|enter|click"));
+    // The system may follow the release with a move of its own, which may enter already.
+    EXPECT_TRUE(zvtest::WaitFor([&] { return ProjectRun::Text(main).rfind("I|enter|click", 0) == 0; }, qbktest::kWait))
+        << ProjectRun::Text(main);
 
     // Letting go released the capture and the hover with it: the next move over it enters again.
     qbktest::MoveMouseTo(main, 52, 42);
-    EXPECT_TRUE(run.WaitForText(main, "I|enter|click|enter"));
+    EXPECT_TRUE(run.WaitForText(main, "I|enter|click|enter")) << ProjectRun::Text(main);
     // Away: leave, then one move notice while no longer over it; the normal image again.
     qbktest::MoveMouseTo(main, 250, 150);
     EXPECT_TRUE(zvtest::WaitFor(
