@@ -64,5 +64,5 @@ zv_wine_env() {
   else
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
   fi
-  ZV_WINE=$WINELOADER
+  ZV_WINE=$zv_root/cmake/wine-start.sh
 }
