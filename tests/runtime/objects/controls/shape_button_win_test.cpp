@@ -87,14 +87,14 @@ TEST(ShapeButton, OpaquePartsTakeTheMouseAndTransparentOnesLetClicksThrough)
 
     qbktest::MoveMouseTo(main, 250, 150);
     qbktest::MoveMouseTo(main, 30, 40);
-    EXPECT_TRUE(run.WaitForText(main, "S|enter"));
+    EXPECT_TRUE(run.WaitForText(main, "S|enter")) << ProjectRun::Text(main);
     qbktest::MoveMouseTo(main, 50, 40);  // onto its own transparent part: leave, and no move notice
-    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave"));
+    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave")) << ProjectRun::Text(main);
     run.ClickAt(main, 30, 40);
-    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave|enter|down|up"));
+    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave|enter|down|up")) << ProjectRun::Text(main);
     EXPECT_NE(FocusOf(plain), plain);
     run.ClickAt(main, 50, 40);
-    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave|enter|down|up|leave|window"));
+    EXPECT_TRUE(run.WaitForText(main, "S|enter|leave|enter|down|up|leave|window")) << ProjectRun::Text(main);
     run.Click(run.Control("MAIN", "counter"));  // away, so that the next clicks are no double clicks
     const std::string before = ProjectRun::Text(main);
 
