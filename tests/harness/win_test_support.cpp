@@ -1,5 +1,6 @@
 #include "win_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -202,20 +203,58 @@ void TypeText(const std::string& text)
     }
 }
 
+namespace {
+
+bool CursorNear(int x, int y)
+{
+    POINT at;
+    return GetCursorPos(&at) && std::abs(at.x - x) <= 1 && std::abs(at.y - y) <= 1;
+}
+
+// True once the cursor has stayed at (x, y) for settleMs; false when it does not get there, or
+// gets there and is taken away again.
+bool CursorSettlesAt(int x, int y, DWORD settleMs)
+{
+    const DWORD kLimitMs = 500;
+    const DWORD start = GetTickCount();
+    DWORD arrived = 0;
+    bool there = false;
+    while (GetTickCount() - start < kLimitMs) {
+        PumpMessages(5);
+        if (CursorNear(x, y)) {
+            if (!there) arrived = GetTickCount();
+            there = true;
+            if (GetTickCount() - arrived >= settleMs) return true;
+        } else if (there) {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 void MoveMouse(int screenX, int screenY)
 {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(screenX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(screenY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dx = MulDiv(screenX, 65535, width - 1);
+    in.mi.dy = MulDiv(screenY, 65535, height - 1);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof(in));
+    // The X server reports the pointer's earlier warp late now and then; Wine takes that report for
+    // a move and puts the cursor back where it was, in place of this move if that was not read yet.
+    // So move until the cursor stays where it was sent, as a user moves the mouse again.
+    const int x = std::clamp(screenX, 0, width - 1), y = std::clamp(screenY, 0, height - 1);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SendInput(1, &in, sizeof(in));
+        if (CursorSettlesAt(x, y, 30)) return;
+    }
 }
 
 void Click(int screenX, int screenY, bool right)
 {
     MoveMouse(screenX, screenY);
-    PumpMessages(20);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_MOUSE;
     in[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
