@@ -14,6 +14,7 @@
 #include <string>
 
 #include "project_run.h"
+#include "window_probes.h"
 
 namespace {
 
@@ -85,8 +86,26 @@ protected:
                 return dialog && IsWindowVisible(dialog);
             },
             qbktest::kWait);
-        if (dialog) zvtest::Activate(dialog);
-        return dialog;
+        if (!dialog) return nullptr;
+        // Keys go where the focus is once the dialog has taken it: a dialog still setting itself
+        // up (a slow folder listing on a busy machine) would hand them elsewhere.
+        zvtest::Activate(dialog);
+        const bool ready = zvtest::WaitFor(
+            [&] {
+                const HWND focus = qbktest::FocusOf(dialog);
+                return GetForegroundWindow() == dialog && focus && (focus == dialog || IsChild(dialog, focus));
+            },
+            qbktest::kWait);
+        return ready ? dialog : nullptr;
+    }
+    // Types into the focused field of the dialog and waits until the field shows it.
+    static bool TypeInto(HWND dialog, const std::string& text)
+    {
+        zvtest::TypeText(text);
+        const bool shown =
+            zvtest::WaitFor([&] { return ProjectRun::Text(qbktest::FocusOf(dialog)) == text; }, qbktest::kWait);
+        EXPECT_TRUE(shown) << "the field shows \"" << ProjectRun::Text(qbktest::FocusOf(dialog)) << "\"";
+        return shown;
     }
     bool Got(const std::string& expected) const { return run_->WaitForText(out_, expected); }
 
@@ -108,7 +127,7 @@ TEST_F(FileDialogs, OpenOneFileOrSeveralOrNone)
     EXPECT_TRUE(zvtest::WaitFor([&] { return ProjectRun::Text(GetDlgItem(dialog, cmb1)) == "All Files (*.*)"; },
                                 qbktest::kWait))
         << ProjectRun::Text(GetDlgItem(dialog, cmb1));
-    zvtest::TypeText("\"a.txt\" \"b.txt\"");
+    ASSERT_TRUE(TypeInto(dialog, "\"a.txt\" \"b.txt\""));
     zvtest::TapKey(VK_RETURN);
     EXPECT_TRUE(Got("1,2,a.txt,b.txt," + folder + "b.txt")) << ProjectRun::Text(out_);
 
@@ -123,7 +142,7 @@ TEST_F(FileDialogs, SaveAddsTheExtensionAndFolderDotsAreNoExtension)
 {
     HWND dialog = Open(4, "Save As");
     ASSERT_NE(dialog, nullptr);
-    zvtest::TypeText("newname");
+    ASSERT_TRUE(TypeInto(dialog, "newname"));
     zvtest::TapKey(VK_RETURN);
     EXPECT_TRUE(Got("1,1,newname.txt")) << ProjectRun::Text(out_);
 
